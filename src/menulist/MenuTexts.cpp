@@ -1,5 +1,6 @@
 #include "menulist/MenuTexts.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
