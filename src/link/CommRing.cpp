@@ -13,6 +13,7 @@ void CommRing::Reset() {
     write_ = -1;
     read_ = -1;
     sameLap_ = true;
+    unread_ = 0;
     wakeRequests_ = 0;
     shutdown_ = false;
     dropped_ = 0;
@@ -21,8 +22,7 @@ void CommRing::Reset() {
 }
 
 int CommRing::unreadLocked() const {
-    if (read_ < 0) return 0;
-    return sameLap_ ? write_ - read_ + 1 : kSlots - read_ + write_ + 1;
+    return unread_;
 }
 
 uint16_t CommRing::Put(size_t length, const void* bytes) {
@@ -41,6 +41,7 @@ uint16_t CommRing::Put(size_t length, const void* bytes) {
         }
         write_ = static_cast<int16_t>(next);
         if (read_ < 0) read_ = 0;
+        ++unread_;
         lengths_[next] = static_cast<uint16_t>(length);
         std::memset(slots_[next].data(), 0, length);
         if (length > 0) std::memcpy(slots_[next].data(), bytes, length);
@@ -55,6 +56,7 @@ uint16_t CommRing::takeLocked(uint8_t* out) {
     std::memcpy(out, slot.data(), kSlotSize);
     slot.fill(0);
     lengths_[read_] = 0;
+    --unread_;
     if (++read_ >= kSlots) {
         read_ = 0;
         sameLap_ = true;

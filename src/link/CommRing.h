@@ -60,6 +60,9 @@ class CommRing {
     int16_t write_ = -1;          // slot last written
     int16_t read_ = -1;           // next slot to read
     bool sameLap_ = true;         // reader and writer in the same pass over the slots
+    // Entries written and not yet read. The indices and the same-lap flag alone cannot tell an
+    // empty ring from a full one when the reader wraps before the writer does.
+    int unread_ = 0;
     int wakeRequests_ = 0;
     bool shutdown_ = false;
     uint64_t dropped_ = 0;

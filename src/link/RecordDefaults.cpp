@@ -4,21 +4,15 @@ namespace velmora {
 
 namespace {
 
-// One row per record: key, record, start value, max, min.
-#define I(key, field, value, max, min)                                               \
-    {                                                                                \
-        key, [](RadioRecords& r) -> BoundedInt& { return r.field; }, value, max, min \
-    }
-#define D(key, field, value, max, min)                                                  \
-    {                                                                                   \
-        key, [](RadioRecords& r) -> BoundedDouble& { return r.field; }, value, max, min \
-    }
-#define T(key, field)                                                \
-    {                                                                \
-        key, [](RadioRecords& r) -> BoundedText& { return r.field; } \
-    }
-
 // clang-format off
+// One row per record: key, record, start value, max, min.
+#define I(key, field, value, max, min) \
+    { key, [](RadioRecords& r) -> BoundedInt& { return r.field; }, value, max, min }
+#define D(key, field, value, max, min) \
+    { key, [](RadioRecords& r) -> BoundedDouble& { return r.field; }, value, max, min }
+#define T(key, field) \
+    { key, [](RadioRecords& r) -> BoundedText& { return r.field; } }
+
 const IntRecordDefault kIntDefaults[] = {
     // First part.
     I("BAND", band, 0, 11, 0),
