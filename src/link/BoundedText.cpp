@@ -10,7 +10,7 @@ void BoundedText::set(std::string_view text) {
     const size_t len = std::find(text.begin(), text.begin() + n, '\0') - text.begin();
     std::lock_guard lock(mutex_);
     text_.fill('\0');
-    std::memcpy(text_.data(), text.data(), len);
+    if (len > 0) std::memcpy(text_.data(), text.data(), len);
 }
 
 size_t BoundedText::get(std::array<char, kCapacity>& out) const {
