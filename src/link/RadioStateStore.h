@@ -49,10 +49,7 @@ using MenuLoaderStart = std::function<void(RadioStateStore&)>;
 // loader (which opens the gate when it has installed the definitions).
 void InitRadioState(RadioStateStore& store, const MenuLoaderStart& startMenuLoader);
 
-}  // namespace velmora
-
-namespace velmora {
-
+// The panel's start values (called right after InitRadioState).
 inline void InitPanelState(RadioStateStore& store) {
     InitPanelState(store.panel);
 }
