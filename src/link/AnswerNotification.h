@@ -1,0 +1,14 @@
+#pragma once
+// Tells the main window that an answer changed the store: posts the answer's notification id.
+#include <cstdint>
+
+namespace velmora {
+
+class RadioStateStore;
+
+// answerIndex: position in the answer table, or -1 for the menu answer EX (0x830B). wParam and
+// lParam are 0, except for RF (16), which passes lParam (the selector plus 1). Other indices
+// post nothing.
+void PostAnswerNotification(const RadioStateStore& store, int answerIndex, intptr_t lParam = 0);
+
+}  // namespace velmora

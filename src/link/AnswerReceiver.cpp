@@ -1,0 +1,28 @@
+#include "link/AnswerReceiver.h"
+
+#include <string_view>
+
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+
+namespace velmora {
+
+AnswerAnalysis::Result AnswerReceiver::onAnswerQueued() {
+    buffer_.fill(0);
+    const uint16_t length = store_.recvRing.TryGet(buffer_.data());
+    WindowHost* window = store_.mainWindow.load(std::memory_order_acquire);
+    if (window) window->killTimer(timer::kAnswerWatchdog);
+    store_.link.watchdogArmed.store(false, std::memory_order_relaxed);
+
+    AnswerAnalysis::Result result;
+    if (length < CommRing::kSlotSize) {
+        const std::string_view answer(reinterpret_cast<const char*>(buffer_.data()), length);
+        result = analysis_.handle(answer);
+    }
+
+    if (window) window->setTimer(timer::kAnswerWatchdog, kWatchdogMs);
+    store_.link.watchdogArmed.store(true, std::memory_order_relaxed);
+    return result;
+}
+
+}  // namespace velmora

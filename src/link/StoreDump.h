@@ -1,0 +1,30 @@
+#pragma once
+// Every record of the store under a stable key, for dumps and for showing what an answer changed:
+// the radio-state records ("FA", "MD.main", "IF.clar", "KM.text1"), the link flags
+// ("link.aiOnSent") and the menu item values ("EX001" ...).
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace velmora {
+
+class RadioStateStore;
+
+// key and the value as text ("14195000", "-120.5", a keyer text as is).
+using RecordVisitor = std::function<void(std::string_view key, std::string_view value)>;
+
+void forEachRecord(RadioStateStore& store, const RecordVisitor& visit);
+
+using RecordSnapshot = std::vector<std::pair<std::string, std::string>>;
+RecordSnapshot snapshotRecords(RadioStateStore& store);
+
+// The entries whose value differs between two snapshots, as {key, before, after}; keys present
+// in only one (menu items after a count change) count with "" on the other side.
+struct RecordChange {
+    std::string key, before, after;
+};
+std::vector<RecordChange> diffSnapshots(const RecordSnapshot& before, const RecordSnapshot& after);
+
+}  // namespace velmora

@@ -1,0 +1,70 @@
+// The analysis thread end to end: answers posted from another thread are analysed on it, the
+// time-out is handled, and the thread ends on WM_THREAD_QUIT and leaves the store.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string_view>
+
+#include "app/Anl_Recv_Thread.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+#include "support/FakeWindowHost.h"
+#include "support/TestSupport.h"
+
+namespace velmora {
+namespace {
+
+class AnalysisThread : public ::testing::Test {
+  protected:
+    AnalysisThread() {
+        InitRadioState(*store, nullptr);
+        InitPanelState(*store);
+        store->mainWindow = &window;
+    }
+    ~AnalysisThread() override { store->mainWindow = nullptr; }
+
+    void queue(std::string_view answer) {
+        store->recvRing.Put(answer.size(), answer.data());
+        postTo(store->threads.Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
+    }
+
+    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
+    test::FakeWindowHost window;
+};
+
+TEST_F(AnalysisThread, AnalysesPostedAnswersInOrderAndRearmsTheWatchdog) {
+    auto thread = StartAnalysisThread(*store);
+    ASSERT_NE(thread, nullptr);
+    ASSERT_EQ(store->threads.Anl_Recv_Thread.load(), &thread->thread());
+    queue("FA14195000");
+    queue("FA14195010");
+    queue("ZZ1");
+    ASSERT_TRUE(test::waitFor([&] { return window.setCount(timer::kAnswerWatchdog) == 3; }));
+    EXPECT_EQ(store->records.fa.get(), 14195010);
+    EXPECT_EQ(window.postedIds(), (std::vector<uint32_t>{0x8333, 0x8333}));
+    EXPECT_TRUE(store->link.watchdogArmed.load());
+}
+
+TEST_F(AnalysisThread, TimeOutSwitchesAutoInformationOff) {
+    auto thread = StartAnalysisThread(*store);
+    ASSERT_NE(thread, nullptr);
+    queue("AI1");
+    ASSERT_TRUE(test::waitFor([&] { return store->records.ai.get() == 1; }));
+    postTo(store->threads.Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
+    ASSERT_TRUE(test::waitFor([&] { return store->records.ai.get() == 0; }));
+    ASSERT_TRUE(test::waitFor([&] { return window.postedIds().size() == 4; }));
+    EXPECT_EQ(window.postedIds().back(), msg::NOTIFY_AI);
+}
+
+TEST_F(AnalysisThread, EndsOnQuitAndLeavesTheStoreWhenDestroyed) {
+    auto thread = StartAnalysisThread(*store);
+    ASSERT_NE(thread, nullptr);
+    EXPECT_TRUE(postTo(store->threads.Anl_Recv_Thread, msg::WM_THREAD_QUIT));
+    ASSERT_TRUE(test::waitFor([&] { return !thread->thread().isRunning(); }));
+    EXPECT_FALSE(postTo(store->threads.Anl_Recv_Thread, msg::WM_ANSWER_QUEUED));
+    thread.reset();
+    EXPECT_EQ(store->threads.Anl_Recv_Thread.load(), nullptr);
+}
+
+}  // namespace
+}  // namespace velmora

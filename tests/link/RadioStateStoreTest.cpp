@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+
+#include "link/GeneralSetter.h"
+#include "link/RadioStateStore.h"
+#include "link/RecordDefaults.h"
+#include "link/StoreAccessor.h"
+#include "link/StoreDump.h"
+#include "support/FakeThreadHandle.h"
+
+namespace velmora {
+namespace {
+
+std::unique_ptr<RadioStateStore> initialisedStore() {
+    auto store = std::make_unique<RadioStateStore>();
+    InitRadioState(*store, nullptr);
+    InitPanelState(*store);
+    return store;
+}
+
+TEST(BoundedRecords, SetterStoresOnlyWithinRange) {
+    BoundedInt r;
+    r.reset(5, 10, -2);
+    EXPECT_TRUE(r.set(-2));
+    EXPECT_TRUE(r.set(10));
+    EXPECT_FALSE(r.set(11));
+    EXPECT_FALSE(r.set(-3));
+    EXPECT_EQ(r.get(), 10);
+
+    BoundedDouble d;
+    d.reset(0.0, 9999.0, -9999.0);
+    EXPECT_TRUE(d.set(-9999.0));
+    EXPECT_FALSE(d.set(9999.5));
+    EXPECT_FALSE(d.set(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_EQ(d.get(), -9999.0);
+}
+
+TEST(BoundedRecords, GeneralSetterAppliesTheFirstGivenPair) {
+    BoundedInt a, b;
+    BoundedDouble c;
+    a.reset(0, 1, 0);
+    b.reset(0, 100, 0);
+    c.reset(0, 1, -1);
+    EXPECT_FALSE(setGeneral(50, &a, 50, &b, 0.5, &c));  // a is given and refuses 50
+    EXPECT_EQ(b.get(), 0);
+    EXPECT_TRUE(setGeneral(0, nullptr, 50, &b, 0.5, &c));
+    EXPECT_EQ(b.get(), 50);
+    EXPECT_TRUE(setGeneral(0, nullptr, 0, nullptr, 0.5, &c));
+    EXPECT_EQ(c.get(), 0.5);
+    EXPECT_FALSE(setGeneral(0, nullptr, 0, nullptr, 0.5, nullptr));
+}
+
+TEST(BoundedRecords, TextKeepsAtMostFiftyCharacters) {
+    BoundedText t;
+    std::array<char, BoundedText::kCapacity> out{};
+    t.set(std::string(80, 'A'));
+    EXPECT_EQ(t.copyInto(out), std::string(50, 'A'));
+    EXPECT_EQ(out[50], '\0');
+    t.set(std::string_view("CQ\0XX", 5));
+    EXPECT_EQ(t.copyInto(out), "CQ");
+}
+
+TEST(StoreDefaults, FrequencyRecordsStartAtSevenMegahertz) {
+    auto s = initialisedStore();
+    EXPECT_EQ(s->records.fa.get(), 7000000);
+    EXPECT_EQ(s->records.fa.min, 30000);
+    EXPECT_EQ(s->records.fa.max, 60000000);
+    EXPECT_FALSE(s->records.fa.set(25000));
+    EXPECT_TRUE(s->records.fa.set(60000000));
+    EXPECT_FALSE(s->records.fb.set(60000001));
+}
+
+TEST(StoreDefaults, IdentificationAcceptsOnly362) {
+    auto s = initialisedStore();
+    EXPECT_EQ(s->records.id.get(), 0);
+    EXPECT_FALSE(s->records.id.set(361));
+    EXPECT_FALSE(s->records.id.set(363));
+    EXPECT_TRUE(s->records.id.set(362));
+}
+
+TEST(StoreDefaults, RecordsMayStartBelowTheirMinimum) {
+    auto s = initialisedStore();
+    EXPECT_EQ(s->records.sd.get(), 0);
+    EXPECT_FALSE(s->records.sd.set(19));
+    EXPECT_TRUE(s->records.sd.set(20));
+    EXPECT_EQ(s->records.ks.get(), 4);
+    EXPECT_EQ(s->records.md[kSub].get(), 1);
+}
+
+TEST(StoreDefaults, GroupsHaveTheirCountsAndRanges) {
+    auto s = initialisedStore();
+    auto& r = s->records;
+    EXPECT_TRUE(r.bg[0].set(-1));
+    EXPECT_EQ(r.bg[0].get(), -1);
+    EXPECT_EQ(r.bg[1].max, 21);
+    EXPECT_EQ(r.bg[2].max, 11);
+    int riOn = 0;
+    for (auto& ri : r.ri) riOn += ri.get();
+    EXPECT_EQ(riOn, 1);
+    EXPECT_EQ(r.pe[0][0][0].max, 18);
+    EXPECT_EQ(r.pe[1][1][0].max, 9);
+    EXPECT_EQ(r.pe[1][2][0].max, 7);
+    EXPECT_EQ(r.pe[1][2][1].min, -20);
+    EXPECT_EQ(r.pe[0][1][2].get(), 10);
+    EXPECT_EQ(r.kcValue[1][1].max, 7);
+    EXPECT_EQ(r.kmSelected.get(), 1);
+    EXPECT_EQ(r.rf[kMain].max, 10);
+    EXPECT_EQ(r.rf[kSub].max, 6);
+    EXPECT_EQ(r.ifStatus.vfoOrMemory.max, 4);
+    EXPECT_EQ(r.oiStatus.vfoOrMemory.max, 3);
+    EXPECT_EQ(r.vf[kSub].scale.get(), 1.0);
+    EXPECT_EQ(r.ifStatus.clarifierOffset.min, -9999.0);
+    EXPECT_EQ(s->menus.count(), 136);
+}
+
+TEST(StoreDefaults, TableCoversEveryRecordOnceUnderAUniqueKey) {
+    auto s = initialisedStore();
+    std::set<const void*> records;
+    std::set<std::string> keys;
+    for (const auto& row : intRecordDefaults()) {
+        EXPECT_TRUE(records.insert(&row.record(s->records)).second) << row.key;
+        EXPECT_TRUE(keys.insert(std::string(row.key)).second) << row.key;
+        EXPECT_LE(row.min, row.max) << row.key;
+    }
+    for (const auto& row : doubleRecordDefaults()) {
+        EXPECT_TRUE(keys.insert(std::string(row.key)).second) << row.key;
+    }
+    for (const auto& row : textRecordDefaults()) {
+        EXPECT_TRUE(keys.insert(std::string(row.key)).second) << row.key;
+    }
+    EXPECT_EQ(intRecordDefaults().size(), 190u);
+    for (const char* key : {"FA", "ID", "AI", "PS", "MD.main", "BP.main.level", "IF.freq",
+                            "IF.clar", "KM.text1", "PE.0.1.2", "PE.2.2.0", "KC.1.flag7"}) {
+        EXPECT_EQ(keys.count(key), 1u) << key;
+    }
+}
+
+TEST(StoreInit, ClosesTheGateResetsRecordsAndStartsTheLoader) {
+    auto s = std::make_unique<RadioStateStore>();
+    s->link.commGate = true;
+    s->link.savedAutoInfoWanted = 1;
+    s->link.reEnablePending = true;
+    s->records.fa.reset(1, 2, 0);
+    int loaderStarts = 0;
+    bool gateClosedAtStart = false;
+    InitRadioState(*s, [&](RadioStateStore& store) {
+        ++loaderStarts;
+        gateClosedAtStart = !store.link.commGate.load();
+        EXPECT_EQ(store.records.fa.get(), 7000000);  // records are ready before the loader runs
+    });
+    EXPECT_EQ(loaderStarts, 1);
+    EXPECT_TRUE(gateClosedAtStart);
+    EXPECT_EQ(s->link.savedAutoInfoWanted.load(), 0);
+    EXPECT_FALSE(s->link.reEnablePending.load());
+}
+
+TEST(PanelStateInit, DisplayFrequenciesIgnoreValuesOutsideTheirRange) {
+    auto s = initialisedStore();
+    auto& p = s->panel;
+    EXPECT_EQ(p.vfoA.get(), 0);
+    p.vfoA.set(29999);
+    EXPECT_EQ(p.vfoA.get(), 0);
+    p.vfoA.set(30000);
+    EXPECT_EQ(p.vfoA.get(), 30000);
+    p.vfoA.set(60000001);
+    EXPECT_EQ(p.vfoA.get(), 30000);
+    p.is[kSub].set(-1001);
+    EXPECT_EQ(p.is[kSub].get(), 0);
+    p.rt.set(-12345);  // values without a range take anything
+    EXPECT_EQ(p.rt.get(), -12345);
+    EXPECT_EQ(p.unassigned.singles[4].get(), -60);
+}
+
+TEST(StoreDump, ListsRecordsFlagsAndMenuItemsAndFindsChanges) {
+    auto s = initialisedStore();
+    const auto before = snapshotRecords(*s);
+    s->records.fa.set(14195000);
+    s->link.aiOnSent = true;
+    s->records.kmText[1].set("CQ TEST");
+    s->menus.setValue(7, 3);
+    const auto changes = diffSnapshots(before, snapshotRecords(*s));
+    ASSERT_EQ(changes.size(), 4u);
+    EXPECT_EQ(changes[0].key, "FA");
+    EXPECT_EQ(changes[0].before, "7000000");
+    EXPECT_EQ(changes[0].after, "14195000");
+    EXPECT_EQ(changes[1].key, "KM.text2");
+    EXPECT_EQ(changes[1].after, "CQ TEST");
+    EXPECT_EQ(changes[2].key, "link.aiOnSent");
+    EXPECT_EQ(changes[3].key, "EX007");
+    EXPECT_EQ(changes[3].after, "3");
+}
+
+TEST(StoreShape, AccessorIsEmptyAndThreadPointersAreNullSafe) {
+    StoreAccessor accessor;
+    EXPECT_LE(sizeof accessor, sizeof(void*));
+    auto s = initialisedStore();
+    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, 0x834B));
+    test::FakeThreadHandle thread;
+    s->threads.Anl_Send_Thread = &thread;
+    EXPECT_TRUE(postTo(s->threads.Anl_Send_Thread, 0x834B));
+    thread.setRunning(false);
+    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, 0x834B));
+    EXPECT_EQ(thread.postedIds(), std::vector<uint32_t>{0x834B});
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,44 @@
+#pragma once
+// A worker thread for tests: records the messages posted to it; "running" until told otherwise.
+#include <atomic>
+#include <mutex>
+#include <vector>
+
+#include "link/ThreadHandle.h"
+#include "support/FakeWindowHost.h"
+
+namespace velmora::test {
+
+class FakeThreadHandle : public ThreadHandle {
+  public:
+    bool post(uint32_t id, uintptr_t wParam, intptr_t lParam) override {
+        if (!running_.load()) return false;
+        std::lock_guard lock(mutex_);
+        posts_.push_back({id, wParam, lParam});
+        return true;
+    }
+    bool isRunning() const override { return running_.load(); }
+
+    void setRunning(bool running) { running_.store(running); }
+    std::vector<WindowMessage> posts() const {
+        std::lock_guard lock(mutex_);
+        return posts_;
+    }
+    std::vector<uint32_t> postedIds() const {
+        std::lock_guard lock(mutex_);
+        std::vector<uint32_t> ids;
+        for (const auto& m : posts_) ids.push_back(m.id);
+        return ids;
+    }
+    void clear() {
+        std::lock_guard lock(mutex_);
+        posts_.clear();
+    }
+
+  private:
+    std::atomic<bool> running_{true};
+    mutable std::mutex mutex_;  // guards posts_
+    std::vector<WindowMessage> posts_;
+};
+
+}  // namespace velmora::test
