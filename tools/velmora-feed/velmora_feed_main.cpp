@@ -15,13 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "StandInMenuTable.h"
 #include "link/AnswerLength.h"
 #include "link/AnswerReceiver.h"
 #include "link/CatCommandTable.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "link/StoreDump.h"
+#include "menulist/BuiltInMenuTable.h"
 
 namespace velmora::feed {
 namespace {
@@ -184,7 +184,9 @@ int main(int argc, char** argv) {
     feed::PrintingWindow window;
     feed::PrintingCommandThread commandThread;
     InitRadioState(*store, [](RadioStateStore& s) {
-        feed::installStandInMenuTable(s.menus);
+        const auto& defs = builtInMenuDefinitions();
+        s.menus.install(defs.data(), kBuiltInMenuItemCount);
+        s.menus.setCount(kBuiltInMenuItemCount);
         s.link.commGate = true;
     });
     InitPanelState(*store);
