@@ -85,6 +85,15 @@ Answer answerSpecial(const RadioModel& m, std::string_view body) {
         const Antenna& a = m.antenna[static_cast<size_t>(*sel)];
         return "AN" + digits(*sel, 1) + digits(a.antenna + 1, 1) + digits(a.rxFlag, 1) + ";";
     }
+    if (c == "BP" && n == 4 && sel && *sel < 2 && (body[3] == '0' || body[3] == '1')) {
+        const Breakin& b = m.notch[static_cast<size_t>(*sel)];
+        return std::string(body) + (body[3] == '0' ? digits(b.on, 3) : digits(b.level, 3)) + ";";
+    }
+    if (c == "CO" && n == 4 && sel && *sel < 2 && body[3] >= '0' && body[3] <= '2') {
+        const Contour& k = m.contour[static_cast<size_t>(*sel)];
+        const int v = body[3] == '0' ? k.on : body[3] == '1' ? k.first : k.second;
+        return std::string(body) + digits(v, 2) + ";";
+    }
     if (c == "IS" && n == 3 && sel && *sel < 2) {
         const int x = m.shift[static_cast<size_t>(*sel)];
         return std::string(body) + (x < 0 ? "-" : "+") + digits(std::abs(x), 4) + ";";
