@@ -115,6 +115,7 @@ void SimulatedRadio::handleCommand(std::string_view command, int64_t t) {
     }
     std::string answer = interpretCommand(model_, command);
     if (!answer.empty()) emit(std::move(answer), t);
+    scheduleRotator(t);
     reportChanges(t);
 }
 
@@ -155,6 +156,12 @@ void SimulatedRadio::runTimers(int64_t t) {
         nextRotatorStep_ = -1;
     }
     if (changed) reportChanges(t);
+}
+
+// A rotator that starts turning moves its first step one period after the command.
+void SimulatedRadio::scheduleRotator(int64_t t) {
+    if (model_.rotator.turning == 0) nextRotatorStep_ = -1;
+    else if (nextRotatorStep_ < 0) nextRotatorStep_ = t + options_.rotatorStepMs;
 }
 
 void SimulatedRadio::driftMeters() {
@@ -206,6 +213,7 @@ void SimulatedRadio::frontPanel(const std::function<void(RadioModel&)>& change) 
         queuedBefore = answers_.size();
         if (model_.get("PS") == 0) return;
         change(model_);
+        scheduleRotator(now());
         reportChanges(now());
     }
     notifyIfQueued(queuedBefore);

@@ -65,6 +65,7 @@ class SimulatedRadio {
     void handlePowerCommand(std::string_view command, int64_t t);
     void startPowerOn(int64_t t);
     void runTimers(int64_t t);
+    void scheduleRotator(int64_t t);
     void driftMeters();
     void turnRotator();
     void emit(std::string answer, int64_t t);
