@@ -114,7 +114,7 @@ void SimulatedRadio::handleCommand(std::string_view command, int64_t t) {
         return;
     }
     std::string answer = interpretCommand(model_, command);
-    if (!answer.empty()) emit(std::move(answer), t);
+    if (!answer.empty()) return emit(std::move(answer), t);  // a query or a refusal: no change
     scheduleRotator(t);
     reportChanges(t);
 }
