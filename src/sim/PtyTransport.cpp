@@ -114,8 +114,11 @@ void PtyTransport::stop() {
     wake();
     thread_.join();
     radio_.setAnswerListener(nullptr);
+    {
+        std::lock_guard lock(wakeMutex_);
+        closeFd(wakeWrite_);
+    }
     closeFd(wakeRead_);
-    closeFd(wakeWrite_);
     if (!options_.linkPath.empty()) {
         char target[PATH_MAX];
         const ssize_t n = readlink(options_.linkPath.c_str(), target, sizeof target - 1);
@@ -130,6 +133,8 @@ void PtyTransport::disconnect() {
 }
 
 void PtyTransport::wake() {
+    std::lock_guard lock(wakeMutex_);
+    if (wakeWrite_ < 0) return;
     const char b = 1;
     // A full pipe already holds a wake-up; nothing is lost when this write fails.
     [[maybe_unused]] auto n = ::write(wakeWrite_, &b, 1);

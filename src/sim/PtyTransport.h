@@ -5,6 +5,7 @@
 // closes the line, which the client sees as a hang-up.
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -46,7 +47,9 @@ class PtyTransport {
     const PtyOptions options_;
     std::string slavePath_;
     int master_ = -1, heldSlave_ = -1;  // owned by the serving thread once it runs
-    int wakeRead_ = -1, wakeWrite_ = -1;
+    int wakeRead_ = -1;
+    std::mutex wakeMutex_;  // guards wakeWrite_: the radio may call wake() while stop() closes it
+    int wakeWrite_ = -1;
     std::atomic<bool> stopping_{false}, disconnectRequested_{false}, connected_{false};
     std::thread thread_;
 };
