@@ -1,5 +1,9 @@
 #include "menulist/MenuValueCodec.h"
 
+#include <cmath>
+
+#include "command/WriteField.h"
+
 namespace velmora {
 
 namespace {
@@ -17,7 +21,45 @@ long decimalValue(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::string bitStringField(int width, int64_t n) {
+    std::string field(static_cast<size_t>(width), '0');
+    for (int k = 0; k < width; ++k) {
+        if ((n & menuPositionBit(k)) != 0) field[static_cast<size_t>(k)] = '1';
+    }
+    return field;
+}
+
+// The sign takes the first character and the magnitude is printed over the whole width, so a
+// magnitude with as many digits as the field overwrites the sign ("100" for 100 and -100).
+std::string signedField(int width, int64_t n) {
+    std::string field(static_cast<size_t>(width), '0');
+    if (width == 0) return field;
+    field[0] = n < 0 ? '-' : '+';
+    if (!overwriteDigits(field, n < 0 ? -n : n)) field.assign(field.size(), '0');
+    return field;
+}
+
 }  // namespace
+
+int64_t wholeMenuValue(double value) {
+    if (std::isnan(value)) return 0;
+    // Far beyond any field; keeps the conversion defined for any double.
+    constexpr double kLimit = 1e18;
+    if (value >= kLimit) return static_cast<int64_t>(kLimit);
+    if (value <= -kLimit) return -static_cast<int64_t>(kLimit);
+    return static_cast<int64_t>(value);
+}
+
+int64_t beaconFieldNumber(int64_t value) {
+    if (value <= kBeaconLastCode) return value;
+    // Seconds beyond 240 go as the code of the nearest 30-second step.
+    return kBeaconLastPlainSecond + (value - kBeaconLastPlainSecond + 15) / 30;
+}
+
+int64_t beaconSeconds(int64_t value) {
+    if (value >= kBeaconFirstCode && value <= kBeaconLastCode) return beaconCodeToSeconds(value);
+    return value;
+}
 
 double decodeMenuField(int valueKind, std::string_view field) {
     if (isBitStringKind(valueKind)) {
@@ -30,8 +72,24 @@ double decodeMenuField(int valueKind, std::string_view field) {
     }
     long value = decimalValue(field);
     // Beacon times above 240 s are sent in 30-second steps: 241 stands for 270 s.
-    if (valueKind == kBeaconTimeKind && value > 240) value = (value - 240) * 30 + 240;
+    if (valueKind == kBeaconTimeKind && value > kBeaconLastPlainSecond) {
+        value = static_cast<long>(beaconCodeToSeconds(value));
+    }
     return static_cast<double>(value);
+}
+
+std::string encodeMenuField(int valueKind, int width, double value) {
+    if (width <= 0) return {};
+    const int64_t n = wholeMenuValue(value);
+    if (isBitStringKind(valueKind)) return bitStringField(width, n);
+    if (isSignedMenuKind(valueKind)) return signedField(width, n);
+    if (valueKind == kBeaconTimeKind) return fieldText(width, beaconFieldNumber(n));
+    return fieldText(width, n);
+}
+
+std::string menuSetCommand(const MenuItemDef& def) {
+    return "EX" + fieldText(3, def.number) +
+           encodeMenuField(def.valueKind, def.width, def.newValue) + ";";
 }
 
 }  // namespace velmora

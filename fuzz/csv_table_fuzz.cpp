@@ -1,0 +1,31 @@
+// CsvTable fed arbitrary file contents: it must never crash, and every cell it hands out must be
+// a terminated text that fits the room the measuring pass made for it.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "files/CsvTable.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    velmora::CsvTable table;
+    if (!table.OpenBytes(std::string_view(reinterpret_cast<const char*>(data), size))) {
+        if (table.LastError() != velmora::CsvError::TooLarge) std::abort();
+        if (table.RowCount() != 0 || table.Cell(0, 0) != nullptr) std::abort();
+        return 0;
+    }
+    const uint32_t rows = table.RowCount(), fields = table.FieldCount();
+    if (rows > 0 && table.CellSize() < 2) std::abort();
+    for (uint32_t r = 0; r < rows; ++r) {
+        for (uint32_t f = 0; f < fields; ++f) {
+            const char* cell = table.Cell(r, f);
+            if (cell == nullptr) std::abort();
+            if (::strnlen(cell, table.CellSize()) >= table.CellSize()) std::abort();
+        }
+    }
+    if (table.Cell(rows, 0) != nullptr || table.Cell(0, fields) != nullptr) std::abort();
+    // Opening again without Release must be refused and leave the table as it was.
+    if (table.OpenBytes("x\n") || table.RowCount() != rows) std::abort();
+    return 0;
+}

@@ -1,0 +1,73 @@
+#pragma once
+// "The main window" without a window: an event loop on the thread that runs it, serving posted
+// and sent window messages and the id-keyed timers. Used by `velmora --headless` and by the
+// integration tests.
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <thread>
+
+#include "link/WindowHost.h"
+
+namespace velmora {
+
+class HeadlessHost : public WindowHost {
+  public:
+    using MessageHandler = std::function<void(uint32_t id, uintptr_t wParam, intptr_t lParam)>;
+    using TimerHandler = std::function<void(int id)>;
+    using Clock = std::chrono::steady_clock;
+
+    // How long send() from another thread waits for the loop before giving up; the message is
+    // then still delivered, as a post.
+    static constexpr std::chrono::milliseconds kSendWait{2000};
+
+    void setMessageHandler(MessageHandler handler) { onMessage_ = std::move(handler); }
+    void setTimerHandler(TimerHandler handler) { onTimer_ = std::move(handler); }
+
+    void post(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
+    void send(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
+    void setTimer(int id, int ms) override;
+    void killTimer(int id) override;
+
+    // Serves messages and timers on the calling thread until quit() or the deadline.
+    void run(Clock::time_point deadline = Clock::time_point::max());
+    // Serves whatever is due now, without waiting; returns the number of events served.
+    int runPending();
+    void quit();
+    bool isTimerActive(int id) const;
+
+  private:
+    struct Message {
+        uint32_t id;
+        uintptr_t wParam;
+        intptr_t lParam;
+        uint64_t seq;  // order of arrival; messages are served in this order
+    };
+    struct Timer {
+        std::chrono::milliseconds period;
+        Clock::time_point due;
+    };
+
+    bool serveOne(std::unique_lock<std::mutex>& lock);
+    bool onLoopThread() const;
+
+    // guards queue_, timers_, quit_, running_, loopThread_, nextSeq_ and servedSeq_
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable served_;
+    uint64_t nextSeq_ = 1;
+    uint64_t servedSeq_ = 0;  // the last message whose handler has returned
+    std::deque<Message> queue_;
+    std::map<int, Timer> timers_;
+    bool quit_ = false;
+    bool running_ = false;  // run() is serving on loopThread_
+    std::thread::id loopThread_;
+    MessageHandler onMessage_;
+    TimerHandler onTimer_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "app/File_MenuListDefFile.h"
+#include "link/MessageIds.h"
+#include "menulist/MenuTable.h"
+#include "support/TestSupport.h"
+
+namespace velmora {
+namespace {
+
+struct MenuLoaderThread : ::testing::Test {
+    MenuTable table;
+    std::atomic<int> gate{0};
+    std::atomic<int> failuresShown{0};
+
+    MenuListDefLoaderHooks hooks() {
+        return {.postSelf = {},
+                .openGate = [this] { gate.store(1, std::memory_order_release); },
+                .menuFileFailureEnabled = {},
+                .showFailure = [this](std::string_view) { failuresShown.fetch_add(1); }};
+    }
+};
+
+TEST_F(MenuLoaderThread, InstallsTheTableOpensTheGateAndEnds) {
+    table.resetCount();
+    auto loader = startMenuListDefFile(table, hooks());
+    ASSERT_NE(loader, nullptr);
+    ASSERT_TRUE(test::waitFor([&] { return !loader->thread().isRunning(); }));
+    EXPECT_EQ(gate.load(std::memory_order_acquire), 1);
+    EXPECT_EQ(table.count(), 177);
+    EXPECT_STREQ(table.item(177)->name, "EMERGENCY FREQ TX");
+    EXPECT_EQ(failuresShown.load(), 0);
+    // An ended thread takes no more requests.
+    EXPECT_FALSE(loader->thread().post(msg::WM_MENU_LOAD, 0, 0));
+}
+
+TEST_F(MenuLoaderThread, TheGateStaysClosedUntilTheLoadRequestArrives) {
+    table.resetCount();
+    File_MenuListDefFile loader(table, hooks());
+    ASSERT_TRUE(loader.start());
+    EXPECT_TRUE(loader.thread().isRunning());
+    EXPECT_EQ(gate.load(std::memory_order_acquire), 0);
+    EXPECT_EQ(table.count(), MenuTable::kDefaultCount);
+    ASSERT_TRUE(loader.thread().post(msg::WM_MENU_LOAD, 0, 0));
+    ASSERT_TRUE(test::waitFor([&] { return !loader.thread().isRunning(); }));
+    EXPECT_EQ(gate.load(std::memory_order_acquire), 1);
+    EXPECT_EQ(table.count(), 177);
+}
+
+TEST_F(MenuLoaderThread, StoppedBeforeLoadingItLeavesTheGateClosed) {
+    table.resetCount();
+    {
+        File_MenuListDefFile loader(table, hooks());
+        ASSERT_TRUE(loader.start());
+        loader.thread().requestStop();
+        loader.thread().join();
+        EXPECT_FALSE(loader.thread().isRunning());
+    }
+    EXPECT_EQ(gate.load(std::memory_order_acquire), 0);
+    EXPECT_EQ(table.count(), MenuTable::kDefaultCount);
+}
+
+}  // namespace
+}  // namespace velmora
