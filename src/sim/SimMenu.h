@@ -1,7 +1,7 @@
 #pragma once
-// The radio's own list of its setup menu items: how wide each EX value field is, how the value is
-// encoded, its limits and its factory setting. A stand-in until the program's built-in menu
-// definitions are shared; everything in the simulator reads the menu through simMenuItems().
+// The radio's own view of its setup menu items: how wide each EX value field is, how the value is
+// encoded, its limits and its factory setting. Taken from the shared built-in menu definitions
+// (constant data); everything in the simulator reads the menu through simMenuItems().
 #include <cstdint>
 #include <vector>
 
