@@ -12,6 +12,7 @@
 #include "SimTestHarness.h"
 #include "link/AnswerLength.h"
 #include "link/CatCommandTable.h"
+#include "menulist/BuiltInMenuTable.h"
 #include "menulist/MenuTable.h"
 #include "sim/SimMenu.h"
 
@@ -278,6 +279,19 @@ TEST(AnswerFields, EveryMenuItemAnswersWithItsWidth) {
             EXPECT_TRUE((a[i] >= '0' && a[i] <= '9') || (i == 5 && (a[i] == '+' || a[i] == '-')));
     }
     EXPECT_EQ(simMenuItemCount(), 177);
+    // The controller's receive side sizes every menu answer from its own menu definitions.
+    MenuTable menus;
+    menus.install(builtInMenuDefinitions().data(), kBuiltInMenuItemCount);
+    ASSERT_TRUE(menus.setCount(kBuiltInMenuItemCount));
+    for (int n = 1; n <= kBuiltInMenuItemCount; ++n) {
+        char q[8];
+        std::snprintf(q, sizeof q, "EX%03d;", n);
+        const std::string a = h.send(q);
+        const auto* bytes = reinterpret_cast<const uint8_t*>(a.data());
+        const AnswerLength len = determineAnswerLength(bytes, a.size(), menus);
+        EXPECT_TRUE(len.recognised && answerComplete(bytes, a.size(), len.length)) << a;
+        EXPECT_EQ(len.length, static_cast<int>(a.size())) << a;
+    }
     EXPECT_EQ(h.send("EX000;"), "?;");
     EXPECT_EQ(h.send("EX178;"), "?;");
 }
