@@ -160,8 +160,10 @@ void SimulatedRadio::runTimers(int64_t t) {
 
 // A rotator that starts turning moves its first step one period after the command.
 void SimulatedRadio::scheduleRotator(int64_t t) {
-    if (model_.rotator.turning == 0) nextRotatorStep_ = -1;
-    else if (nextRotatorStep_ < 0) nextRotatorStep_ = t + options_.rotatorStepMs;
+    if (model_.rotator.turning == 0)
+        nextRotatorStep_ = -1;
+    else if (nextRotatorStep_ < 0)
+        nextRotatorStep_ = t + options_.rotatorStepMs;
 }
 
 void SimulatedRadio::driftMeters() {
