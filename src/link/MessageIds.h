@@ -7,6 +7,7 @@ namespace velmora::msg {
 
 // Thread control.
 inline constexpr uint32_t WM_SEND_NEXT = 0x8103;       // to Sio_Send_Thread: write one command
+inline constexpr uint32_t WM_RECEIVE_POLL = 0x8104;    // to Sio_Recv_Thread: one receive tick
 inline constexpr uint32_t WM_ANSWER_QUEUED = 0x8102;   // to Anl_Recv_Thread: one answer in RecvRing
 inline constexpr uint32_t WM_THREAD_QUIT = 0x8105;     // to any worker thread: end
 inline constexpr uint32_t WM_MENU_LOAD = 0x8106;       // to File_MenuListDefFile: install the table
@@ -16,6 +17,8 @@ inline constexpr uint32_t WM_ANSWER_TIMEOUT = 0x810C;  // to Anl_Recv_Thread: th
 inline constexpr uint32_t WM_COMM_FAILURE = 0x8109;  // wParam: enabled check, lParam: failure text
 inline constexpr uint32_t WM_AI_SWITCHED_ON = 0x810A;  // sent, not posted
 inline constexpr uint32_t WM_WAIT_WINDOW_CLOSE = 0x8803;
+inline constexpr uint32_t WM_COM_SELECT_CLOSED = 0x85CD;  // sent: the COM Select dialog has closed
+inline constexpr uint32_t WM_BAUD_RATE_CLOSED = 0x85CE;   // sent: the Baud rate dialog has closed
 
 // Notifications: answer analysed, the main window reads the store. Ids of the answer table run
 // from 0x8302 to 0x8356; the menu answer EX has its own.

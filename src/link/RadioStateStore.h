@@ -1,7 +1,7 @@
 #pragma once
 // The one block of state that the link threads, the main window and the dialogs share: the
-// radio-state records, the menu definitions, the link flags, the panel state, the two rings and
-// the pointers to the worker threads and the main window.
+// radio-state records, the menu definitions, the link flags, the panel state, the serial port's
+// fields, the two rings and the pointers to the worker threads and the main window.
 //
 // main() (or a test) creates one store with std::make_unique<RadioStateStore>() - it holds two
 // 1 MiB rings, so it does not belong on a stack - and passes it by reference to what needs it.
@@ -14,6 +14,7 @@
 #include "link/LinkFlags.h"
 #include "link/PanelState.h"
 #include "link/RadioRecords.h"
+#include "link/SerialPortState.h"
 #include "link/ThreadPointers.h"
 #include "link/WindowHost.h"
 #include "menulist/MenuTable.h"
@@ -30,10 +31,15 @@ class RadioStateStore {
     MenuTable menus;
     LinkFlags link;
     PanelState panel;
+    SerialPortState port;
     SendRing sendRing;
     RecvRing recvRing;
     ThreadPointers threads;
     std::atomic<WindowHost*> mainWindow{nullptr};
+    // The main window shows a failure message box (WM_COMM_FAILURE); set and cleared by the main
+    // window. OpenPort refuses to open the port while it is set, so a burst of failures shows
+    // one box.
+    std::atomic<bool> failureBoxShowing{false};
 
     // Posts to the main window if there is one.
     void postToWindow(uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) const {

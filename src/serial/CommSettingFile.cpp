@@ -1,0 +1,75 @@
+#include "serial/CommSettingFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+#include "files/CsvTable.h"
+
+namespace velmora {
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+}  // namespace
+
+int32_t leadingInteger(const char* text) {
+    if (!text) return 0;
+    while (isBlank(*text)) ++text;
+    bool negative = false;
+    if (*text == '+' || *text == '-') negative = *text++ == '-';
+    constexpr int64_t kLow = std::numeric_limits<int32_t>::min();
+    constexpr int64_t kHigh = std::numeric_limits<int32_t>::max();
+    int64_t value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        value = value * 10 + (*text - '0');
+        if (value > kHigh + 1) value = kHigh + 1;  // held at the limit; more digits change nothing
+    }
+    if (negative) return static_cast<int32_t>(-value < kLow ? kLow : -value);
+    return static_cast<int32_t>(value > kHigh ? kHigh : value);
+}
+
+std::string commoFolderPath(const std::string& baseDirectory) {
+    return (std::filesystem::path(baseDirectory.empty() ? "." : baseDirectory) / kCommoFolder)
+        .string();
+}
+
+std::string commSettingPath(const std::string& baseDirectory) {
+    return (std::filesystem::path(commoFolderPath(baseDirectory)) / kCommSettingFile).string();
+}
+
+std::optional<CommSettingCells> readCommSetting(const std::string& baseDirectory) {
+    const std::string path = commSettingPath(baseDirectory);
+    if (path.size() >= kMaxPath) return std::nullopt;
+    CsvTable table;
+    if (!table.Open(path)) return std::nullopt;
+    CommSettingCells cells;
+    size_t taken = 0;
+    for (uint32_t row = 0; row < table.RowCount() && taken < cells.size(); ++row) {
+        for (uint32_t field = 0; field < table.FieldCount() && taken < cells.size(); ++field) {
+            cells[taken++] = leadingInteger(table.Cell(row, field));
+        }
+    }
+    return cells;
+}
+
+bool writeCommSetting(const std::string& baseDirectory, int32_t com, int32_t baud,
+                      int32_t reserved) {
+    const std::string path = commSettingPath(baseDirectory);
+    if (path.size() >= kMaxPath) return false;
+    std::error_code ignored;  // a folder that cannot be made shows as a file that cannot be opened
+    std::filesystem::create_directories(commoFolderPath(baseDirectory), ignored);
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) return false;
+    const bool written = std::fprintf(file, "%d,%d,%d\n", com, baud, reserved) > 0;
+    const bool flushed = std::ferror(file) == 0;
+    // A full disk shows only when the buffered line is flushed on close.
+    const bool closed = std::fclose(file) == 0;
+    return written && flushed && closed;
+}
+
+}  // namespace velmora

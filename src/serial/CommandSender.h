@@ -1,0 +1,36 @@
+#pragma once
+// What the send thread does for each WM_SEND_NEXT, callable without the thread: take the oldest
+// command from SendRing, make sure the port is open, check the line and write the command.
+//
+// Used on the send thread only.
+#include <array>
+#include <cstdint>
+
+namespace velmora {
+
+class RadioStateStore;
+class SerialPort;
+
+enum class SendOutcome {
+    Sent,        // written (or at least handed to the device; a failed write is not retried)
+    GateClosed,  // the menu definitions are not installed yet: the command waits in SendRing
+    NothingQueued,
+    PortClosed,  // the port cannot be opened: the command is dropped
+    LineFault,   // stuck output, lost carrier or a waiting character: port closed, dropped
+    LineHeld,    // DSR/XOFF hold, XOFF sent or end of file received: dropped, port stays open
+    LineError,   // exactly one error bit in the error word: dropped
+};
+
+class CommandSender {
+  public:
+    CommandSender(RadioStateStore& store, SerialPort& port);
+
+    SendOutcome onSendNext();
+
+  private:
+    RadioStateStore& store_;
+    SerialPort& port_;
+    std::array<uint8_t, 512> command_{};
+};
+
+}  // namespace velmora

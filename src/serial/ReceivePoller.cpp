@@ -1,0 +1,118 @@
+#include "serial/ReceivePoller.h"
+
+#include <algorithm>
+
+#include "link/AnswerLength.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+#include "serial/SerialPort.h"
+
+namespace velmora {
+
+ReceivePoller::ReceivePoller(RadioStateStore& store, SerialPort& port)
+    : store_(store), port_(port) {}
+
+ReceiveTick ReceivePoller::poll() {
+    ReceiveTick tick;
+    lastTickMoved_ = false;
+    if (!store_.link.commGate.load(std::memory_order_acquire)) return tick;
+    ++ticks_;
+
+    // A closed port reports nothing: no errors, no line state, nothing waiting.
+    const SerialStatus status = port_.device().status().value_or(SerialStatus{});
+    const size_t fillBefore = buffer_.fill();
+    driveRts(status.errors, fillBefore);
+
+    if (status.lineFlags & line_status::kRlsdHold) {
+        inProgress_ = false;
+        port_.ClosePort();
+    }
+    if (status.lineFlags & line_status::kTxim) port_.ClosePort();
+
+    size_t got = 0;
+    if (port_.IsPortOpen() && status.inQueue > 0) {
+        // More than the free room stays in the driver until the buffer drains; RTS keeps that
+        // rare.
+        const size_t want = std::min<size_t>(status.inQueue, buffer_.freeSpace());
+        const IoResult r = port_.device().read(buffer_.tail(), want);
+        got = r.count;
+    }
+    if (fillBefore == 0 && got == 0) return tick;
+    buffer_.commit(got);
+    tick.changed = got > 0;
+
+    if (status.errors == serial_error::kFraming || status.errors == serial_error::kBreak) {
+        tick.changed |= buffer_.skipLineNoise() > 0;
+    }
+    if (!inProgress_) {
+        const size_t before = buffer_.fill();
+        const bool recognised = recognise();
+        tick.changed |= buffer_.fill() != before;
+        if (!recognised) {
+            lastTickMoved_ = tick.changed;
+            return tick;
+        }
+    }
+    if (buffer_.fill() < static_cast<size_t>(expectedLength_)) {
+        lastTickMoved_ = tick.changed;
+        return tick;
+    }
+    if (buffer_[expectedLength_ - 1] == ';') {
+        handOn();
+        tick.handedOn = true;
+    } else {
+        buffer_.skipThroughTerminator();
+    }
+    tick.changed = true;
+    inProgress_ = false;
+    lastTickMoved_ = true;
+    return tick;
+}
+
+void ReceivePoller::driveRts(uint32_t errors, size_t fillBefore) {
+    bool raise = false, lower = false;
+    if (fillBefore <= kRtsRaiseAt && errors != serial_error::kRxOverrun) raise = true;
+    if (errors == serial_error::kRxOverrun) lower = true;
+    if (fillBefore >= kRtsLowerAt) lower = true;
+    if (raise) {
+        port_.device().setRts(true);
+        rtsLow_ = false;
+    }
+    if (lower) {
+        port_.device().setRts(false);
+        rtsLow_ = true;
+    }
+}
+
+bool ReceivePoller::recognise() {
+    expectedLength_ = 0;
+    const AnswerLength found = determineAnswerLength(buffer_.data(), buffer_.fill(), store_.menus);
+    // An answer longer than the buffer could never complete; none of the tables makes one.
+    if (found.recognised && static_cast<size_t>(found.length) <= AssemblyBuffer::kSize) {
+        expectedCode_ = {static_cast<char>(buffer_[0]), static_cast<char>(buffer_[1]), '\0'};
+        expectedLength_ = found.length;
+        inProgress_ = true;
+        return true;
+    }
+    inProgress_ = false;
+    if (buffer_.skipUnrecognisedFront() > 0) return false;
+    // Printable bytes that form no answer (an EX answer for an item beyond the defined count, a
+    // code with letters in its digits) would block the front for good: the answer is over at
+    // its ";", so drop through it. Without a ";" more bytes may still make an answer - unless
+    // the buffer has grown past the RTS limit, when nothing more comes and nothing here can end
+    // as an answer: then it is all noise.
+    if (buffer_.holdsTerminator() || buffer_.fill() >= kRtsLowerAt) {
+        buffer_.skipThroughTerminator();
+    }
+    return false;
+}
+
+void ReceivePoller::handOn() {
+    store_.link.answerPending.store(false, std::memory_order_relaxed);
+    const size_t length = static_cast<size_t>(expectedLength_) - 1;
+    const bool queued = store_.recvRing.Put(length, buffer_.data()) == length;
+    buffer_.drop(static_cast<size_t>(expectedLength_));
+    if (queued) postTo(store_.threads.Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
+}
+
+}  // namespace velmora

@@ -1,0 +1,67 @@
+#pragma once
+// What the receive thread does on each tick, callable without the thread: read what the port
+// holds into the assembly buffer, drive RTS, close the port on a line fault, skip line noise,
+// cut the front of the buffer into an answer by the length rule and hand at most one complete
+// answer (without its ";") to the analysis through RecvRing and WM_ANSWER_QUEUED.
+//
+// Used on the receive thread only.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "serial/AssemblyBuffer.h"
+
+namespace velmora {
+
+class RadioStateStore;
+class SerialPort;
+
+struct ReceiveTick {
+    bool handedOn = false;  // one answer went to RecvRing
+    bool changed = false;   // bytes were read or dropped
+};
+
+class ReceivePoller {
+  public:
+    // RTS goes up while at most this many bytes wait here, and down from kRtsLowerAt on: the
+    // radio holds its output while the analysis catches up.
+    static constexpr size_t kRtsRaiseAt = 128;
+    static constexpr size_t kRtsLowerAt = 256;
+
+    ReceivePoller(RadioStateStore& store, SerialPort& port);
+
+    // One tick. Does nothing while the communication gate is closed.
+    ReceiveTick poll();
+
+    // True when a tick soon can do more without new bytes arriving: the last tick moved
+    // something (another answer may be complete behind it), or RTS is held low and must come up
+    // again once the buffer has drained. Otherwise only new bytes (or a line fault) can change
+    // anything, and the thread may block on the device.
+    bool wantsTick() const { return lastTickMoved_ || rtsLow_; }
+
+    const AssemblyBuffer& buffer() const { return buffer_; }
+    size_t fill() const { return buffer_.fill(); }
+    bool inProgress() const { return inProgress_; }
+    int expectedLength() const { return expectedLength_; }
+    const char* expectedCode() const { return expectedCode_.data(); }
+    uint64_t ticks() const { return ticks_; }
+
+  private:
+    void driveRts(uint32_t errors, size_t fillBefore);
+    // Recognises the answer at the front or skips what cannot be one; true when an answer is in
+    // progress afterwards.
+    bool recognise();
+    void handOn();
+
+    RadioStateStore& store_;
+    SerialPort& port_;
+    AssemblyBuffer buffer_;
+    std::array<char, 3> expectedCode_{};
+    int expectedLength_ = 0;
+    bool inProgress_ = false;
+    bool rtsLow_ = false;
+    bool lastTickMoved_ = false;
+    uint64_t ticks_ = 0;
+};
+
+}  // namespace velmora
