@@ -1,0 +1,223 @@
+// The receive tick on a fake device: answers cut by the length rule, one per tick; noise
+// skipped; RTS flow control; line faults.
+#include <gtest/gtest.h>
+
+#include "SerialFixture.h"
+#include "link/MessageIds.h"
+#include "serial/ReceivePoller.h"
+
+namespace velmora::test {
+namespace {
+
+class Receive : public SerialFixture {
+  protected:
+    Receive() {
+        port.OpenPort();
+        device.setRts(false);
+    }
+    // Ticks n times; returns the answers handed on meanwhile.
+    std::vector<std::string> tick(int n = 1) {
+        for (int i = 0; i < n; ++i) poller.poll();
+        return allAnswers();
+    }
+    std::string buffered() const {
+        return std::string(reinterpret_cast<const char*>(poller.buffer().data()), poller.fill());
+    }
+    bool freeBytesAreFF() const {
+        for (size_t i = poller.fill(); i < AssemblyBuffer::kSize; ++i) {
+            if (poller.buffer()[i] != 0xFF) return false;
+        }
+        return true;
+    }
+
+    ReceivePoller poller{*store, port};
+};
+
+using Strings = std::vector<std::string>;
+
+TEST_F(Receive, TwoAnswersInOneReadAreHandedOnInTwoTicks) {
+    device.queueRead("FA14195000;FB07000000;");
+    EXPECT_EQ(tick(), Strings{"FA14195000"});
+    EXPECT_EQ(analysisThread.postedIds(), (std::vector<uint32_t>{msg::WM_ANSWER_QUEUED}));
+    EXPECT_EQ(poller.fill(), 11u);
+    EXPECT_TRUE(poller.wantsTick());
+    EXPECT_EQ(tick(), Strings{"FB07000000"});
+    EXPECT_EQ(analysisThread.postedIds().size(), 2u);
+    EXPECT_EQ(poller.fill(), 0u);
+    EXPECT_TRUE(freeBytesAreFF());
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_FALSE(poller.wantsTick());
+}
+
+TEST_F(Receive, ASplitAnswerIsHandedOnWhenItsLastByteArrives) {
+    device.queueRead("FA14");
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_TRUE(poller.inProgress());
+    EXPECT_EQ(poller.expectedLength(), 11);
+    EXPECT_STREQ(poller.expectedCode(), "FA");
+    device.queueRead("19500");
+    EXPECT_EQ(tick(3), Strings{});
+    device.queueRead("0;");
+    EXPECT_EQ(tick(), Strings{"FA14195000"});
+    EXPECT_FALSE(poller.inProgress());
+}
+
+TEST_F(Receive, AnErrorReplyIsGoneAfterTwoTicks) {
+    device.queueRead("?;");
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_EQ(buffered(), ";");
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_EQ(poller.fill(), 0u);
+    EXPECT_TRUE(analysisThread.posts().empty());
+}
+
+TEST_F(Receive, ASingleByteWaitsForMore) {
+    device.queueRead("F");
+    EXPECT_EQ(tick(5), Strings{});
+    EXPECT_EQ(buffered(), "F");
+    EXPECT_FALSE(poller.wantsTick());
+    device.queueRead("A14195000;");
+    EXPECT_EQ(tick(), Strings{"FA14195000"});
+}
+
+TEST_F(Receive, AFramingErrorDropsTheNoiseBeforeTheAnswer) {
+    device.queueErrors(serial_error::kFraming);
+    device.queueRead(
+        std::string("\x00\x80"
+                    "AI1;",
+                    6));
+    EXPECT_EQ(tick(), Strings{"AI1"});
+    EXPECT_EQ(poller.fill(), 0u);
+}
+
+TEST_F(Receive, ABreakWithNothingUsableEmptiesTheBuffer) {
+    device.queueErrors(serial_error::kBreak);
+    device.queueRead(std::string("\x00\x80\xff\x01", 4));
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_EQ(poller.fill(), 0u);
+    EXPECT_TRUE(freeBytesAreFF());
+}
+
+TEST_F(Receive, NoiseWithoutALineErrorIsDroppedByteByByte) {
+    device.queueRead(
+        std::string("\x00\x80"
+                    "AI1;",
+                    6));
+    EXPECT_EQ(tick(3), Strings{"AI1"});
+}
+
+TEST_F(Receive, AnAnswerThatDoesNotEndWhereItShouldIsDroppedThroughItsTerminator) {
+    device.queueRead("FA141950001;FB07000000;");
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_EQ(buffered(), "FB07000000;");
+    EXPECT_EQ(tick(), Strings{"FB07000000"});
+}
+
+// An EX answer for an item beyond the defined count is printable but no answer: it is dropped
+// through its ";" so the answers behind it still arrive.
+TEST_F(Receive, APrintableFrontThatIsNoAnswerDoesNotBlockTheBuffer) {
+    device.queueRead("EX9991;FA14195000;");
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_EQ(buffered(), "FA14195000;");
+    EXPECT_EQ(tick(), Strings{"FA14195000"});
+}
+
+TEST_F(Receive, PrintableNoiseWithoutATerminatorIsDroppedOnceRtsHoldsTheLine) {
+    device.queueRead(std::string(100, 'Q'));
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_EQ(poller.fill(), 100u);  // may still become an answer
+    device.queueRead(std::string(200, 'Q'));
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_EQ(poller.fill(), 0u);
+    device.queueRead("FA14195000;");
+    EXPECT_EQ(tick(), Strings{"FA14195000"});
+}
+
+TEST_F(Receive, RtsIsLoweredAt256AndRaisedOnlyAt128) {
+    std::string burst;
+    for (int i = 0; i < 30; ++i) burst += "FA14195000;";  // 330 bytes
+    device.queueRead(burst);
+    int sawHeldBetween = 0;
+    for (int i = 0; i < 30; ++i) {
+        const size_t before = poller.fill();
+        const std::optional<bool> rtsBefore = device.rts();
+        poller.poll();
+        if (before >= 256) {
+            EXPECT_EQ(device.rts(), false) << before;
+        } else if (before <= 128) {
+            EXPECT_EQ(device.rts(), true) << before;
+        } else {
+            EXPECT_EQ(device.rts(), rtsBefore) << before;
+            sawHeldBetween += rtsBefore == false;
+        }
+    }
+    EXPECT_GT(sawHeldBetween, 0);
+    EXPECT_EQ(allAnswers().size(), 30u);
+    EXPECT_EQ(device.rts(), true);
+}
+
+TEST_F(Receive, AReceiveQueueOverrunLowersRts) {
+    device.queueErrors(serial_error::kRxOverrun);
+    tick();
+    EXPECT_EQ(device.rts(), false);
+    EXPECT_TRUE(poller.wantsTick());  // must come up again without new bytes
+    tick();
+    EXPECT_EQ(device.rts(), true);
+    // Combined with other bits it is not the overrun alone: RTS stays up.
+    device.queueErrors(serial_error::kRxOverrun | serial_error::kParity);
+    tick();
+    EXPECT_EQ(device.rts(), true);
+}
+
+TEST_F(Receive, ACompleteAnswerClearsAnswerPending) {
+    store->link.answerPending.store(true);
+    device.queueRead("FA14");
+    tick();
+    EXPECT_TRUE(store->link.answerPending.load());
+    device.queueRead("195000;");
+    tick();
+    EXPECT_FALSE(store->link.answerPending.load());
+}
+
+TEST_F(Receive, ALostCarrierClosesThePortAndKeepsWhatWasBuffered) {
+    device.queueRead("FA14195000;FB07");
+    tick();
+    device.queueRead("000000;");
+    device.setLineFlags(line_status::kRlsdHold);
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_FALSE(port.IsPortOpen());
+    EXPECT_EQ(buffered(), "FB07");
+    // A closed port reports nothing; the buffer is kept for when it reopens.
+    EXPECT_EQ(tick(), Strings{});
+    device.setLineFlags(0);
+    ASSERT_TRUE(port.OpenPort());
+    EXPECT_EQ(tick(), Strings{"FB07000000"});
+}
+
+TEST_F(Receive, AWaitingCharacterClosesThePort) {
+    device.setLineFlags(line_status::kTxim);
+    tick();
+    EXPECT_FALSE(port.IsPortOpen());
+}
+
+TEST_F(Receive, NothingHappensWhileTheGateIsClosed) {
+    store->link.commGate.store(false);
+    device.queueRead("FA14195000;");
+    const int statusBefore = device.statusCalls();
+    EXPECT_EQ(tick(3), Strings{});
+    EXPECT_EQ(device.statusCalls(), statusBefore);
+    EXPECT_EQ(device.readCalls(), 0);
+    store->link.commGate.store(true);
+    EXPECT_EQ(tick(), Strings{"FA14195000"});
+}
+
+TEST_F(Receive, AFullRingRefusesTheAnswerAndNothingIsPosted) {
+    for (int i = 0; i < CommRing::kSlots; ++i) store->recvRing.Put(1, "x");
+    device.queueRead("FA14195000;");
+    poller.poll();
+    EXPECT_TRUE(analysisThread.posts().empty());
+    EXPECT_EQ(poller.fill(), 0u);
+}
+
+}  // namespace
+}  // namespace velmora::test
