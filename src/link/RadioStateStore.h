@@ -12,6 +12,7 @@
 
 #include "link/CommRing.h"
 #include "link/LinkFlags.h"
+#include "link/MainWindowFlags.h"
 #include "link/PanelState.h"
 #include "link/RadioRecords.h"
 #include "link/ThreadPointers.h"
@@ -30,6 +31,7 @@ class RadioStateStore {
     MenuTable menus;
     LinkFlags link;
     PanelState panel;
+    MainWindowFlags windowFlags;
     SendRing sendRing;
     RecvRing recvRing;
     ThreadPointers threads;
