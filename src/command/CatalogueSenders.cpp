@@ -6,18 +6,10 @@ namespace velmora::catalogue {
 
 namespace {
 
-// Set commands of the catalogue are built in this buffer; one handler runs at a time.
-bool beginSet(CommandBuffer& command, std::string_view code) {
-    const CatCommandRecord* record = findSetRecord(code);
-    if (!record) return false;
-    command.begin(*record);
-    return true;
-}
-
 void sendParams(CommandContext& context, std::string_view code, std::string_view params,
                 char target) {
     CommandBuffer command;
-    if (!beginSet(command, code)) return;
+    if (!command.beginSet(code)) return;
     putParams(command, 2, params, target);
     context.send(command);
 }
@@ -44,7 +36,7 @@ void sendToggle(CommandContext& context, const ToggleRow& row, const Request& re
     const int32_t s = row.stored.read(context.store().records, request.receiver());
     if (s != 0 && s != 1) return;
     CommandBuffer command;
-    if (!beginSet(command, row.code)) return;
+    if (!command.beginSet(row.code)) return;
     const int pos = putParams(command, 2, row.prefix, request.target());
     command.text(pos, s == 0 ? "1" : "0");
     context.send(command);
@@ -62,7 +54,7 @@ void sendStoredChoice(CommandContext& context, const StoredChoiceRow& row, const
 
 void sendValueField(CommandContext& context, const ValueFieldRow& row, const Request& request) {
     CommandBuffer command;
-    if (!beginSet(command, row.code)) return;
+    if (!command.beginSet(row.code)) return;
     int pos = putParams(command, 2, row.prefix, request.target());
     command.field(pos, row.width, request.value);
     putParams(command, pos + row.width, row.suffix, request.target());
@@ -71,7 +63,7 @@ void sendValueField(CommandContext& context, const ValueFieldRow& row, const Req
 
 void sendTargetChoice(CommandContext& context, const TargetChoiceRow& row, const Request& request) {
     CommandBuffer command;
-    if (!beginSet(command, row.code)) return;
+    if (!command.beginSet(row.code)) return;
     int pos = putParams(command, 2, "r", request.target());
     switch (row.kind) {
         case TargetChoiceRow::Mapped: {
@@ -96,7 +88,7 @@ void sendDialStep(CommandContext& context, const DialStepRow& row, const Request
     const int64_t v = request.value;
     if (v == 0 || magnitude(v) >= 100) return;
     CommandBuffer command;
-    if (!beginSet(command, v > 0 ? "EU" : "ED")) return;
+    if (!command.beginSet(v > 0 ? "EU" : "ED")) return;
     const char p[1] = {row.p};
     command.text(2, std::string_view(p, 1));
     command.field(3, 2, magnitude(v));

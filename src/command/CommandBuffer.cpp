@@ -18,6 +18,26 @@ void CommandBuffer::begin(std::string_view code, int length) {
     bytes_[static_cast<size_t>(length - 1)] = ';';
 }
 
+bool CommandBuffer::beginSet(std::string_view code) {
+    const CatCommandRecord* record = findSetRecord(code);
+    if (!record) {
+        begin({}, 0);
+        return false;
+    }
+    begin(*record);
+    return true;
+}
+
+bool CommandBuffer::beginQuery(std::string_view code) {
+    const CatCommandRecord* record = findReadRecord(code);
+    if (!record) {
+        begin({}, 0);
+        return false;
+    }
+    begin(*record);
+    return true;
+}
+
 void CommandBuffer::text(int pos, std::string_view chars) {
     for (char c : chars) {
         if (!writable(pos)) return;

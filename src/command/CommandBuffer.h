@@ -21,6 +21,10 @@ class CommandBuffer {
     void begin(const CatCommandRecord& record) {
         begin(std::string_view(record.code, 2), record.length);
     }
+    // begin() with the set-table or read-table record of code; false (and an empty command)
+    // when the table has no such code.
+    bool beginSet(std::string_view code);
+    bool beginQuery(std::string_view code);
 
     // Parameter characters from position pos on. Nothing lands on or after the ";": a row that
     // is too long for its command is cut, never stretches the command.

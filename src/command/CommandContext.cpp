@@ -17,17 +17,13 @@ void CommandContext::send(const CommandBuffer& command) {
 }
 
 void CommandContext::sendSet(std::string_view code, std::string_view params) {
-    const CatCommandRecord* record = findSetRecord(code);
-    if (!record) return;
-    buffer_.begin(*record);
+    if (!buffer_.beginSet(code)) return;
     buffer_.text(2, params);
     send(buffer_);
 }
 
 void CommandContext::sendQuery(std::string_view code, std::string_view params) {
-    const CatCommandRecord* record = findReadRecord(code);
-    if (!record) return;
-    buffer_.begin(*record);
+    if (!buffer_.beginQuery(code)) return;
     buffer_.text(2, params);
     send(buffer_);
 }

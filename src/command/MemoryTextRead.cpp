@@ -26,9 +26,7 @@ void MemoryTextStep(CommandContext& context) {
         return;
     }
     CommandBuffer command;
-    const CatCommandRecord* record = findReadRecord("KM");
-    if (!record) return;
-    command.begin(*record);
+    if (!command.beginQuery("KM")) return;
     command.field(2, 1, p);
     context.send(command);
     position.store(p + 1, std::memory_order_relaxed);

@@ -19,14 +19,6 @@ RadioRecords& records(CommandContext& context) {
     return context.store().records;
 }
 
-// Starts a set command; false when the code has no set record.
-bool beginSet(CommandBuffer& command, std::string_view code) {
-    const CatCommandRecord* record = findSetRecord(code);
-    if (!record) return false;
-    command.begin(*record);
-    return true;
-}
-
 // 0x8536: with SF at 7 the key steps FS, otherwise it toggles RT.
 void fsOrRt(CommandContext& context, const Request&) {
     const RadioRecords& r = records(context);
@@ -52,11 +44,11 @@ void lkOrXt(CommandContext& context, const Request&) {
 // 0x855F: the delay goes to VD and, after a pause, to SD.
 void vdThenSd(CommandContext& context, const Request& request) {
     CommandBuffer command;
-    if (!beginSet(command, "VD")) return;
+    if (!command.beginSet("VD")) return;
     command.field(2, 4, request.value);
     context.send(command);
     if (!context.pause(kVdSdPauseMs)) return;
-    if (!beginSet(command, "SD")) return;
+    if (!command.beginSet("SD")) return;
     command.field(2, 4, request.value);
     context.send(command);
 }
@@ -64,7 +56,7 @@ void vdThenSd(CommandContext& context, const Request& request) {
 // 0x8566: the IF shift of MAIN as a signed value.
 void ifShiftValue(CommandContext& context, const Request& request) {
     CommandBuffer command;
-    if (!beginSet(command, "IS")) return;
+    if (!command.beginSet("IS")) return;
     command.text(2, "0");
     command.signedField(3, 4, request.value);
     context.send(command);
@@ -73,7 +65,7 @@ void ifShiftValue(CommandContext& context, const Request& request) {
 void frequency(CommandContext& context, std::string_view code, int64_t hz) {
     if (hz < kRequestFrequencyMin || hz > kRequestFrequencyMax) return;
     CommandBuffer command;
-    if (!beginSet(command, code)) return;
+    if (!command.beginSet(code)) return;
     command.field(2, 8, hz);
     context.send(command);
 }
@@ -87,7 +79,7 @@ void frequencyB(CommandContext& context, const Request& request) {
 // 0x8555: VF of the target with the flag 1 and a signed one-digit value.
 void vfSignedValue(CommandContext& context, const Request& request) {
     CommandBuffer command;
-    if (!beginSet(command, "VF")) return;
+    if (!command.beginSet("VF")) return;
     const char head[2] = {request.target(), '1'};
     command.text(2, std::string_view(head, 2));
     command.signedField(4, 1, request.value);
@@ -112,7 +104,7 @@ void ifShiftStep(CommandContext& context, int receiver, int64_t v) {
     const int64_t s = records(context).is[receiver].get();
     const int64_t x = s + kIfShiftStep * std::min(ifShiftSteps(v), kIfShiftStepsLimit);
     CommandBuffer command;
-    if (!beginSet(command, "IS")) return;
+    if (!command.beginSet("IS")) return;
     command.text(2, receiver == kSub ? "1" : "0");
     command.signedField(3, 4, x);
     context.send(command);
@@ -127,7 +119,7 @@ void ifShiftStepSub(CommandContext& context, const Request& request) {
 
 void vfStep(CommandContext& context, int receiver, int64_t v) {
     CommandBuffer command;
-    if (!beginSet(command, "VF")) return;
+    if (!command.beginSet("VF")) return;
     command.text(2, receiver == kSub ? "1" : "0");
     command.field(3, 1, records(context).vf[receiver].flag.get());
     command.signedField(4, 1, v);
