@@ -52,8 +52,9 @@ std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store, Port
 bool StopCommandThread(Anl_Send_Thread& thread) {
     // Shutdown must not wait out a power-on pause or the rest of a read: the pause ends at once
     // and the handler gives up what it had still to send.
+    thread.withdraw();
     thread.thread().requestStop();
-    const bool ended = StopThread(thread.thread());
+    const bool ended = StopThread(&thread.thread());
     thread.thread().join();
     return ended;
 }

@@ -25,10 +25,10 @@ class Anl_Send_Thread {
 
     bool start();
     WorkerThread& thread() { return thread_; }
-
-  private:
+    // Takes the thread out of the store: later posts find no command thread.
     void withdraw();
 
+  private:
     RadioStateStore& store_;
     CommandDispatcher dispatcher_;  // used on the thread only
     // Last, so that it ends and is joined before the dispatcher goes away.

@@ -1,31 +1,30 @@
 #include "app/StopThread.h"
 
+#include <chrono>
 #include <thread>
 
 #include "link/MessageIds.h"
-#include "link/ThreadHandle.h"
 
 namespace velmora {
 
 namespace {
-
-constexpr std::chrono::milliseconds kPollStep{1};
-
-void waitWhileRunning(const ThreadHandle& thread, std::chrono::milliseconds limit) {
+bool waitForEnd(const ThreadHandle& thread, std::chrono::milliseconds limit) {
     const auto end = std::chrono::steady_clock::now() + limit;
-    while (thread.isRunning() && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(kPollStep);
+    while (thread.isRunning()) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    return true;
 }
-
 }  // namespace
 
-bool StopThread(ThreadHandle& thread) {
-    for (int posts = 0; posts < kStopThreadPosts && thread.isRunning(); ++posts) {
-        thread.post(msg::WM_THREAD_QUIT, 0, 0);
-        waitWhileRunning(thread, kStopThreadWait);
+bool StopThread(ThreadHandle* thread) {
+    if (!thread) return true;
+    for (int posts = 0; posts < kStopThreadMaxPosts && thread->isRunning(); ++posts) {
+        thread->post(msg::WM_THREAD_QUIT, 0, 0);
+        if (waitForEnd(*thread, std::chrono::milliseconds(kStopThreadWaitMs))) return true;
     }
-    return !thread.isRunning();
+    return !thread->isRunning();
 }
 
 }  // namespace velmora

@@ -1,17 +1,16 @@
 #pragma once
-// How every worker thread is stopped at shutdown: WM_THREAD_QUIT, then up to 100 ms for it to
-// go, repeated while it still runs, at most 52 times.
-#include <chrono>
+// Ending a worker thread at shutdown: it is asked with WM_THREAD_QUIT and given 100 ms per ask,
+// at most 52 asks; a thread that will not end is left running and shutdown goes on.
+#include "link/ThreadHandle.h"
 
 namespace velmora {
 
-class ThreadHandle;
+inline constexpr int kStopThreadMaxPosts = 52;
+inline constexpr int kStopThreadWaitMs = 100;
 
-inline constexpr int kStopThreadPosts = 52;
-inline constexpr std::chrono::milliseconds kStopThreadWait{100};
-
-// Returns whether the thread has ended. The wait after each post ends as soon as the thread
-// has, rather than always sleeping the whole 100 ms.
-bool StopThread(ThreadHandle& thread);
+// Returns whether the thread has ended (true also for a null or already ended thread). Between
+// two asks it watches the thread every millisecond, so a thread that ends at once costs no more
+// than that.
+bool StopThread(ThreadHandle* thread);
 
 }  // namespace velmora

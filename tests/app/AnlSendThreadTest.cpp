@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/Anl_Send_Thread.h"
-#include "app/StopThread.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "support/FakeThreadHandle.h"
@@ -131,44 +130,6 @@ TEST_F(CommandThread, StartAndStopMemoryTextTimer) {
 TEST_F(CommandThread, PostingWithoutTheThreadFails) {
     EXPECT_FALSE(PostCommandThread(*store, msg::REQ_KEEP_ALIVE));
     EXPECT_FALSE(PostStopReads(*store));
-}
-
-// StopThread against threads that end at once, late, or never.
-class ScriptedThread : public ThreadHandle {
-  public:
-    explicit ScriptedThread(int endAfterPosts) : endAfter_(endAfterPosts) {}
-    bool post(uint32_t id, uintptr_t, intptr_t) override {
-        if (id == msg::WM_THREAD_QUIT && ++posts_ >= endAfter_) running_ = false;
-        return true;
-    }
-    bool isRunning() const override { return running_.load(); }
-    int posts() const { return posts_.load(); }
-
-  private:
-    const int endAfter_;
-    std::atomic<int> posts_{0};
-    std::atomic<bool> running_{true};
-};
-
-TEST(StopThread, PostsUntilTheThreadHasGone) {
-    ScriptedThread once(1), third(3);
-    EXPECT_TRUE(StopThread(once));
-    EXPECT_EQ(once.posts(), 1);
-    EXPECT_TRUE(StopThread(third));
-    EXPECT_EQ(third.posts(), 3);
-}
-
-TEST(StopThread, GivesUpAfterFiftyTwoPosts) {
-    ScriptedThread never(1000);
-    EXPECT_FALSE(StopThread(never));
-    EXPECT_EQ(never.posts(), kStopThreadPosts);
-}
-
-TEST(StopThread, AThreadThatHasEndedGetsNoPost) {
-    ScriptedThread ended(1);
-    StopThread(ended);
-    EXPECT_TRUE(StopThread(ended));
-    EXPECT_EQ(ended.posts(), 1);
 }
 
 }  // namespace

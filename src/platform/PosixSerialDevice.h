@@ -1,0 +1,85 @@
+#pragma once
+// SerialDevice over a POSIX terminal device (a serial port, a USB adapter or a pseudo-terminal).
+//
+// Line settings: raw mode, the chosen speed, CS8, no parity, CSTOPB, CLOCAL|CREAD, no XON/XOFF,
+// VMIN 1 / VTIME 0 with O_NONBLOCK (so "nothing waiting" and "hung up" read differently).
+//
+// CTS output flow with RTS by hand has no exact termios twin. CRTSCTS would make the kernel
+// drive RTS as well, taking it out of the receive side's hands, so CRTSCTS stays off: RTS belongs
+// to setRts() alone, and write() checks CTS itself, holding the bytes while CTS is low (up to
+// the write time-out). Bytes already handed to the kernel go out whatever CTS does later; a
+// command is at most 511 bytes, so the radio sees at most one command past its CTS.
+//
+// Pseudo-terminals reject the modem-line ioctls and TIOCGICOUNT: that means "nothing to
+// report" (no error bits, modem lines unknown, CTS taken as asserted), never a fault. A device
+// that goes away (EIO, ENXIO, ENODEV, a read of 0 bytes, POLLHUP/POLLERR) is reported as a lost
+// line (line_status::kLineLost | kRlsdHold, IoStatus::LineLost) until close().
+#include <termios.h>
+
+#include <atomic>
+#include <mutex>
+#include <shared_mutex>
+
+#include "serial/SerialDevice.h"
+
+namespace velmora {
+
+class PosixSerialDevice final : public SerialDevice {
+  public:
+    PosixSerialDevice();
+    ~PosixSerialDevice() override;
+
+    PosixSerialDevice(const PosixSerialDevice&) = delete;
+    PosixSerialDevice& operator=(const PosixSerialDevice&) = delete;
+
+    bool open(const std::string& path, const SerialSettings& settings) override;
+    bool close() override;
+    bool isOpen() const override { return open_.load(std::memory_order_acquire); }
+
+    IoResult read(uint8_t* buf, size_t max) override;
+    IoResult write(const uint8_t* data, size_t n) override;
+    std::optional<SerialStatus> status() override;
+    void setRts(bool on) override;
+
+    WaitResult waitReadable(int timeoutMs) override;
+    void wake() override;
+
+  private:
+    struct Counters {
+        long frame = 0, overrun = 0, parity = 0, brk = 0, bufOverrun = 0;
+    };
+
+    bool configure(int fd, const SerialSettings& settings);
+    bool readCounters(int fd, Counters& out) const;
+    uint32_t takeCounterErrors(int fd);
+    // CTS as the device reports it; true when it cannot tell.
+    bool ctsAsserted(int fd) const;
+    bool modemLines(int fd, uint32_t& out) const;
+    bool pollHungUp(int fd) const;
+    void markLost() { lost_.store(true, std::memory_order_release); }
+    IoResult writeLocked(const uint8_t* data, size_t n);
+    void drainWake();
+
+    // Guards fd_ and saved_: open() and close() hold it exclusively, every other operation on the
+    // descriptor holds it shared (waitReadable only while it takes a duplicate), so the
+    // descriptor is never closed under a running call.
+    mutable std::shared_mutex deviceMutex_;
+    int fd_ = -1;
+    std::atomic<uint32_t> generation_{0};  // counts opens; changed only under the lock
+    termios saved_{};                      // the settings found at open, put back at close
+
+    std::atomic<bool> open_{false};
+    std::atomic<int> closers_{0};  // close() calls waiting for the shared holders to leave
+    std::atomic<bool> lost_{false};
+    std::atomic<uint32_t> pendingErrors_{0};  // error bits seen by reads and writes
+    // Cleared when the device turns out not to know the request, so it is not asked again.
+    mutable std::atomic<bool> countersSupported_{true};
+    mutable std::atomic<bool> modemLinesSupported_{true};
+
+    std::mutex countersMutex_;  // guards lastCounters_ between the threads that ask for status
+    Counters lastCounters_;
+
+    const int wakeFd_;  // eventfd: wake() and open() make it readable, waitReadable() drains it
+};
+
+}  // namespace velmora

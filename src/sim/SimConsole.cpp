@@ -1,0 +1,178 @@
+#include "sim/SimConsole.h"
+
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+#include "sim/MenuField.h"
+#include "sim/PtyTransport.h"
+#include "sim/SimMenu.h"
+
+namespace velmora::sim {
+
+namespace {
+
+constexpr int kDialStepMenuItem = 143;
+
+std::vector<std::string> words(std::string_view line) {
+    std::istringstream in{std::string(line)};
+    std::vector<std::string> out;
+    for (std::string w; in >> w;) out.push_back(w);
+    return out;
+}
+
+bool toNumber(const std::string& text, int64_t& out) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    out = std::strtoll(text.c_str(), &end, 10);
+    return end && *end == '\0';
+}
+
+bool toDouble(const std::string& text, double& out) {
+    char* end = nullptr;
+    out = std::strtod(text.c_str(), &end);
+    return !text.empty() && end && *end == '\0' && out >= 0;
+}
+
+// "a"/"main" is VFO-A and the main receiver, "b"/"sub" VFO-B and the sub receiver.
+int receiverOf(const std::string& w) {
+    if (w == "a" || w == "main") return kMain;
+    if (w == "b" || w == "sub") return kSub;
+    return -1;
+}
+
+int onOff(const std::string& w) {
+    if (w == "on" || w == "1") return 1;
+    if (w == "off" || w == "0") return 0;
+    return -1;
+}
+
+}  // namespace
+
+const char* SimConsole::helpText() {
+    return "Console commands (changes are reported on the line while auto-information is on):\n"
+           "  freq a|b HZ        set VFO-A or VFO-B (30000-60000000 Hz)\n"
+           "  dial +N|-N         turn the main dial N steps (menu item 143 sets the step)\n"
+           "  mode a|b N         operating mode 0-13 of the main or sub receiver\n"
+           "  tx on|off          transmit\n"
+           "  power on|off       power switch (on takes the power-on delay)\n"
+           "  smeter N [a|b]     S-meter reading 0-255 (main by default)\n"
+           "  meter N            meter reading 0-255 (RM)\n"
+           "  busy a|b on|off    receiver busy indicator\n"
+           "  menu N VALUE       menu item N (1-177) to VALUE\n"
+           "  drift RATE         meter changes per second (0 stops them)\n"
+           "  silence MS         no output for MS milliseconds (0 ends a silence)\n"
+           "  silence-after N    go silent after N more commands\n"
+           "  noise RATE         noise bytes per second on the line (0 stops it)\n"
+           "  split N [GAP]      write answers in N pieces GAP ms apart (1 stops it)\n"
+           "  refuse FRACTION    answer \"?;\" to this fraction of commands (0-1)\n"
+           "  id NNNN            identify as NNNN\n"
+           "  disconnect         close the line\n"
+           "  state              print the radio state as JSON\n"
+           "  help               this text\n"
+           "  quit               leave\n";
+}
+
+SimConsole::Reply SimConsole::execute(std::string_view line) {
+    const std::vector<std::string> w = words(line);
+    if (w.empty()) return {};
+    const std::string& cmd = w[0];
+    int64_t n = 0;
+    const Reply bad{"? unknown or malformed command; try help"};
+    if (cmd == "help") return {helpText()};
+    if (cmd == "quit" || cmd == "exit") return {"", true};
+    if (cmd == "state") return {radio_.stateJson()};
+    if (cmd == "freq" && w.size() == 3 && receiverOf(w[1]) >= 0 && toNumber(w[2], n)) {
+        bool ok = true;
+        radio_.frontPanel([&](RadioModel& m) { ok = m.setFrequency(receiverOf(w[1]), n); });
+        return {ok ? "ok" : "? frequency out of range"};
+    }
+    if (cmd == "dial" && w.size() == 2 && toNumber(w[1], n)) {
+        radio_.frontPanel([&](RadioModel& m) {
+            static constexpr int64_t kSteps[] = {1, 5, 10};
+            const int64_t choice = m.menu(kDialStepMenuItem);
+            m.dial(kMain, n, choice >= 0 && choice < 3 ? kSteps[choice] : 10);
+        });
+        return {"ok"};
+    }
+    if (cmd == "mode" && w.size() == 3 && receiverOf(w[1]) >= 0 && toNumber(w[2], n) && n >= 0 &&
+        n <= 13) {
+        radio_.frontPanel(
+            [&](RadioModel& m) { m.set("MD", receiverOf(w[1]), static_cast<int>(n)); });
+        return {"ok"};
+    }
+    if (cmd == "tx" && w.size() == 2 && onOff(w[1]) >= 0) {
+        radio_.frontPanel([&](RadioModel& m) { m.set("TX", 0, onOff(w[1])); });
+        return {"ok"};
+    }
+    if (cmd == "power" && w.size() == 2 && onOff(w[1]) >= 0) {
+        radio_.setPower(onOff(w[1]) == 1);
+        return {"ok"};
+    }
+    if (cmd == "smeter" && (w.size() == 2 || w.size() == 3) && toNumber(w[1], n) && n >= 0 &&
+        n <= 255) {
+        const int rx = w.size() == 3 ? receiverOf(w[2]) : kMain;
+        if (rx < 0) return bad;
+        radio_.frontPanel([&](RadioModel& m) { m.set("SM", rx, static_cast<int>(n)); });
+        return {"ok"};
+    }
+    if (cmd == "meter" && w.size() == 2 && toNumber(w[1], n) && n >= 0 && n <= 255) {
+        radio_.frontPanel([&](RadioModel& m) { m.meter[0] = static_cast<int>(n); });
+        return {"ok"};
+    }
+    if (cmd == "busy" && w.size() == 3 && receiverOf(w[1]) >= 0 && onOff(w[2]) >= 0) {
+        radio_.frontPanel(
+            [&](RadioModel& m) { m.busy[static_cast<size_t>(receiverOf(w[1]))] = onOff(w[2]); });
+        return {"ok"};
+    }
+    return executeMenuAndFaults(w);
+}
+
+SimConsole::Reply SimConsole::executeMenuAndFaults(const std::vector<std::string>& w) {
+    const std::string& cmd = w[0];
+    int64_t n = 0, v = 0;
+    double x = 0;
+    const Reply bad{"? unknown or malformed command; try help"};
+    if (cmd == "menu" && w.size() == 3 && toNumber(w[1], n) && toNumber(w[2], v)) {
+        if (n < 1 || n > simMenuItemCount() ||
+            !menuValueAllowed(simMenuItems()[static_cast<size_t>(n - 1)], v))
+            return {"? no such menu item or value out of range"};
+        radio_.frontPanel([&](RadioModel& m) { m.setMenu(static_cast<int>(n), v); });
+        return {"ok"};
+    }
+    if (cmd == "drift" && w.size() == 2 && toDouble(w[1], x)) {
+        radio_.setMeterDrift(x);
+        return {"ok"};
+    }
+    if (cmd == "silence" && w.size() == 2 && toNumber(w[1], n) && n >= 0) {
+        radio_.silenceFor(n);
+        return {"ok"};
+    }
+    if (cmd == "disconnect" && w.size() == 1) {
+        if (!transport_) return {"? no line"};
+        transport_->disconnect();
+        return {"ok"};
+    }
+    if (cmd == "id" && w.size() == 2 && w[1].size() == 4) {
+        radio_.frontPanel([&](RadioModel& m) { m.identification = w[1]; });
+        return {"ok"};
+    }
+    FaultPlan plan = radio_.faults();
+    if (cmd == "silence-after" && w.size() == 2 && toNumber(w[1], n) && n >= 0)
+        plan.silenceAfterCommands =
+            static_cast<int>(static_cast<int64_t>(radio_.commandsHandled()) + n);
+    else if (cmd == "noise" && w.size() == 2 && toDouble(w[1], x))
+        plan.noiseBytesPerSecond = x;
+    else if (cmd == "split" && (w.size() == 2 || w.size() == 3) && toNumber(w[1], n) && n >= 1 &&
+             (w.size() == 2 || toNumber(w[2], v)) && v >= 0) {
+        plan.splitPieces = static_cast<int>(n);
+        plan.splitGapMs = static_cast<int>(v);
+    } else if (cmd == "refuse" && w.size() == 2 && toDouble(w[1], x) && x <= 1)
+        plan.refuseFraction = x;
+    else
+        return bad;
+    radio_.setFaults(plan);
+    return {"ok"};
+}
+
+}  // namespace velmora::sim

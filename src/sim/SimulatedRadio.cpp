@@ -1,0 +1,278 @@
+#include "sim/SimulatedRadio.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/Clock.h"
+#include "sim/AnswerFormat.h"
+#include "sim/CatInterpreter.h"
+#include "sim/Digits.h"
+#include "sim/StateDump.h"
+
+namespace velmora::sim {
+
+namespace {
+// A command longer than this without ";" is line noise; the radio forgets it.
+constexpr size_t kMaxCommandLength = 1024;
+constexpr int64_t kForever = std::numeric_limits<int64_t>::max();
+constexpr int kMeterDriftMax = 8;
+
+std::vector<std::string> currentReports(const RadioModel& m) {
+    std::vector<std::string> out;
+    out.reserve(reportQueries().size());
+    for (const std::string& q : reportQueries()) out.push_back(answerQuery(m, q).value_or(""));
+    return out;
+}
+
+std::vector<int64_t> currentMenu(const RadioModel& m) {
+    std::vector<int64_t> out;
+    for (int n = 1; n <= m.menuCount(); ++n) out.push_back(m.menu(n));
+    return out;
+}
+}  // namespace
+
+SimulatedRadio::SimulatedRadio(SimOptions options)
+    : options_(std::move(options)), faults_(options_.faults), random_(options_.faults.seed) {
+    model_.identification = options_.identification;
+    reported_ = currentReports(model_);
+    reportedMenu_ = currentMenu(model_);
+    if (faults_.silenceAfterCommands == 0) startSilence(now());
+}
+
+int64_t SimulatedRadio::now() const {
+    return options_.clock ? options_.clock() : monotonicMillis();
+}
+
+void SimulatedRadio::receive(std::string_view bytes) {
+    const int64_t t = now();
+    std::lock_guard lock(mutex_);
+    runTimers(t);
+    for (char c : bytes) {
+        inbox_.push_back(c);
+        if (c == ';') {
+            const std::string command = std::move(inbox_);
+            inbox_.clear();
+            handleCommand(command, t);
+        } else if (inbox_.size() > kMaxCommandLength) {
+            inbox_.clear();
+        }
+    }
+}
+
+void SimulatedRadio::tick() {
+    const int64_t t = now();
+    size_t queuedBefore;
+    {
+        std::lock_guard lock(mutex_);
+        queuedBefore = answers_.size();
+        runTimers(t);
+    }
+    notifyIfQueued(queuedBefore);
+}
+
+std::vector<std::string> SimulatedRadio::takeAnswers() {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> out(std::make_move_iterator(answers_.begin()),
+                                 std::make_move_iterator(answers_.end()));
+    answers_.clear();
+    return out;
+}
+
+bool SimulatedRadio::hasAnswers() const {
+    std::lock_guard lock(mutex_);
+    return !answers_.empty();
+}
+
+void SimulatedRadio::setAnswerListener(std::function<void()> listener) {
+    std::lock_guard lock(mutex_);
+    listener_ = std::move(listener);
+}
+
+void SimulatedRadio::notifyIfQueued(size_t queuedBefore) {
+    std::function<void()> listener;
+    {
+        std::lock_guard lock(mutex_);
+        if (answers_.size() <= queuedBefore) return;
+        listener = listener_;
+    }
+    if (listener) listener();
+}
+
+void SimulatedRadio::handleCommand(std::string_view command, int64_t t) {
+    ++commands_;
+    if (faults_.silenceAfterCommands >= 0 &&
+        commands_ == static_cast<uint64_t>(faults_.silenceAfterCommands) + 1)
+        startSilence(t);
+    if (model_.get("PS") == 0) return handlePowerCommand(command, t);
+    if (faults_.refuseFraction > 0 && random_.unit() < faults_.refuseFraction)
+        return emit(std::string(kRefusal), t);
+    if (command.substr(0, 2) == "PS" && command.size() == 4 && command[2] == '0') {
+        // Switching off: the radio forgets auto-information and goes quiet.
+        model_.set("PS", 0, 0);
+        model_.set("AI", 0, 0);
+        reported_ = currentReports(model_);
+        return;
+    }
+    std::string answer = interpretCommand(model_, command);
+    if (!answer.empty()) return emit(std::move(answer), t);  // a query or a refusal: no change
+    scheduleRotator(t);
+    reportChanges(t);
+}
+
+// Switched off, the radio hears only its power commands.
+void SimulatedRadio::handlePowerCommand(std::string_view command, int64_t t) {
+    if (command == "PS;") emit("PS0;", t);
+    if (command == "PS1;") startPowerOn(t);
+}
+
+void SimulatedRadio::startPowerOn(int64_t t) {
+    if (powerOnAt_ < 0) powerOnAt_ = t + options_.powerOnDelayMs;
+}
+
+void SimulatedRadio::runTimers(int64_t t) {
+    if (silentUntil_ >= 0 && silentUntil_ != kForever && t >= silentUntil_) silentUntil_ = -1;
+    if (powerOnAt_ >= 0 && t >= powerOnAt_) {
+        powerOnAt_ = -1;
+        model_.set("PS", 0, 1);
+        reportChanges(t);
+    }
+    if (model_.get("PS") == 0) return;
+    bool changed = false;
+    if (options_.meterDriftPerSecond > 0) {
+        const auto period = static_cast<int64_t>(1000.0 / options_.meterDriftPerSecond);
+        if (nextDrift_ < 0) nextDrift_ = t + period;
+        for (; t >= nextDrift_; nextDrift_ += std::max<int64_t>(period, 1)) {
+            driftMeters();
+            changed = true;
+        }
+    }
+    if (model_.rotator.turning != 0) {
+        if (nextRotatorStep_ < 0) nextRotatorStep_ = t + options_.rotatorStepMs;
+        for (; t >= nextRotatorStep_; nextRotatorStep_ += options_.rotatorStepMs) {
+            turnRotator();
+            changed = true;
+        }
+    } else {
+        nextRotatorStep_ = -1;
+    }
+    if (changed) reportChanges(t);
+}
+
+// A rotator that starts turning moves its first step one period after the command.
+void SimulatedRadio::scheduleRotator(int64_t t) {
+    if (model_.rotator.turning == 0)
+        nextRotatorStep_ = -1;
+    else if (nextRotatorStep_ < 0)
+        nextRotatorStep_ = t + options_.rotatorStepMs;
+}
+
+void SimulatedRadio::driftMeters() {
+    auto walk = [this](int v) {
+        const int delta = static_cast<int>(random_.below(2 * kMeterDriftMax + 1)) - kMeterDriftMax;
+        return std::clamp(v + delta, 0, 255);
+    };
+    model_.set("SM", kMain, walk(model_.get("SM", kMain)));
+    model_.set("SM", kSub, walk(model_.get("SM", kSub)));
+    model_.meter[0] = walk(model_.meter[0]);
+}
+
+void SimulatedRadio::turnRotator() {
+    Rotator& r = model_.rotator;
+    const int degrees = std::max(1, r.speed / 10);
+    r.direction = std::clamp(r.direction + r.turning * degrees, 0, 450);
+    if (r.direction == 0 || r.direction == 450) r.turning = 0;
+}
+
+void SimulatedRadio::startSilence(int64_t t) {
+    silentUntil_ = faults_.silenceForMs > 0 ? t + faults_.silenceForMs : kForever;
+}
+
+bool SimulatedRadio::silent(int64_t t) const {
+    return silentUntil_ >= 0 && (silentUntil_ == kForever || t < silentUntil_);
+}
+
+void SimulatedRadio::emit(std::string answer, int64_t t) {
+    if (!silent(t)) answers_.push_back(std::move(answer));
+}
+
+void SimulatedRadio::reportChanges(int64_t t) {
+    std::vector<std::string> now = currentReports(model_);
+    std::vector<int64_t> menu = currentMenu(model_);
+    const bool on = model_.get("AI") == 1 && model_.get("PS") == 1;
+    for (size_t i = 0; on && i < now.size(); ++i)
+        if (now[i] != reported_[i]) emit(now[i], t);
+    for (size_t i = 0; on && i < menu.size(); ++i)
+        if (menu[i] != reportedMenu_[i])
+            emit(*answerQuery(model_, "EX" + digits(static_cast<int64_t>(i) + 1, 3)), t);
+    reported_ = std::move(now);
+    reportedMenu_ = std::move(menu);
+}
+
+void SimulatedRadio::frontPanel(const std::function<void(RadioModel&)>& change) {
+    size_t queuedBefore;
+    {
+        std::lock_guard lock(mutex_);
+        queuedBefore = answers_.size();
+        if (model_.get("PS") == 0) return;
+        change(model_);
+        scheduleRotator(now());
+        reportChanges(now());
+    }
+    notifyIfQueued(queuedBefore);
+}
+
+void SimulatedRadio::setPower(bool on) {
+    std::lock_guard lock(mutex_);
+    if (on) {
+        if (model_.get("PS") == 0) startPowerOn(now());
+        return;
+    }
+    powerOnAt_ = -1;
+    model_.set("PS", 0, 0);
+    model_.set("AI", 0, 0);
+    reported_ = currentReports(model_);
+}
+
+bool SimulatedRadio::powerOn() const {
+    std::lock_guard lock(mutex_);
+    return model_.get("PS") == 1;
+}
+
+void SimulatedRadio::setFaults(const FaultPlan& plan) {
+    std::lock_guard lock(mutex_);
+    faults_ = plan;
+    random_ = SimRandom(plan.seed);
+}
+
+FaultPlan SimulatedRadio::faults() const {
+    std::lock_guard lock(mutex_);
+    return faults_;
+}
+
+void SimulatedRadio::silenceFor(int64_t ms) {
+    std::lock_guard lock(mutex_);
+    silentUntil_ = ms > 0 ? now() + ms : -1;
+}
+
+void SimulatedRadio::setMeterDrift(double perSecond) {
+    std::lock_guard lock(mutex_);
+    options_.meterDriftPerSecond = perSecond;
+    nextDrift_ = -1;
+}
+
+RadioModel SimulatedRadio::snapshot() const {
+    std::lock_guard lock(mutex_);
+    return model_;
+}
+
+std::string SimulatedRadio::stateJson() const {
+    std::lock_guard lock(mutex_);
+    return stateDumpJson(model_);
+}
+
+uint64_t SimulatedRadio::commandsHandled() const {
+    std::lock_guard lock(mutex_);
+    return commands_;
+}
+
+}  // namespace velmora::sim

@@ -1,0 +1,88 @@
+// The operator console, the state dump and the transcript format.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "SimTestHarness.h"
+#include "sim/SimConsole.h"
+#include "sim/Transcript.h"
+
+namespace velmora::sim {
+namespace {
+
+using test::RadioHarness;
+
+TEST(SimConsole, ChangesAreReportedWhileAutoInformationIsOn) {
+    RadioHarness h;
+    SimConsole console(*h.radio, nullptr);
+    h.send("AI1;");
+    EXPECT_EQ(console.execute("freq a 7074000").text, "ok");
+    EXPECT_NE(h.output().find("FA07074000;"), std::string::npos);
+    EXPECT_EQ(console.execute("dial +20").text, "ok");
+    EXPECT_NE(h.output().find("FA07074020;"), std::string::npos);
+    EXPECT_EQ(console.execute("mode b 3").text, "ok");
+    EXPECT_NE(h.output().find("MD13;"), std::string::npos);
+    EXPECT_EQ(console.execute("tx on").text, "ok");
+    EXPECT_EQ(h.output(), "TX1;");
+    EXPECT_EQ(console.execute("smeter 120").text, "ok");
+    EXPECT_EQ(h.output(), "SM0120;");
+    EXPECT_EQ(console.execute("smeter 31 b").text, "ok");
+    EXPECT_EQ(h.output(), "SM1031;");
+    EXPECT_EQ(console.execute("menu 32 2").text, "ok");
+    EXPECT_EQ(h.output(), "EX0322;");
+    EXPECT_EQ(console.execute("power off").text, "ok");
+    EXPECT_EQ(h.send("ID;"), "");
+}
+
+TEST(SimConsole, RefusesMalformedInputAndSetsFaults) {
+    RadioHarness h;
+    SimConsole console(*h.radio, nullptr);
+    for (const char* bad :
+         {"freq c 7000000", "freq a 10", "mode a 14", "smeter 300", "tx maybe", "menu 178 0",
+          "menu 32 4", "split 0", "refuse 2", "bogus", "disconnect"})
+        EXPECT_EQ(console.execute(bad).text[0], '?') << bad;
+    EXPECT_EQ(console.execute("refuse 1").text, "ok");
+    EXPECT_EQ(h.send("ID;"), "?;");
+    EXPECT_EQ(console.execute("refuse 0").text, "ok");
+    EXPECT_EQ(console.execute("id 0361").text, "ok");
+    EXPECT_EQ(h.send("ID;"), "ID0361;");
+    EXPECT_EQ(console.execute("silence-after 1").text, "ok");
+    EXPECT_EQ(h.send("ID;ID;"), "ID0361;");
+    EXPECT_EQ(console.execute("split 3 2").text, "ok");
+    EXPECT_EQ(h.radio->faults().splitPieces, 3);
+    EXPECT_EQ(console.execute("noise 10").text, "ok");
+    EXPECT_EQ(h.radio->faults().noiseBytesPerSecond, 10);
+    EXPECT_TRUE(console.execute("quit").quit);
+    EXPECT_NE(std::string(SimConsole::helpText()).find("freq a|b HZ"), std::string::npos);
+    EXPECT_EQ(console.execute("").text, "");
+}
+
+TEST(StateDump, KeysNamedByCatCode) {
+    RadioHarness h;
+    h.send("FB07000000;MD13;EX0321;KM2TU;BP11200;");
+    const std::string json = h.radio->stateJson();
+    for (const char* entry :
+         {"\"ID\": 362", "\"FA\": 14195000", "\"FB\": 7000000", "\"MD.main\": 2", "\"MD.sub\": 3",
+          "\"AI\": 0", "\"PS\": 1", "\"EX001\": 300", "\"EX032\": 1", "\"EX177\": 0",
+          "\"BP.sub.level\": 200", "\"KM2\": \"TU", "\"IF.frequency\": 14195000", "\"OI.mode\": 3",
+          "\"ML.level\": 40", "\"PE201\": -6", "\"RO.speed\": 50"})
+        EXPECT_NE(json.find(entry), std::string::npos) << entry;
+    EXPECT_EQ(json.front(), '{');
+    EXPECT_EQ(json.substr(json.size() - 2), "}\n");
+}
+
+TEST(TranscriptFormat, DirectionTimestampAndEscapedBytes) {
+    Transcript t;
+    t.record(Transcript::kToRadio, std::string("UP\0\0;", 5));
+    t.record(Transcript::kFromRadio, "FA14195000;");
+    const auto entries = t.entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_LE(entries[0].millis, entries[1].millis);
+    const std::string line = Transcript::formatLine(entries[0]);
+    EXPECT_NE(line.find(" > UP\\x00\\x00;"), std::string::npos);
+    EXPECT_EQ(Transcript::escape("a\\b\xff"), "a\\x5Cb\\xFF");
+    EXPECT_EQ(t.joined(Transcript::kFromRadio), "FA14195000;");
+}
+
+}  // namespace
+}  // namespace velmora::sim
