@@ -85,6 +85,8 @@ struct RadioRecords {
     std::array<BoundedInt, 6> auxMeter;
     std::array<BoundedInt, 4> auxFlag;
     BoundedInt auxCounter;
+    // The MK setting the MK toggle key steps from; the radio does not report it.
+    BoundedInt mk;
 };
 
 }  // namespace velmora

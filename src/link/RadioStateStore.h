@@ -12,6 +12,7 @@
 
 #include "link/CommRing.h"
 #include "link/LinkFlags.h"
+#include "link/MainWindowFlags.h"
 #include "link/PanelState.h"
 #include "link/RadioRecords.h"
 #include "link/SerialPortState.h"
@@ -32,14 +33,11 @@ class RadioStateStore {
     LinkFlags link;
     PanelState panel;
     SerialPortState port;
+    MainWindowFlags windowFlags;
     SendRing sendRing;
     RecvRing recvRing;
     ThreadPointers threads;
     std::atomic<WindowHost*> mainWindow{nullptr};
-    // The main window shows a failure message box (WM_COMM_FAILURE); set and cleared by the main
-    // window. OpenPort refuses to open the port while it is set, so a burst of failures shows
-    // one box.
-    std::atomic<bool> failureBoxShowing{false};
 
     // Posts to the main window if there is one.
     void postToWindow(uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) const {

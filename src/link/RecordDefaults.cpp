@@ -208,6 +208,7 @@ const IntRecordDefault kIntDefaults[] = {
     I("AUX.flag2", auxFlag[2], 0, 1, 0),
     I("AUX.flag3", auxFlag[3], 0, 1, 0),
     I("AUX.counter", auxCounter, 0, 999, 0),
+    I("AUX.mk", mk, 0, 6, 0),
 };
 
 const DoubleRecordDefault kDoubleDefaults[] = {

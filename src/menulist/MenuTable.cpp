@@ -55,4 +55,13 @@ bool MenuTable::setValue(int n, double v) {
     return true;
 }
 
+std::optional<MenuItemDef> MenuTable::takeChanged(int n) {
+    if (!inRange(n)) return std::nullopt;
+    std::lock_guard lock(mutex_);
+    MenuItemDef& def = items_[n - 1];
+    if (def.changed == 0) return std::nullopt;
+    def.changed = 0;
+    return def;
+}
+
 }  // namespace velmora

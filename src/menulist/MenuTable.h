@@ -38,6 +38,9 @@ class MenuTable {
     int valueKind(int n) const;
     std::optional<double> value(int n) const;
     bool setValue(int n, double v);
+    // Item n if its changed flag is set, with the flag cleared in the table in the same step;
+    // nothing when it is not changed or n is outside 1..count.
+    std::optional<MenuItemDef> takeChanged(int n);
 
   private:
     bool inRange(int n) const { return n >= 1 && n <= count(); }

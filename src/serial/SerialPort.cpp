@@ -74,7 +74,8 @@ bool SerialPort::IsPortOpen() const {
 
 bool SerialPort::OpenPort() {
     std::lock_guard lock(portMutex_);
-    if (store_.failureBoxShowing.load(std::memory_order_acquire) || IsPortOpen()) return false;
+    if (store_.windowFlags.messageBoxOpen.load(std::memory_order_acquire) || IsPortOpen())
+        return false;
     const int32_t com = GetComNumber();
     const std::string path = parts_.ports.pathFor(com);
     if (path.empty()) {

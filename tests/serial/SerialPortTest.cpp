@@ -68,7 +68,7 @@ TEST_F(Port, OpeningTwiceKeepsOneHandleAndSendsNothingMore) {
 }
 
 TEST_F(Port, OpenRefusesSilentlyWhileAFailureBoxShows) {
-    store->failureBoxShowing.store(true);
+    store->windowFlags.messageBoxOpen.store(true);
     EXPECT_FALSE(port.OpenPort());
     EXPECT_TRUE(device.opens().empty());
     EXPECT_TRUE(window.posts().empty());

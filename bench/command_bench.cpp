@@ -1,0 +1,168 @@
+// Requests turned into commands per second by the command thread's logic (without the thread),
+// and heap allocations per command in steady state (counted by the replaced global operator new
+// below; the goal is 0). Pauses are skipped: they are pacing, not work.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+#include "command/CommandDispatcher.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+
+// The replaced operators pair malloc with free on purpose; GCC sees the inlined operator new
+// and operator delete and takes them for a mismatch.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+
+namespace {
+
+std::atomic<uint64_t> gAllocations{0};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace velmora {
+namespace {
+
+// The send thread as the ring's consumer: counts its wake-ups, allocates nothing.
+class CountingThread : public ThreadHandle {
+  public:
+    bool post(uint32_t, uintptr_t, intptr_t) override {
+        posts.fetch_add(1, std::memory_order_relaxed);
+        return true;
+    }
+    bool isRunning() const override { return true; }
+    std::atomic<uint64_t> posts{0};
+};
+
+struct Req {
+    uint32_t id;
+    uintptr_t wParam;
+    intptr_t lParam;
+};
+
+// An operator's session: the dial and knobs turning, frequencies typed, toggles, band keys,
+// option menus, the keep-alive; each sends one command (VD/SD sends two).
+constexpr Req kSession[] = {
+    {0x854E, 0, 3},    {0x854E, 0, -2}, {0x8552, 0, 14195000}, {0x8553, 1, 7074000}, {0x8503, 0, 0},
+    {0x8510, 1, 1},    {0x855C, 0, 40}, {0x8563, 0, 128},      {0x8599, 0, 21},      {0x852C, 0, 0},
+    {0x8640, 0, 0},    {0x8597, 0, 0},  {0x859D, 0, -3},       {0x851E, 1, 0},       {0x85AB, 0, 5},
+    {0x8566, 0, -120}, {0x8521, 0, 0},  {0x8558, 0, 50},       {0x8651, 1, 0},       {0x85A9, 0, 1},
+};
+
+class CommandBench {
+  public:
+    CommandBench() {
+        InitRadioState(*store, nullptr);
+        InitPanelState(*store);
+        store->threads.Sio_Send_Thread = &sendThread;
+    }
+    ~CommandBench() { store->threads.Sio_Send_Thread = nullptr; }
+
+    // Handles one request and takes what it sent out of the ring, as the send thread would.
+    int handleAndDrain(const Req& r) {
+        dispatcher.handle(r.id, r.wParam, r.lParam);
+        int commands = 0;
+        while (store->sendRing.TryGet(buffer) != CommRing::kEmpty) ++commands;
+        return commands;
+    }
+
+    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
+    CountingThread sendThread;
+    CommandDispatcher dispatcher{*store, [](int) { return true; }, [] { return true; }};
+    uint8_t buffer[512];
+};
+
+void BM_RequestsToCommands(benchmark::State& state) {
+    CommandBench bench;
+    for (const Req& r : kSession) bench.handleAndDrain(r);  // warm up
+    uint64_t commands = 0;
+    const uint64_t allocationsBefore = gAllocations.load();
+    for (auto _ : state) {
+        for (const Req& r : kSession) commands += static_cast<uint64_t>(bench.handleAndDrain(r));
+    }
+    const uint64_t allocations = gAllocations.load() - allocationsBefore;
+    state.SetItemsProcessed(static_cast<int64_t>(commands));
+    state.counters["commands"] = static_cast<double>(commands);
+    state.counters["allocs_per_command"] =
+        commands ? static_cast<double>(allocations) / static_cast<double>(commands) : 0.0;
+}
+BENCHMARK(BM_RequestsToCommands);
+
+// The whole initial read: 76 steps, 152 queries.
+void BM_InitialReadQueries(benchmark::State& state) {
+    CommandBench bench;
+    uint64_t commands = 0;
+    const uint64_t allocationsBefore = gAllocations.load();
+    for (auto _ : state) {
+        bench.handleAndDrain({msg::REQ_START_INITIAL_READ, 0, 0});
+        for (int i = 0; i < kReadTableSize; ++i) {
+            commands +=
+                static_cast<uint64_t>(bench.handleAndDrain({msg::REQ_INITIAL_READ_STEP, 0, 0}));
+        }
+        bench.handleAndDrain({msg::REQ_STOP_READS, 0, 0});
+    }
+    const uint64_t allocations = gAllocations.load() - allocationsBefore;
+    state.SetItemsProcessed(static_cast<int64_t>(commands));
+    state.counters["allocs_per_command"] =
+        commands ? static_cast<double>(allocations) / static_cast<double>(commands) : 0.0;
+}
+BENCHMARK(BM_InitialReadQueries);
+
+// The menu write of ten changed items (the EX text is built by the menu codec).
+void BM_MenuWrite(benchmark::State& state) {
+    CommandBench bench;
+    bench.store->menus.setCount(177);
+    uint64_t commands = 0;
+    uint64_t allocations = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int n = 1; n <= 10; ++n) {
+            MenuItemDef def{};
+            def.number = n;
+            def.width = 3;
+            def.valueKind = 4;
+            def.newValue = -n;
+            def.changed = 1;
+            bench.store->menus.setItem(n * 17, def);
+        }
+        const uint64_t before = gAllocations.load();
+        state.ResumeTiming();
+        commands += static_cast<uint64_t>(bench.handleAndDrain({msg::REQ_MENU_WRITE, 0, 0}));
+        allocations += gAllocations.load() - before;
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(commands));
+    state.counters["allocs_per_command"] =
+        commands ? static_cast<double>(allocations) / static_cast<double>(commands) : 0.0;
+}
+BENCHMARK(BM_MenuWrite);
+
+}  // namespace
+}  // namespace velmora
+
+BENCHMARK_MAIN();

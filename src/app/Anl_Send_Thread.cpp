@@ -1,0 +1,95 @@
+#include "app/Anl_Send_Thread.h"
+
+#include <utility>
+
+#include "app/StopThread.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+
+namespace velmora {
+
+Anl_Send_Thread::Anl_Send_Thread(RadioStateStore& store, PortOpener openPort)
+    : store_(store),
+      dispatcher_(
+          store, [this](int ms) { return thread_.sleepFor(ms); }, std::move(openPort)) {
+    for (uint32_t id : dispatcher_.handledIds()) {
+        thread_.on(id, [this, id](uintptr_t w, intptr_t l) { dispatcher_.handle(id, w, l); });
+    }
+}
+
+Anl_Send_Thread::~Anl_Send_Thread() {
+    withdraw();
+    thread_.requestStop();
+    thread_.join();
+}
+
+bool Anl_Send_Thread::start() {
+    if (!thread_.start()) return false;
+    store_.threads.Anl_Send_Thread.store(&thread_, std::memory_order_release);
+    return true;
+}
+
+void Anl_Send_Thread::withdraw() {
+    ThreadHandle* self = &thread_;
+    store_.threads.Anl_Send_Thread.compare_exchange_strong(self, nullptr,
+                                                           std::memory_order_acq_rel);
+}
+
+std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store, PortOpener openPort) {
+    LinkFlags& link = store.link;
+    link.commandFlagA.store(false, std::memory_order_relaxed);
+    link.watchdogArmed.store(false, std::memory_order_relaxed);
+    link.commandFlagB.store(false, std::memory_order_relaxed);
+    link.memoryTextPosition.store(kFirstMemoryText, std::memory_order_relaxed);
+    auto thread = std::make_unique<Anl_Send_Thread>(store, std::move(openPort));
+    if (!thread->start()) return nullptr;
+    if (WindowHost* w = store.mainWindow.load(std::memory_order_acquire)) {
+        w->setTimer(timer::kKeepAlive, kKeepAliveMs);
+    }
+    return thread;
+}
+
+bool StopCommandThread(Anl_Send_Thread& thread) {
+    // Shutdown must not wait out a power-on pause or the rest of a read: the pause ends at once
+    // and the handler gives up what it had still to send.
+    thread.withdraw();
+    thread.thread().requestStop();
+    const bool ended = StopThread(&thread.thread());
+    thread.thread().join();
+    return ended;
+}
+
+bool PostCommandThread(RadioStateStore& store, uint32_t message, uintptr_t wParam,
+                       intptr_t lParam) {
+    return postTo(store.threads.Anl_Send_Thread, message, wParam, lParam);
+}
+
+bool PostRotatorRead(RadioStateStore& store) {
+    return PostCommandThread(store, msg::REQ_ROTATOR_READ);
+}
+bool PostIdentify(RadioStateStore& store) {
+    return PostCommandThread(store, msg::REQ_IDENTIFY);
+}
+bool PostCommSwitch(RadioStateStore& store) {
+    return PostCommandThread(store, msg::REQ_COMM_SWITCH);
+}
+bool PostStartInitialRead(RadioStateStore& store) {
+    return PostCommandThread(store, msg::REQ_START_INITIAL_READ);
+}
+bool PostStopReads(RadioStateStore& store) {
+    return PostCommandThread(store, msg::REQ_STOP_READS);
+}
+bool PostStartMenuRead(RadioStateStore& store) {
+    return PostCommandThread(store, msg::REQ_START_MENU_READ);
+}
+bool PostPowerOnRead(RadioStateStore& store) {
+    return PostCommandThread(store, msg::REQ_POWER_ON_READ);
+}
+bool PostPowerOffRead(RadioStateStore& store) {
+    return PostCommandThread(store, msg::REQ_POWER_OFF_READ);
+}
+bool PostMemoryTextStep(RadioStateStore& store) {
+    return PostCommandThread(store, msg::REQ_MEMORY_TEXT_STEP);
+}
+
+}  // namespace velmora

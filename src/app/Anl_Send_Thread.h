@@ -1,0 +1,63 @@
+#pragma once
+// The command thread: the requests of the panel, the dialogs, the analysis and the main
+// window's timers turned into commands on its own worker thread. The work is
+// CommandDispatcher's; this gives it a thread, its interruptible pauses, and publishes the
+// thread in the store.
+#include <cstdint>
+#include <memory>
+
+#include "command/CommandDispatcher.h"
+#include "command/MemoryTextRead.h"
+#include "platform/WorkerThread.h"
+
+namespace velmora {
+
+class RadioStateStore;
+
+class Anl_Send_Thread {
+  public:
+    Anl_Send_Thread(RadioStateStore& store, PortOpener openPort);
+    // Withdraws the thread from the store, then ends and joins it.
+    ~Anl_Send_Thread();
+
+    Anl_Send_Thread(const Anl_Send_Thread&) = delete;
+    Anl_Send_Thread& operator=(const Anl_Send_Thread&) = delete;
+
+    bool start();
+    WorkerThread& thread() { return thread_; }
+    // Takes the thread out of the store: later posts find no command thread.
+    void withdraw();
+
+  private:
+    RadioStateStore& store_;
+    CommandDispatcher dispatcher_;  // used on the thread only
+    // Last, so that it ends and is joined before the dispatcher goes away.
+    WorkerThread thread_{"Anl_Send_Thread"};
+};
+
+// Clears the three link flags the thread owns, sets the memory text position to 1, creates and
+// starts the thread, stores it, and starts the keep-alive timer 8 (1000 ms). nullptr if the
+// thread cannot be started.
+std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store, PortOpener openPort);
+// Ends the thread: a pause it is in is cut short, WM_THREAD_QUIT is posted until it has gone
+// (StopThread), and it is joined and withdrawn from the store. True when it has ended.
+bool StopCommandThread(Anl_Send_Thread& thread);
+
+// A plain post to the command thread; false when it is not there.
+bool PostCommandThread(RadioStateStore& store, uint32_t message, uintptr_t wParam = 0,
+                       intptr_t lParam = 0);
+
+// The fixed requests, each with wParam 0 and lParam 0.
+bool PostRotatorRead(RadioStateStore& store);       // 0x810D
+bool PostIdentify(RadioStateStore& store);          // 0x8352
+bool PostCommSwitch(RadioStateStore& store);        // 0x8501
+bool PostStartInitialRead(RadioStateStore& store);  // 0x834B
+bool PostStopReads(RadioStateStore& store);         // 0x834C
+bool PostStartMenuRead(RadioStateStore& store);     // 0x834F
+bool PostPowerOnRead(RadioStateStore& store);       // 0x8350
+bool PostPowerOffRead(RadioStateStore& store);      // 0x8351
+bool PostMemoryTextStep(RadioStateStore& store);    // 0x810F
+
+inline constexpr int kKeepAliveMs = 1000;
+
+}  // namespace velmora

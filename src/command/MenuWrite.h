@@ -1,0 +1,13 @@
+#pragma once
+// The menu write (0x852A): every menu item the operator changed goes to the radio as its EX set
+// command, 10 ms apart, and is marked written.
+#include "command/CommandContext.h"
+
+namespace velmora {
+
+inline constexpr int kMenuWritePauseMs = 10;
+
+// Returns the number of items written.
+int WriteChangedMenuItems(CommandContext& context);
+
+}  // namespace velmora

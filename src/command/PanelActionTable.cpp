@@ -1,0 +1,43 @@
+#include "command/PanelActionTable.h"
+
+#include "link/RadioStateStore.h"
+
+namespace velmora {
+
+namespace {
+
+// Three runs of consecutive ids: first index, last index, id of the first index.
+struct ActionRun {
+    int first, last;
+    uint32_t firstId;
+};
+// clang-format off
+constexpr ActionRun kRuns[] = {
+    {1,   108, 0x8501},  // to 0x856C
+    {109, 147, 0x862C},  // to 0x8652
+    {148, 186, 0x8594},  // to 0x85BA
+};
+// clang-format on
+
+constexpr PanelActionTableType buildTable() {
+    PanelActionTableType table{};
+    for (const ActionRun& run : kRuns) {
+        for (int i = run.first; i <= run.last; ++i) {
+            table[static_cast<size_t>(i)] = run.firstId + static_cast<uint32_t>(i - run.first);
+        }
+    }
+    return table;
+}
+
+}  // namespace
+
+constinit const PanelActionTableType PanelActionTable = buildTable();
+
+bool PostPanelAction(RadioStateStore& store, int action, bool carriesTarget, bool isSub,
+                     bool carriesValue, int32_t value) {
+    if (action <= 0 || action >= kPanelActionCount) return false;
+    return postTo(store.threads.Anl_Send_Thread, PanelActionTable[static_cast<size_t>(action)],
+                  panelActionFlags(carriesTarget, isSub, carriesValue), value);
+}
+
+}  // namespace velmora

@@ -1,0 +1,23 @@
+#pragma once
+// Flags of the main window that the command thread sets and clears while the window (or the
+// headless host) reads them: whether a read of the radio's settings runs, the two indicators of
+// the initial read, and whether the wait window is open. Kept in the store so that they exist
+// before, and without, any window.
+#include <array>
+#include <atomic>
+
+namespace velmora {
+
+struct MainWindowFlags {
+    // The initial read or the menu read runs; the wait window waits for it to end.
+    std::atomic<bool> readBusy{false};
+    // Shown while the initial read runs.
+    std::array<std::atomic<bool>, 2> initialReadIndicators{};
+    // The wait window is open and waits for WM_WAIT_WINDOW_CLOSE.
+    std::atomic<bool> waitWindowOpen{false};
+    // A failure message box (WM_COMM_FAILURE) is showing. OpenPort refuses to open the port while
+    // it is set, so a burst of failures shows one box.
+    std::atomic<bool> messageBoxOpen{false};
+};
+
+}  // namespace velmora

@@ -1,0 +1,136 @@
+// The command thread end to end: requests posted from another thread come out as commands in
+// SendRing with one wake-up each, the start sets up the link flags and the keep-alive timer, and
+// a stop ends the thread promptly even in the middle of a long pause.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Anl_Send_Thread.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+#include "support/FakeThreadHandle.h"
+#include "support/FakeWindowHost.h"
+#include "support/TestSupport.h"
+
+namespace velmora {
+namespace {
+
+class CommandThread : public ::testing::Test {
+  protected:
+    CommandThread() {
+        InitRadioState(*store, nullptr);
+        InitPanelState(*store);
+        store->mainWindow = &window;
+        store->threads.Sio_Send_Thread = &sendThread;
+    }
+    ~CommandThread() override {
+        store->mainWindow = nullptr;
+        store->threads.Sio_Send_Thread = nullptr;
+    }
+
+    std::vector<std::string> taken() {
+        std::vector<std::string> out;
+        uint8_t buffer[512];
+        for (uint16_t n; (n = store->sendRing.TryGet(buffer)) != CommRing::kEmpty;) {
+            out.emplace_back(reinterpret_cast<char*>(buffer), n);
+        }
+        return out;
+    }
+
+    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
+    test::FakeWindowHost window;
+    test::FakeThreadHandle sendThread;
+    std::atomic<int> portOpens{0};
+    PortOpener opener = [this] {
+        ++portOpens;
+        return true;
+    };
+};
+
+TEST_F(CommandThread, StartPreparesTheLinkFlagsAndTheKeepAlive) {
+    store->link.commandFlagA = true;
+    store->link.watchdogArmed = true;
+    store->link.commandFlagB = true;
+    store->link.memoryTextPosition = 4;
+    auto thread = StartCommandThread(*store, opener);
+    ASSERT_NE(thread, nullptr);
+    EXPECT_EQ(store->threads.Anl_Send_Thread.load(), &thread->thread());
+    EXPECT_FALSE(store->link.commandFlagA.load());
+    EXPECT_FALSE(store->link.watchdogArmed.load());
+    EXPECT_FALSE(store->link.commandFlagB.load());
+    EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
+    EXPECT_EQ(window.timers().at(timer::kKeepAlive), 1000);
+    EXPECT_TRUE(StopCommandThread(*thread));
+    thread.reset();
+    EXPECT_EQ(store->threads.Anl_Send_Thread.load(), nullptr);
+}
+
+TEST_F(CommandThread, PostedRequestsBecomeCommandsInOrder) {
+    auto thread = StartCommandThread(*store, opener);
+    ASSERT_NE(thread, nullptr);
+    EXPECT_TRUE(PostCommandThread(*store, 0x8552, 0x00100000, 14195000));
+    EXPECT_TRUE(PostCommandThread(*store, 0x8510, 0x10100001, 1));
+    EXPECT_TRUE(PostRotatorRead(*store));
+    EXPECT_TRUE(PostCommandThread(*store, 0x8543));  // taken, and ignored
+    EXPECT_TRUE(PostIdentify(*store));
+    ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 5; }));
+    EXPECT_EQ(taken(), (std::vector<std::string>{"FA14195000;", "GT14;", "RO;", "ID;", "ID2000;"}));
+    EXPECT_TRUE(StopCommandThread(*thread));
+}
+
+TEST_F(CommandThread, TheFixedPostersReachTheirHandlers) {
+    auto thread = StartCommandThread(*store, opener);
+    ASSERT_NE(thread, nullptr);
+    store->records.ai.set(0);
+    EXPECT_TRUE(PostCommSwitch(*store));
+    ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 2; }));
+    EXPECT_EQ(portOpens.load(), 1);
+    EXPECT_TRUE(PostStartInitialRead(*store));
+    ASSERT_TRUE(test::waitFor([&] { return window.timerRunning(timer::kInitialRead); }));
+    EXPECT_TRUE(PostStopReads(*store));
+    ASSERT_TRUE(test::waitFor([&] { return !window.timerRunning(timer::kInitialRead); }));
+    EXPECT_TRUE(PostStartMenuRead(*store));
+    ASSERT_TRUE(test::waitFor([&] { return window.timerRunning(timer::kMenuRead); }));
+    EXPECT_TRUE(PostPowerOffRead(*store));
+    EXPECT_TRUE(PostPowerOnRead(*store));
+    EXPECT_TRUE(PostMemoryTextStep(*store));
+    ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 5; }));
+    EXPECT_EQ(taken(), (std::vector<std::string>{"AI1;", "AI;", "PS;", "PS;", "KM1;"}));
+    EXPECT_TRUE(StopCommandThread(*thread));
+}
+
+TEST_F(CommandThread, StopEndsThePowerOnPausePromptly) {
+    auto thread = StartCommandThread(*store, opener);
+    ASSERT_NE(thread, nullptr);
+    store->records.ps.set(0);
+    EXPECT_TRUE(PostCommandThread(*store, msg::REQ_POWER_SWITCH));
+    // The first PS1; is out: the thread is now in its first 800 ms pause.
+    ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 1; }));
+    EXPECT_TRUE(StopCommandThread(*thread));
+    EXPECT_FALSE(thread->thread().isRunning());
+    // The pause was cut short: the second PS1; and the read timer never came.
+    EXPECT_EQ(taken(), (std::vector<std::string>{"PS1;"}));
+    EXPECT_FALSE(window.timerRunning(timer::kPowerOnRead));
+    EXPECT_FALSE(PostCommandThread(*store, msg::REQ_KEEP_ALIVE));
+}
+
+TEST_F(CommandThread, StartAndStopMemoryTextTimer) {
+    StartMemoryTextTimer(*store);
+    EXPECT_EQ(window.timers().at(timer::kMemoryText), 30);
+    store->link.memoryTextPosition = 4;
+    StopMemoryTextTimer(*store);
+    EXPECT_FALSE(window.timerRunning(timer::kMemoryText));
+    EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
+}
+
+TEST_F(CommandThread, PostingWithoutTheThreadFails) {
+    EXPECT_FALSE(PostCommandThread(*store, msg::REQ_KEEP_ALIVE));
+    EXPECT_FALSE(PostStopReads(*store));
+}
+
+}  // namespace
+}  // namespace velmora

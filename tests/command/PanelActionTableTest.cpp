@@ -1,0 +1,60 @@
+// The panel action table's three runs and the flags PostPanelAction puts into wParam.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "command/PanelActionTable.h"
+#include "link/RadioStateStore.h"
+#include "support/FakeThreadHandle.h"
+
+namespace velmora {
+namespace {
+
+TEST(PanelActionTable, ThreeRunsOfConsecutiveIds) {
+    EXPECT_EQ(PanelActionTable[0], 0u);
+    EXPECT_EQ(PanelActionTable[1], 0x8501u);
+    EXPECT_EQ(PanelActionTable[67], 0x8543u);
+    EXPECT_EQ(PanelActionTable[108], 0x856Cu);
+    EXPECT_EQ(PanelActionTable[109], 0x862Cu);
+    EXPECT_EQ(PanelActionTable[147], 0x8652u);
+    EXPECT_EQ(PanelActionTable[148], 0x8594u);
+    EXPECT_EQ(PanelActionTable[186], 0x85BAu);
+    for (size_t i = 2; i < PanelActionTable.size(); ++i) {
+        if (i == 109 || i == 148) continue;
+        EXPECT_EQ(PanelActionTable[i], PanelActionTable[i - 1] + 1) << i;
+    }
+}
+
+class PostPanelActionTest : public ::testing::Test {
+  protected:
+    PostPanelActionTest() { store->threads.Anl_Send_Thread = &thread; }
+    ~PostPanelActionTest() override { store->threads.Anl_Send_Thread = nullptr; }
+
+    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
+    test::FakeThreadHandle thread;
+};
+
+TEST_F(PostPanelActionTest, FlagsGoToTheirBitsAndTheValueToLParam) {
+    EXPECT_TRUE(PostPanelAction(*store, 16, true, true, true, 3));
+    EXPECT_TRUE(PostPanelAction(*store, 82, false, false, true, 14195000));
+    EXPECT_TRUE(PostPanelAction(*store, 151, false, false, false, 0));
+    EXPECT_TRUE(PostPanelAction(*store, 30, true, false, false, 0));
+    EXPECT_EQ(thread.posts(), (std::vector<test::WindowMessage>{
+                                  {0x8510, 0x10100001, 3},
+                                  {0x8552, 0x00100000, 14195000},
+                                  {0x8597, 0, 0},
+                                  {0x851E, 0x10000000, 0},
+                              }));
+}
+
+TEST_F(PostPanelActionTest, IndicesWithoutAnActionPostNothing) {
+    EXPECT_FALSE(PostPanelAction(*store, 0, false, false, false, 0));
+    EXPECT_FALSE(PostPanelAction(*store, 187, false, false, false, 0));
+    EXPECT_FALSE(PostPanelAction(*store, -1, false, false, false, 0));
+    EXPECT_TRUE(thread.posts().empty());
+    store->threads.Anl_Send_Thread = nullptr;
+    EXPECT_FALSE(PostPanelAction(*store, 1, false, false, false, 0));
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,237 @@
+// The paced reads: the initial read of every setting, the menu read that follows it, stopping
+// them, and the keyer memory texts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "command/CommandFixture.h"
+#include "command/InitialReadQueries.h"
+#include "command/MemoryTextRead.h"
+
+namespace velmora {
+namespace {
+
+using test::Strings;
+
+// What the whole initial read asks, written out from the read table of the protocol: kind-0
+// codes alone, kind-2 codes for both receivers 25 ms apart, the enumerated codes with their
+// selectors, PE with a pause after each; ID and AI are not asked. "~25" is a 25 ms pause.
+const Strings kInitialRead = {
+    "RT;",    "XT;",    "SF;",    "BP00;",  "BP10;",  "BP01;",  "BP11;",  "BC0;",   "~25",
+    "BC1;",   "CO00;",  "CO01;",  "CO02;",  "CO10;",  "CO11;",  "CO12;",  "MS;",    "NR0;",
+    "~25",    "NR1;",   "FT;",    "FR;",    "LK;",    "FS;",    "VS;",    "NA0;",   "~25",
+    "NA1;",   "NB0;",   "~25",    "NB1;",   "RF0;",   "~25",    "RF1;",   "GT0;",   "~25",
+    "GT1;",   "RA0;",   "~25",    "RA1;",   "PA0;",   "~25",    "PA1;",   "KR;",    "TS;",
+    "AN0;",   "~25",    "AN1;",   "AC;",    "DS;",    "MX;",    "VX;",    "BI;",    "PR;",
+    "ML0;",   "~25",    "ML1;",   "CS;",    "DP;",    "RM0;",   "KP;",    "KS;",    "SD;",
+    "NL0;",   "~25",    "NL1;",   "MG;",    "PL;",    "VG;",    "VD;",    "SQ0;",   "~25",
+    "SQ1;",   "AG0;",   "~25",    "AG1;",   "RG0;",   "~25",    "RG1;",   "IF;",    "VF0;",
+    "~25",    "VF1;",   "IS0;",   "~25",    "IS1;",   "SH0;",   "~25",    "SH1;",   "RL0;",
+    "~25",    "RL1;",   "BY;",    "FA;",    "FB;",    "RO;",    "SC;",    "SM0;",   "~25",
+    "SM1;",   "TX;",    "UL;",    "CN0;",   "~25",    "CN1;",   "CT0;",   "~25",    "CT1;",
+    "KM1;",   "KM2;",   "KM3;",   "KM4;",   "KM5;",   "MC;",    "OI;",    "OS0;",   "~25",
+    "OS1;",   "PB0;",   "~25",    "PB1;",   "PC;",    "RS;",    "MD0;",   "~25",    "MD1;",
+    "PS;",    "RI0;",   "RI1;",   "RI2;",   "RI3;",   "RI4;",   "RI5;",   "RI6;",   "RI7;",
+    "RI8;",   "CW;",    "BG0;",   "BG1;",   "LM0;",   "~25",    "LM1;",   "PE000;", "~25",
+    "PE001;", "~25",    "PE002;", "~25",    "PE010;", "~25",    "PE011;", "~25",    "PE012;",
+    "~25",    "PE020;", "~25",    "PE021;", "~25",    "PE022;", "~25",    "PE200;", "~25",
+    "PE201;", "~25",    "PE202;", "~25",    "PE210;", "~25",    "PE211;", "~25",    "PE212;",
+    "~25",    "PE220;", "~25",    "PE221;", "~25",    "PE222;", "~25",    "KC500;", "KC501;",
+    "KC502;", "KC503;", "KC504;", "KC505;", "KC506;", "KC507;", "KC510;", "KC511;", "KC512;",
+    "KC513;", "KC514;", "KC515;", "KC516;", "KC517;", "CA0;",
+};
+
+class ReadSequencesTest : public test::CommandFixture {
+  protected:
+    // One timer-4 tick per read-table position.
+    void runInitialRead() {
+        for (int i = 0; i < kReadTableSize; ++i) request(msg::REQ_INITIAL_READ_STEP);
+    }
+    void menuSteps(int n) {
+        for (int i = 0; i < n; ++i) request(msg::REQ_MENU_READ_STEP);
+    }
+    bool indicatorsOn() {
+        const auto& flags = store->windowFlags.initialReadIndicators;
+        return flags[0].load() && flags[1].load();
+    }
+    bool indicatorsOff() {
+        const auto& flags = store->windowFlags.initialReadIndicators;
+        return !flags[0].load() && !flags[1].load();
+    }
+};
+
+TEST_F(ReadSequencesTest, TheInitialReadAsksEveryPositionInOrderWithItsPauses) {
+    request(msg::REQ_START_INITIAL_READ);
+    EXPECT_TRUE(window.timerRunning(timer::kInitialRead));
+    EXPECT_EQ(window.timers().at(timer::kInitialRead), 30);
+    EXPECT_TRUE(store->windowFlags.readBusy.load());
+    EXPECT_TRUE(indicatorsOn());
+    EXPECT_TRUE(log().empty()) << "the start itself asks nothing";
+
+    runInitialRead();
+    const Strings got = log();
+    EXPECT_EQ(got, kInitialRead);
+    const auto count = [&](std::string_view prefix) {
+        return std::count_if(got.begin(), got.end(),
+                             [&](const std::string& s) { return s.starts_with(prefix); });
+    };
+    EXPECT_EQ(count("PE"), 18);
+    EXPECT_EQ(count("KC"), 16);
+    EXPECT_EQ(count("ID"), 0);
+    EXPECT_EQ(count("AI"), 0);
+    expectOneWakePerCommand();
+}
+
+TEST_F(ReadSequencesTest, TheEndOfTheInitialReadStartsTheMenuRead) {
+    request(msg::REQ_START_INITIAL_READ);
+    runInitialRead();
+    EXPECT_FALSE(dispatcher.reads().initialReadActive());
+    EXPECT_EQ(dispatcher.reads().readPosition(), 0);
+    EXPECT_FALSE(window.timerRunning(timer::kInitialRead));
+    EXPECT_TRUE(indicatorsOff());
+    EXPECT_TRUE(dispatcher.reads().menuReadActive());
+    EXPECT_EQ(dispatcher.reads().menuItem(), 1);
+    EXPECT_TRUE(window.timerRunning(timer::kMenuRead));
+    EXPECT_EQ(window.timers().at(timer::kMenuRead), 30);
+    EXPECT_TRUE(store->windowFlags.readBusy.load());
+}
+
+TEST_F(ReadSequencesTest, ASecondStartBeginsAgainWithoutASecondTimer) {
+    request(msg::REQ_START_INITIAL_READ);
+    for (int i = 0; i < 10; ++i) request(msg::REQ_INITIAL_READ_STEP);
+    EXPECT_EQ(dispatcher.reads().readPosition(), 10);
+    log();
+    request(msg::REQ_START_INITIAL_READ);
+    EXPECT_EQ(dispatcher.reads().readPosition(), 0);
+    EXPECT_EQ(window.setCount(timer::kInitialRead), 1);
+    runInitialRead();
+    EXPECT_EQ(log(), kInitialRead) << "the whole read again, from the first position";
+}
+
+TEST_F(ReadSequencesTest, MenuReadAsksEveryItemAndEndsOnTheStepThatAskedTheLast) {
+    installBuiltInMenu();
+    request(msg::REQ_START_MENU_READ);
+    menuSteps(176);
+    EXPECT_TRUE(dispatcher.reads().menuReadActive());
+    EXPECT_TRUE(window.postedIds().empty());
+    menuSteps(1);
+    EXPECT_FALSE(dispatcher.reads().menuReadActive());
+    EXPECT_EQ(dispatcher.reads().menuItem(), 1);
+    EXPECT_FALSE(window.timerRunning(timer::kMenuRead));
+    EXPECT_FALSE(store->windowFlags.readBusy.load());
+    EXPECT_EQ(window.postedIds(),
+              (std::vector<uint32_t>{msg::NOTIFY_READS_DONE, msg::NOTIFY_CO, msg::NOTIFY_BP}));
+    const Strings got = sent();
+    ASSERT_EQ(got.size(), 177u);
+    for (int n = 1; n <= 177; ++n) {
+        char expected[8];
+        std::snprintf(expected, sizeof expected, "EX%03d;", n);
+        EXPECT_EQ(got[static_cast<size_t>(n - 1)], expected);
+    }
+}
+
+TEST_F(ReadSequencesTest, MenuReadWithNoItemsAsksTheFirstAndEndsAtOnce) {
+    // A store whose menu count was never set: the count is 0.
+    auto fresh = std::make_unique<RadioStateStore>();
+    fresh->mainWindow = &window;
+    CommandDispatcher d(
+        *fresh, [](int) { return true; }, nullptr);
+    ASSERT_EQ(fresh->menus.count(), 0);
+    d.handle(msg::REQ_START_MENU_READ, 0, 0);
+    d.handle(msg::REQ_MENU_READ_STEP, 0, 0);
+    uint8_t buffer[512];
+    ASSERT_EQ(fresh->sendRing.TryGet(buffer), 6);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 6), "EX001;");
+    EXPECT_EQ(fresh->sendRing.TryGet(buffer), CommRing::kEmpty);
+    EXPECT_EQ(window.postedIds(),
+              (std::vector<uint32_t>{msg::NOTIFY_READS_DONE, msg::NOTIFY_CO, msg::NOTIFY_BP}));
+    EXPECT_FALSE(d.reads().menuReadActive());
+    EXPECT_FALSE(fresh->windowFlags.readBusy.load());
+}
+
+TEST_F(ReadSequencesTest, ASecondMenuReadStartOnlyGoesBackToTheFirstItem) {
+    installBuiltInMenu();
+    request(msg::REQ_START_MENU_READ);
+    menuSteps(5);
+    request(msg::REQ_START_MENU_READ);
+    EXPECT_EQ(dispatcher.reads().menuItem(), 1);
+    EXPECT_EQ(window.setCount(timer::kMenuRead), 1);
+}
+
+TEST_F(ReadSequencesTest, StopReadsEndsBothReadsAndTheMemoryTextRead) {
+    request(msg::REQ_START_INITIAL_READ);
+    for (int i = 0; i < 5; ++i) request(msg::REQ_INITIAL_READ_STEP);
+    store->link.memoryTextPosition = 3;
+    request(msg::REQ_STOP_READS);
+    EXPECT_FALSE(dispatcher.reads().initialReadActive());
+    EXPECT_FALSE(window.timerRunning(timer::kInitialRead));
+    EXPECT_TRUE(indicatorsOff());
+    EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
+    EXPECT_EQ(window.killCount(timer::kMemoryText), 1);
+    // Nothing reads now, so nothing may look busy.
+    EXPECT_FALSE(store->windowFlags.readBusy.load());
+    log();
+    // Ticks that were already queued ask nothing and start no menu read.
+    runInitialRead();
+    menuSteps(3);
+    EXPECT_TRUE(log().empty());
+    EXPECT_FALSE(dispatcher.reads().menuReadActive());
+}
+
+TEST_F(ReadSequencesTest, StoppingTheMenuReadClosesAnOpenWaitWindowAfterAPause) {
+    installBuiltInMenu();
+    request(msg::REQ_START_MENU_READ);
+    menuSteps(3);
+    store->windowFlags.waitWindowOpen = true;
+    log();
+    request(msg::REQ_STOP_READS);
+    EXPECT_EQ(log(), (Strings{"~100"}));
+    EXPECT_EQ(window.postedIds(), (std::vector<uint32_t>{msg::WM_WAIT_WINDOW_CLOSE}));
+    EXPECT_FALSE(store->windowFlags.readBusy.load());
+    EXPECT_FALSE(window.timerRunning(timer::kMenuRead));
+}
+
+TEST_F(ReadSequencesTest, StoppingWithoutAnOpenWaitWindowPostsNothing) {
+    installBuiltInMenu();
+    request(msg::REQ_START_MENU_READ);
+    request(msg::REQ_STOP_READS);
+    EXPECT_TRUE(window.postedIds().empty());
+    EXPECT_TRUE(log().empty());
+}
+
+TEST_F(ReadSequencesTest, EveryEnumeratedSelectorFillsItsQueryExactly) {
+    for (const EnumeratedRead& e : enumeratedReads()) {
+        const CatCommandRecord& r = kCatTables.read[static_cast<size_t>(e.position)];
+        EXPECT_EQ(r.second, kReadEnumerated) << r.code;
+        for (std::string_view s : e.selectors) {
+            EXPECT_EQ(static_cast<int>(s.size()), r.length - 3) << r.code << s;
+        }
+    }
+}
+
+class MemoryTextTest : public test::CommandFixture {};
+
+TEST_F(MemoryTextTest, FiveTextsThenTheTimerStopsAndTheNextReadStartsAtTheFirst) {
+    store->link.memoryTextPosition = 1;
+    request(msg::REQ_MEMORY_TEXT_READ);
+    EXPECT_EQ(window.timers().at(timer::kMemoryText), 30);
+    for (int i = 0; i < 6; ++i) request(msg::REQ_MEMORY_TEXT_STEP);
+    EXPECT_EQ(sent(), (Strings{"KM1;", "KM2;", "KM3;", "KM4;", "KM5;"}));
+    EXPECT_FALSE(window.timerRunning(timer::kMemoryText));
+    EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
+    request(msg::REQ_MEMORY_TEXT_READ);
+    request(msg::REQ_MEMORY_TEXT_STEP);
+    EXPECT_EQ(sent(), (Strings{"KM1;"}));
+}
+
+TEST_F(MemoryTextTest, APositionOutsideTheTextsSendsNothing) {
+    store->link.memoryTextPosition = 0;
+    request(msg::REQ_MEMORY_TEXT_STEP);
+    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
+    EXPECT_EQ(window.killCount(timer::kMemoryText), 1);
+}
+
+}  // namespace
+}  // namespace velmora
