@@ -1,6 +1,6 @@
 #pragma once
 // The command catalogue as data: one table per family of requests. The requests that follow no
-// family rule have their own handlers (SpecialRequests.h), and the thread's control messages
+// family rule have their own handlers (IrregularRequests.h), and the thread's control messages
 // belong to the dispatcher.
 #include <span>
 

@@ -6,7 +6,7 @@
 #include "command/CatalogueTables.h"
 #include "command/LinkSequences.h"
 #include "command/MemoryTextRead.h"
-#include "command/SpecialRequests.h"
+#include "command/IrregularRequests.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 

@@ -1,4 +1,4 @@
-#include "command/SpecialRequests.h"
+#include "command/IrregularRequests.h"
 
 #include <algorithm>
 
