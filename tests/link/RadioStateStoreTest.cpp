@@ -100,9 +100,11 @@ TEST(StoreDefaults, GroupsHaveTheirCountsAndRanges) {
     int riOn = 0;
     for (auto& ri : r.ri) riOn += ri.get();
     EXPECT_EQ(riOn, 1);
-    EXPECT_EQ(r.pe[0][0][0].max, 18);
+    // The centre frequency of each band has as many steps as the band's menu item has choices:
+    // 8 for the first, 10 for the second, 19 for the third.
+    EXPECT_EQ(r.pe[0][0][0].max, 7);
     EXPECT_EQ(r.pe[1][1][0].max, 9);
-    EXPECT_EQ(r.pe[1][2][0].max, 7);
+    EXPECT_EQ(r.pe[1][2][0].max, 18);
     EXPECT_EQ(r.pe[1][2][1].min, -20);
     EXPECT_EQ(r.pe[0][1][2].get(), 10);
     EXPECT_EQ(r.kcValue[1][1].max, 7);
@@ -191,6 +193,18 @@ TEST(StoreDump, ListsRecordsFlagsAndMenuItemsAndFindsChanges) {
     EXPECT_EQ(changes[2].key, "link.aiOnSent");
     EXPECT_EQ(changes[3].key, "EX007");
     EXPECT_EQ(changes[3].after, "3");
+}
+
+TEST(StoreDump, JsonQuotesTextsOnlyAndEscapesThem) {
+    auto s = initialisedStore();
+    s->records.fa.set(14195000);
+    s->records.kmText[0].set("CQ \"DX\"");
+    const std::string json = storeDumpJson(*s);
+    EXPECT_EQ(json.front(), '{');
+    EXPECT_NE(json.find("\n  \"FA\": 14195000,\n"), std::string::npos);
+    EXPECT_NE(json.find("\"KM1\": \"CQ \\\"DX\\\"\""), std::string::npos);
+    EXPECT_NE(json.find("\"EX001\": "), std::string::npos);
+    EXPECT_EQ(json.substr(json.size() - 3), "\n}\n");
 }
 
 TEST(StoreShape, AccessorIsEmptyAndThreadPointersAreNullSafe) {
