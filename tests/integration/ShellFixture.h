@@ -80,16 +80,15 @@ class ShellFixture : public ::testing::Test {
         config.scanPorts = false;
         app = std::make_unique<LinkApplication>(host, recorder, config);
         app->setEvents(&recorder);
-        host.setMessageHandler([this](uint32_t id, uintptr_t w, intptr_t l) {
-            app->onWindowMessage(id, w, l);
-        });
+        host.setMessageHandler(
+            [this](uint32_t id, uintptr_t w, intptr_t l) { app->onWindowMessage(id, w, l); });
         host.setTimerHandler([this](int id) { app->onTimer(id); });
         ASSERT_TRUE(app->start());
     }
     void startTransport() {
         transcript = std::make_unique<sim::Transcript>();
-        transport = std::make_unique<sim::PtyTransport>(
-            *radio, sim::PtyOptions{link, 0, transcript.get()});
+        transport =
+            std::make_unique<sim::PtyTransport>(*radio, sim::PtyOptions{link, 0, transcript.get()});
         ASSERT_TRUE(transport->start());
     }
 

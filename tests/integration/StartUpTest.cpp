@@ -47,8 +47,13 @@ std::map<std::string, std::string> parseSimDump(const std::string& json) {
 const std::set<std::string> kRadioOnlyKeys = {"CW",       "FK",       "KY",       "LM.audio",
                                               "LM.voice", "PB.audio", "PB.voice", "MK"};
 
-// Values that legitimately differ after a full read, with the reason:
-const std::map<std::string, std::string> kKnownDifferences = {};
+// Values that legitimately differ after a full read:
+// - EX022 (beacon time, kind 16): the radio keeps the raw step, 241-255 standing for 270-690 s;
+//   the program keeps seconds, (raw - 240) x 30 + 240 above 240.
+// (Item 151's fourteenth character would weigh 0.5 in the program; the radio never sets it, so
+// it does not differ.)
+const std::set<std::string> kKnownDifferences = {"EX022"};
+constexpr int kBeaconRaw = 245, kBeaconSeconds = (kBeaconRaw - 240) * 30 + 240;
 
 class StartUp : public test::ShellFixture {};
 
@@ -57,6 +62,7 @@ TEST_F(StartUp, TheComKeyBringsTheLinkUpAndTheReadsFillTheStoreAsTheRadioHoldsIt
     // The keep-alive would fall between the read's queries wherever its second ticks; without
     // it the order on the line is fixed.
     host.killTimer(timer::kKeepAlive);
+    radio->frontPanel([](sim::RadioModel& m) { m.setMenu(22, kBeaconRaw); });
     pressComKey();
     ASSERT_TRUE(runUntil([&] { return app->progress().menuReadsCompleted() == 1; },
                          std::chrono::seconds(30)));
@@ -119,6 +125,7 @@ TEST_F(StartUp, TheComKeyBringsTheLinkUpAndTheReadsFillTheStoreAsTheRadioHoldsIt
     };
     runUntil(compare, std::chrono::seconds(3));
     EXPECT_TRUE(mismatches.empty()) << ::testing::PrintToString(mismatches);
+    EXPECT_EQ(store().menus.value(22).value_or(0), kBeaconSeconds);
 }
 
 }  // namespace
