@@ -9,7 +9,9 @@ LayoutRow P(E element, std::vector<int32_t> ids, std::vector<SpriteLayout> place
 }
 }  // namespace
 
-// One row per element: picture ids by state, then the places {x, y, width, height}. Multi-part
+// One row per element: picture ids by state, then the places {x, y, width, height}. Where the
+// listing gives fewer sizes than places, a part takes the size of its picture's other uses (the
+// B-side preamp parts are those of the A side: 14, 15 and 17 wide). Multi-part
 // indicators list their parts in value order; the second half of their ids is the other
 // lighting of the same parts (dim first, except the antenna number, lit first).
 // clang-format off
@@ -34,7 +36,7 @@ const std::vector<LayoutRow>& ElementLayoutTable() {
         P(E::PreampA,  {337, 340, 934, 936, 339, 341, 935, 937},
                        {{333, 35, 14, 5}, {333, 43, 15, 5}, {334, 51, 17, 5}, {334, 59, 18, 5}}),
         P(E::PreampB,  {337, 340, 934, 339, 341, 935},
-                       {{333, 77, 14, 5}, {333, 83, 17, 5}, {334, 89, 18, 5}}),
+                       {{333, 77, 14, 5}, {333, 83, 15, 5}, {334, 89, 17, 5}}),
         P(E::AgcA,     {923, 258, 262, 287, 924, 259, 263, 288},
                        {{383, 59, 12, 5}, {384, 35, 18, 5}, {384, 43, 19, 5}, {387, 51, 20, 5}}),
         P(E::NarA,     {360, 361},  {{453, 36, 16, 7}}),

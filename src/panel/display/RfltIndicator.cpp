@@ -83,7 +83,7 @@ bool RfltIndicator::shouldEndBlink(const DisplayContext& ctx, int side) const {
     if (ctx.store.panel.md[index(side)].get() != s.blinkMode) return true;
     if (ctx.store.records.band.get() != s.blinkBand) return true;
     if (ctx.store.records.kcValue[index(side)][0].get() == kDspSelectionReset) return true;
-    return knobTurned_ || s.litCount >= kBlinkFlashes;
+    return knobTurned_;
 }
 
 void RfltIndicator::onTimer(const DisplayContext& ctx, int timerId) {
@@ -104,7 +104,8 @@ void RfltIndicator::onTimer(const DisplayContext& ctx, int timerId) {
     if (s.phase) {
         s.phase = false;
         drawValue(ctx, side, s.part);
-        ++s.litCount;
+        // The sixth flash stays lit.
+        if (++s.litCount > kBlinkFlashes) stop(side);
     } else {
         drawValue(ctx, side, -1);
         s.phase = true;
