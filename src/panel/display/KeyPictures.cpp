@@ -10,22 +10,19 @@ bool on(const BoundedInt& r) {
     return r.get() == 1;
 }
 
-// Keys lit in two colours by the CLAR knob assignment (the SF value): the colour offset for each
-// value, or kNoPicture for values the key does not show.
+// Keys lit by the CLAR knob assignment (the SF value): the state offset for each value. The
+// CLAR/GRP key shows 8 in its first and 2 in its second colour, is unlit for 0, 3 and 7 and is
+// not drawn for other values; BAND/MCH (4, 5) and A/B (6) are unlit for every other value.
 int assignmentOffset(KeyFeature f, int32_t value) {
     switch (f) {
         case KeyFeature::ClarGroup:
-            return value == 8                                 ? 2
-                   : value == 2                               ? 4
-                   : (value == 0 || value == 3 || value == 7) ? 0
-                                                              : kNoPicture;
+            if (value == 8) return 2;
+            if (value == 2) return 4;
+            return value == 0 || value == 3 || value == 7 ? 0 : kNoPicture;
         case KeyFeature::BandChannel:
-            return value == 4                                 ? 2
-                   : value == 5                               ? 4
-                   : (value == 0 || value == 3 || value == 7) ? 0
-                                                              : kNoPicture;
-        default:  // A/B key: one lit colour
-            return value == 6 ? 2 : (value == 0 || value == 3 || value == 7) ? 0 : kNoPicture;
+            return value == 4 ? 2 : value == 5 ? 4 : 0;
+        default:
+            return value == 6 ? 2 : 0;
     }
 }
 
