@@ -17,8 +17,9 @@ class PanelDisplay {
     PanelDisplay(Canvas& canvas, const PanelPictures& pictures, const RadioStateStore& store,
                  WindowHost& timers);
 
-    // Draws what notification id shows; returns false for ids that are not display rules here
-    // (meters, knobs, auxiliary pictures), which the window handles itself.
+    // Draws the display part of notification id; returns false for ids with no display part
+    // here. The window adds what belongs to the meters for the same id (the MONI/PROC knob of
+    // 0x831E and 0x8327, the bar meter of 0x833A and 0x8347, the auxiliary pictures).
     bool onNotification(uint32_t id);
     // Key and lamp image notices 0x8578..0x85F1 (pressed 0 or 1).
     void onKeyNotice(uint32_t notice, int pressed);
