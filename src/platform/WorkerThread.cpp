@@ -72,7 +72,8 @@ bool WorkerThread::start() {
 bool WorkerThread::post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
     {
         std::lock_guard lock(mutex_);
-        if (closed_ || queue_.size() >= queueLimit_) return false;
+        // The quit message is taken even when the queue is full: a thread can always be ended.
+        if (closed_ || (queue_.size() >= queueLimit_ && id != msg::WM_THREAD_QUIT)) return false;
         queue_.push_back({id, wParam, lParam});
         // Whatever comes after the quit would never be handled: refuse it instead.
         if (id == msg::WM_THREAD_QUIT) closed_ = true;

@@ -190,11 +190,11 @@ TEST_F(ReadSequencesTest, StoppingTheMenuReadClosesAnOpenWaitWindowAfterAPause) 
     EXPECT_EQ(window.postedIds(), (std::vector<uint32_t>{msg::WM_WAIT_WINDOW_CLOSE}));
     EXPECT_FALSE(store->windowFlags.readBusy.load());
     EXPECT_FALSE(window.timerRunning(timer::kMenuRead));
-}
 
-TEST_F(ReadSequencesTest, StoppingWithoutAnOpenWaitWindowPostsNothing) {
-    installBuiltInMenu();
+    // Without an open wait window a stop neither pauses nor posts.
+    window.clear();
     request(msg::REQ_START_MENU_READ);
+    store->windowFlags.waitWindowOpen = false;
     request(msg::REQ_STOP_READS);
     EXPECT_TRUE(window.postedIds().empty());
     EXPECT_TRUE(log().empty());

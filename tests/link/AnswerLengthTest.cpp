@@ -60,6 +60,7 @@ TEST(AnswerLength, TextAnswersEndAtTheirFirstTerminator) {
     auto noEnd = lengthOf(longKm, menus);
     ASSERT_TRUE(noEnd.recognised);
     EXPECT_EQ(noEnd.length, 3);
+    EXPECT_FALSE(answerComplete(reinterpret_cast<const uint8_t*>(longKm.data()), longKm.size(), 3));
     EXPECT_EQ(lengthOf("ID0362;", menus).length, 7);
 }
 

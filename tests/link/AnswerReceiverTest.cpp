@@ -52,15 +52,6 @@ TEST_F(Receiver, AnswersComeOutInOrderOnePerMessage) {
     EXPECT_EQ(rec.md[kMain].get(), 11);
 }
 
-TEST_F(Receiver, SyntheticAutoInformationOffFromTheCommandThread) {
-    handle("AI1");
-    queue("AI0");
-    window.clear();
-    receiver.onAnswerQueued();
-    EXPECT_EQ(rec.ai.get(), 0);
-    EXPECT_EQ(window.postedIds(), (Ids{0x8321, 0x8337, 0x833A}));
-}
-
 TEST(Watchdog, PendingAnswerTimesOutOnlyWhenNothingWasReceived) {
     WatchdogInputs in;
     in.answerPending = true;

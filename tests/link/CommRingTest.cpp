@@ -36,11 +36,16 @@ class CommRingTest : public ::testing::Test {
     std::unique_ptr<CommRing> ring = std::make_unique<CommRing>();
 };
 
-TEST_F(CommRingTest, StartsEmptyWithBothIndicesUnset) {
-    EXPECT_EQ(ring->writeIndex(), -1);
-    EXPECT_EQ(ring->readIndex(), -1);
-    EXPECT_TRUE(ring->sameLap());
-    EXPECT_EQ(get(*ring), "<none>");
+TEST_F(CommRingTest, StartsAndResetsEmptyWithBothIndicesUnset) {
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(ring->writeIndex(), -1);
+        EXPECT_EQ(ring->readIndex(), -1);
+        EXPECT_EQ(ring->unreadCount(), 0);
+        EXPECT_TRUE(ring->sameLap());
+        EXPECT_EQ(get(*ring), "<none>");
+        put(*ring, "RM1123");
+        ring->Reset();
+    }
 }
 
 TEST_F(CommRingTest, EntriesComeOutInOrderAndSlotsAreZeroedWhenRead) {
@@ -110,15 +115,6 @@ TEST_F(CommRingTest, ReaderWrappingRightBehindTheWriterSeesAnEmptyRing) {
     EXPECT_EQ(get(*ring), "<none>");
     EXPECT_EQ(put(*ring, "Y"), 1);
     EXPECT_EQ(get(*ring), "Y");
-}
-
-TEST_F(CommRingTest, ResetEmptiesEverything) {
-    put(*ring, "RM1123");
-    ring->Reset();
-    EXPECT_EQ(ring->writeIndex(), -1);
-    EXPECT_EQ(ring->readIndex(), -1);
-    EXPECT_EQ(ring->unreadCount(), 0);
-    EXPECT_EQ(get(*ring), "<none>");
 }
 
 TEST_F(CommRingTest, BlockedGetIsReleasedByAPutOrByWake) {

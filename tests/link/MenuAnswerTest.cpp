@@ -1,6 +1,5 @@
 // Menu answers: sized and decoded through the menu definitions, notified only on a change.
 #include "LinkFixture.h"
-#include "link/AnswerLength.h"
 
 namespace velmora::test {
 namespace {
@@ -69,14 +68,6 @@ TEST_F(MenuAnswers, AWidthThatCannotFitTheBufferIsDropped) {
     wide.width = 506;
     store->menus.setItem(1, wide);
     EXPECT_EQ(postsOf("EX0011"), Ids{0x830B});
-}
-
-TEST_F(MenuAnswers, LengthRuleUsesTheSameDefinitions) {
-    const std::string ex = "EX0020150;";
-    const auto len =
-        determineAnswerLength(reinterpret_cast<const uint8_t*>(ex.data()), ex.size(), store->menus);
-    ASSERT_TRUE(len.recognised);
-    EXPECT_EQ(len.length, 10);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "link/GeneralSetter.h"
 #include "link/RadioStateStore.h"
 #include "link/RecordDefaults.h"
-#include "link/StoreAccessor.h"
 #include "link/StoreDump.h"
 #include "support/FakeThreadHandle.h"
 
@@ -63,58 +62,33 @@ TEST(BoundedRecords, TextKeepsAtMostFiftyCharacters) {
     EXPECT_EQ(t.copyInto(out), "CQ");
 }
 
-TEST(StoreDefaults, FrequencyRecordsStartAtSevenMegahertz) {
-    auto s = initialisedStore();
-    EXPECT_EQ(s->records.fa.get(), 7000000);
-    EXPECT_EQ(s->records.fa.min, 30000);
-    EXPECT_EQ(s->records.fa.max, 60000000);
-    EXPECT_FALSE(s->records.fa.set(25000));
-    EXPECT_TRUE(s->records.fa.set(60000000));
-    EXPECT_FALSE(s->records.fb.set(60000001));
-}
-
-TEST(StoreDefaults, IdentificationAcceptsOnly362) {
-    auto s = initialisedStore();
-    EXPECT_EQ(s->records.id.get(), 0);
-    EXPECT_FALSE(s->records.id.set(361));
-    EXPECT_FALSE(s->records.id.set(363));
-    EXPECT_TRUE(s->records.id.set(362));
-}
-
-TEST(StoreDefaults, RecordsMayStartBelowTheirMinimum) {
-    auto s = initialisedStore();
-    EXPECT_EQ(s->records.sd.get(), 0);
-    EXPECT_FALSE(s->records.sd.set(19));
-    EXPECT_TRUE(s->records.sd.set(20));
-    EXPECT_EQ(s->records.ks.get(), 4);
-    EXPECT_EQ(s->records.md[kSub].get(), 1);
-}
-
-TEST(StoreDefaults, GroupsHaveTheirCountsAndRanges) {
+// Records whose start value or range the link depends on: each starts where the radio's first
+// answer is compared against it and refuses the value just outside its range.
+TEST(StoreDefaults, RecordsStartAndRefuseWhereTheLinkNeedsIt) {
     auto s = initialisedStore();
     auto& r = s->records;
-    EXPECT_TRUE(r.bg[0].set(-1));
-    EXPECT_EQ(r.bg[0].get(), -1);
-    EXPECT_EQ(r.bg[1].max, 21);
-    EXPECT_EQ(r.bg[2].max, 11);
-    int riOn = 0;
-    for (auto& ri : r.ri) riOn += ri.get();
-    EXPECT_EQ(riOn, 1);
-    // The centre frequency of each band has as many steps as the band's menu item has choices:
-    // 8 for the first, 10 for the second, 19 for the third.
-    EXPECT_EQ(r.pe[0][0][0].max, 7);
-    EXPECT_EQ(r.pe[1][1][0].max, 9);
-    EXPECT_EQ(r.pe[1][2][0].max, 18);
-    EXPECT_EQ(r.pe[1][2][1].min, -20);
-    EXPECT_EQ(r.pe[0][1][2].get(), 10);
-    EXPECT_EQ(r.kcValue[1][1].max, 7);
-    EXPECT_EQ(r.kmSelected.get(), 1);
-    EXPECT_EQ(r.rf[kMain].max, 10);
-    EXPECT_EQ(r.rf[kSub].max, 6);
-    EXPECT_EQ(r.ifStatus.vfoOrMemory.max, 4);
-    EXPECT_EQ(r.oiStatus.vfoOrMemory.max, 3);
-    EXPECT_EQ(r.vf[kSub].scale.get(), 1.0);
-    EXPECT_EQ(r.ifStatus.clarifierOffset.min, -9999.0);
+    struct Row {
+        const char* key;
+        BoundedInt& record;
+        int start, refused, accepted;
+    };
+    const Row rows[] = {
+        {"FA", r.fa, 7000000, 25000, 60000000},
+        {"FB", r.fb, 7000000, 60000001, 30000},
+        {"ID", r.id, 0, 361, 362},
+        {"ID", r.id, 362, 363, 362},
+        {"SD", r.sd, 0, 19, 20},  // starts below its minimum
+        {"BG.0", r.bg[0], 3, 6, -1},
+        {"BG.2", r.bg[2], 0, 12, -1},
+        // An equalizer band's centre frequency has as many steps as its menu item has choices.
+        {"PE000", r.pe[0][0][0], 0, 8, 7},
+        {"PE220", r.pe[1][2][0], 0, 19, 18},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.record.get(), row.start) << row.key;
+        EXPECT_FALSE(row.record.set(row.refused)) << row.key;
+        EXPECT_TRUE(row.record.set(row.accepted)) << row.key;
+    }
     EXPECT_EQ(s->menus.count(), 136);
 }
 
@@ -207,9 +181,7 @@ TEST(StoreDump, JsonQuotesTextsOnlyAndEscapesThem) {
     EXPECT_EQ(json.substr(json.size() - 3), "\n}\n");
 }
 
-TEST(StoreShape, AccessorIsEmptyAndThreadPointersAreNullSafe) {
-    StoreAccessor accessor;
-    EXPECT_LE(sizeof accessor, sizeof(void*));
+TEST(StoreShape, ThreadPointersAreNullSafe) {
     auto s = initialisedStore();
     EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, 0x834B));
     test::FakeThreadHandle thread;

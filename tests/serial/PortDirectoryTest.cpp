@@ -64,13 +64,6 @@ TEST(PortDirectory, OverrideBindsOneComNumberForTheRun) {
     EXPECT_EQ(d.pathFor(21), "");
 }
 
-TEST(PortDirectory, DescribeShowsTheDeviceBesideTheName) {
-    PortDirectory d;
-    d.assignInOrder({"/dev/ttyUSB0"});
-    EXPECT_EQ(d.describe(1), "COM1 (/dev/ttyUSB0)");
-    EXPECT_EQ(d.describe(2), "COM2 (no device)");
-}
-
 TEST(PortDirectory, AMissingOrOversizedMapLeavesTheDirectoryAsItWas) {
     namespace fs = std::filesystem;
     PortDirectory d;

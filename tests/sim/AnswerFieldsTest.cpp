@@ -296,16 +296,5 @@ TEST(AnswerFields, EveryMenuItemAnswersWithItsWidth) {
     EXPECT_EQ(h.send("EX178;"), "?;");
 }
 
-TEST(AnswerFields, PlausibleRadioAtStart) {
-    test::RadioHarness h;
-    EXPECT_EQ(h.send("FA;"), "FA14195000;");
-    EXPECT_EQ(h.send("FB;"), "FB07074000;");
-    EXPECT_EQ(h.send("MD0;"), "MD02;");
-    EXPECT_EQ(h.send("PS;"), "PS1;");
-    EXPECT_EQ(h.send("AI;"), "AI0;");
-    EXPECT_EQ(h.send("IF;").substr(5, 8), "14195000");
-    EXPECT_EQ(h.send("OI;").substr(5, 8), "07074000");
-}
-
 }  // namespace
 }  // namespace velmora::sim

@@ -19,8 +19,6 @@ std::string setThenQuery(RadioHarness& h, const std::string& set, const std::str
 
 TEST(SetCommands, FixedCommandsOfFamilyA) {
     RadioHarness h;
-    EXPECT_EQ(setThenQuery(h, "VS1;", "VS;"), "VS1;");
-    EXPECT_EQ(setThenQuery(h, "FT1;", "FT;"), "FT1;");
     EXPECT_EQ(setThenQuery(h, "SF03;", "SF;"), "SF03;");
     EXPECT_EQ(setThenQuery(h, "AB;", "FB;"), "FB14195000;");
     h.send("FB07074000;");
@@ -57,28 +55,21 @@ TEST(SetCommands, BandSelectAndUpDownMoveVfoA) {
 
 TEST(SetCommands, TogglesOfFamilyB) {
     RadioHarness h;
-    EXPECT_EQ(setThenQuery(h, "DS1;", "DS;"), "DS1;");
     EXPECT_EQ(setThenQuery(h, "BC01;", "BC0;"), "BC01;");
-    EXPECT_EQ(h.send("BC1;"), "BC10;");
-    EXPECT_EQ(setThenQuery(h, "NA11;", "NA1;"), "NA11;");
+    EXPECT_EQ(h.send("BC1;"), "BC10;");  // the other receiver keeps its own value
     EXPECT_EQ(setThenQuery(h, "ML0001;", "ML0;"), "ML0001;");
     EXPECT_EQ(setThenQuery(h, "BP00001;", "BP00;"), "BP00001;");
-    EXPECT_EQ(setThenQuery(h, "CA0001;", "CA0;"), "CA0001;");
     // LK and FS: 0/1 the first flag, 2/3 the second, reported as 4 + first + 2 x second.
     EXPECT_EQ(setThenQuery(h, "LK1;", "LK;"), "LK5;");
     EXPECT_EQ(setThenQuery(h, "LK3;", "LK;"), "LK7;");
     EXPECT_EQ(setThenQuery(h, "FS2;", "FS;"), "FS4;");
-    EXPECT_EQ(setThenQuery(h, "FR3;", "FR;"), "FR3;");
     EXPECT_EQ(h.send("FR4;"), "?;");
-    EXPECT_EQ(h.send("DS2;"), "?;");
 }
 
 TEST(SetCommands, ValuesInFixedFieldsOfFamilyC) {
     RadioHarness h;
     EXPECT_EQ(setThenQuery(h, "AC002;", "AC;"), "AC002;");
-    EXPECT_EQ(setThenQuery(h, "PL050;", "PL;"), "PL050;");
     EXPECT_EQ(setThenQuery(h, "CO0125;", "CO01;"), "CO0125;");
-    EXPECT_EQ(setThenQuery(h, "SH107;", "SH1;"), "SH107;");
     EXPECT_EQ(setThenQuery(h, "NL1200;", "NL1;"), "NL1200;");
     EXPECT_EQ(setThenQuery(h, "BP11321;", "BP11;"), "BP11321;");
     EXPECT_EQ(setThenQuery(h, "KC5141;", "KC514;"), "KC51414;");
@@ -87,30 +78,22 @@ TEST(SetCommands, ValuesInFixedFieldsOfFamilyC) {
     EXPECT_EQ(h.send("FA00003000;"), "?;");  // below 30 kHz
     EXPECT_EQ(h.send("FA;"), "FA14195000;");
     EXPECT_EQ(setThenQuery(h, "FB60000000;", "FB;"), "FB60000000;");
-    EXPECT_EQ(setThenQuery(h, "VD0500;", "VD;"), "VD0500;");
     EXPECT_EQ(h.send("SD0000;"), "?;");  // the delay starts at 20
-    EXPECT_EQ(h.send("PL1000;"), "?;");
-    EXPECT_EQ(h.send("KS003;"), "?;");
     EXPECT_EQ(h.send("RL000;"), "?;");
 }
 
 TEST(SetCommands, ReceiverTargetedChoicesOfFamilyD) {
     RadioHarness h;
-    EXPECT_EQ(setThenQuery(h, "GT14;", "GT1;"), "GT14;");
     EXPECT_EQ(setThenQuery(h, "RF05;", "RF0;"), "RF05;");
-    EXPECT_EQ(setThenQuery(h, "PA00;", "PA0;"), "PA00;");
     EXPECT_EQ(setThenQuery(h, "AN13;", "AN1;"), "AN130;");
     EXPECT_EQ(setThenQuery(h, "AN15;", "AN1;"), "AN131;");
     EXPECT_EQ(setThenQuery(h, "CN012;", "CN0;"), "CN012;");
     EXPECT_EQ(h.send("IF;").substr(23, 2), "12");
-    EXPECT_EQ(setThenQuery(h, "CT12;", "CT1;"), "CT12;");
-    EXPECT_EQ(h.send("OI;")[22], '2');
+    EXPECT_EQ(setThenQuery(h, "CT12;", "OI;")[22], '2');
     EXPECT_EQ(setThenQuery(h, "OS11;", "OI;")[25], '1');
-    EXPECT_EQ(setThenQuery(h, "MD13;", "MD1;"), "MD13;");
-    EXPECT_EQ(h.send("OI;")[20], '3');
+    EXPECT_EQ(setThenQuery(h, "MD13;", "OI;")[20], '3');
     EXPECT_EQ(setThenQuery(h, "VF0300;", "VF0;"), "VF030001;");
     EXPECT_EQ(setThenQuery(h, "VF01+3;", "VF0;"), "VF010031;");
-    EXPECT_EQ(h.send("GT27;"), "?;");
     EXPECT_EQ(h.send("AN06;"), "?;");
 }
 
@@ -158,7 +141,6 @@ TEST(SetCommands, MenuWritesUseTheItemsWidthAndEncoding) {
     EXPECT_EQ(setThenQuery(h, "EX0321;", "EX032;"), "EX0321;");
     EXPECT_EQ(setThenQuery(h, "EX037-05;", "EX037;"), "EX037-05;");
     EXPECT_EQ(setThenQuery(h, "EX0011000;", "EX001;"), "EX0011000;");
-    EXPECT_EQ(setThenQuery(h, "EX0051000;", "EX005;"), "EX0051000;");
     EXPECT_EQ(setThenQuery(h, "EX0511000;", "EX051;"), "EX0511000;");  // MCVR
     EXPECT_EQ(setThenQuery(h, "EX022255;", "EX022;"), "EX022255;");
     EXPECT_EQ(setThenQuery(h, "EX0171111111111111;", "EX017;"), "EX0171111111111111;");

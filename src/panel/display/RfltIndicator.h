@@ -1,0 +1,54 @@
+#pragma once
+// The roofing-filter indicators of both sides, shown steadily or blinking (timers 34 and 35).
+// A blink flashes the value about six times over some 5.5 s and then leaves it lit.
+#include <array>
+#include <cstdint>
+
+#include "link/WindowHost.h"
+#include "panel/display/DisplayContext.h"
+
+namespace velmora {
+
+class RfltIndicator {
+  public:
+    static constexpr int kTimerA = 34, kTimerB = 35;
+    static constexpr int kBlinkPeriodMs = 500;
+
+    explicit RfltIndicator(WindowHost& timers) : timers_(timers) {}
+
+    // The R.FLT notification for one side: reads the side's code, mode and band from the store.
+    void draw(const DisplayContext& ctx, int side);
+    // Timer 34 or 35; other ids are ignored.
+    void onTimer(const DisplayContext& ctx, int timerId);
+
+    // 1 = draw without blinking (at start-up and during the full repaint).
+    void setStatic(int side, bool on) { sides_[index(side)].isStatic = on; }
+    bool isStatic(int side) const { return sides_[index(side)].isStatic; }
+    bool blinking(int side) const { return sides_[index(side)].running; }
+    // A CLAR or DSP knob picture was requested: a running blink stops at its next tick.
+    void noteKnobTurned() { knobTurned_ = true; }
+
+  private:
+    struct Side {
+        bool running = false;
+        int part = -1;       // the blinking part
+        bool phase = false;  // set: the next tick shows the value lit
+        int litCount = 0;
+        bool isStatic = true;
+        int32_t lastMode = -1, lastBand = -1;
+        int32_t blinkMode = -1, blinkBand = -1;  // when the blink started
+    };
+    static size_t index(int side) { return side == 1 ? 1 : 0; }
+    static int timerOf(int side) { return side == 1 ? kTimerB : kTimerA; }
+
+    void startBlink(const DisplayContext& ctx, int side, int part);
+    void stop(int side);
+    void drawValue(const DisplayContext& ctx, int side, int part) const;
+    bool shouldEndBlink(const DisplayContext& ctx, int side) const;
+
+    WindowHost& timers_;
+    std::array<Side, 2> sides_{};
+    bool knobTurned_ = false;
+};
+
+}  // namespace velmora
