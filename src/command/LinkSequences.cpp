@@ -26,7 +26,10 @@ void SwitchAutoInformation(CommandContext& context) {
     context.sendSet("AI", ai == 0 ? "1" : "0");
     if (!context.pause(kAiQueryPauseMs)) return;
     context.sendQuery("AI");
-    if (!isOn(store.records.ai)) return;
+    // Only a switch off that the radio has not confirmed yet is completed on this side. A radio
+    // that reported "AI1;" already, during the pause, after a switch on has done what it was
+    // asked; taking its report for a failed switch off would end the link it just started.
+    if (ai != 1 || !isOn(store.records.ai)) return;
     if (!context.pause(kAiOffPauseMs)) return;
     context.postToSelf(msg::REQ_STOP_READS);
     store.link.aiOnSent.store(false, std::memory_order_relaxed);

@@ -10,7 +10,7 @@
 namespace velmora {
 
 struct IntRecordDefault {
-    std::string_view key;  // "FA", "MD.main", "BP.sub.level", "PE.2.1.0"
+    std::string_view key;  // "FA", "MD.main", "BP.sub.level", "PE210"
     BoundedInt& (*record)(RadioRecords&);
     int32_t value, max, min;
 };

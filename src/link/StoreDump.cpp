@@ -33,6 +33,27 @@ void visitLinkFlags(const LinkFlags& f, const RecordVisitor& visit) {
     word("link.lastKnownPower", f.lastKnownPower.load());
 }
 
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+bool isTextKey(std::string_view key) {
+    for (const auto& row : textRecordDefaults())
+        if (row.key == key) return true;
+    return false;
+}
+
 }  // namespace
 
 void forEachRecord(RadioStateStore& store, const RecordVisitor& visit) {
@@ -78,6 +99,25 @@ std::vector<RecordChange> diffSnapshots(const RecordSnapshot& before, const Reco
         changes.push_back({std::string(key), std::string(value), std::string()});
     }
     return changes;
+}
+
+std::string storeDumpJson(RadioStateStore& store) {
+    std::string out = "{\n";
+    bool first = true;
+    forEachRecord(store, [&](std::string_view key, std::string_view value) {
+        if (!first) out += ",\n";
+        first = false;
+        out += "  ";
+        appendJsonString(out, key);
+        out += ": ";
+        if (isTextKey(key)) {
+            appendJsonString(out, value);
+        } else {
+            out += value;
+        }
+    });
+    out += "\n}\n";
+    return out;
 }
 
 }  // namespace velmora

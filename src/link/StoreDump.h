@@ -1,7 +1,8 @@
 #pragma once
 // Every record of the store under a stable key, for dumps and for showing what an answer changed:
-// the radio-state records ("FA", "MD.main", "IF.clar", "KM.text1"), the link flags
-// ("link.aiOnSent") and the menu item values ("EX001" ...).
+// the radio-state records ("FA", "MD.main", "IF.clarifier", "KM1"), the link flags
+// ("link.aiOnSent") and the menu item values ("EX001" ...). The radio-state keys are the ones the
+// simulated radio uses in its state dump, so that the two dumps compare key by key.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -26,5 +27,8 @@ struct RecordChange {
     std::string key, before, after;
 };
 std::vector<RecordChange> diffSnapshots(const RecordSnapshot& before, const RecordSnapshot& after);
+
+// The whole store as one JSON object in the simulated radio's format: numbers bare, texts quoted.
+std::string storeDumpJson(RadioStateStore& store);
 
 }  // namespace velmora

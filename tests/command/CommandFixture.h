@@ -3,6 +3,7 @@
 // over a real store; what it sends is read back from SendRing, its pauses are recorded in the
 // same log (as "~25") instead of slept, and the window and the other threads are recording
 // fakes.
+#include <functional>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -76,9 +77,11 @@ class CommandFixture : public ::testing::Test {
     FakeThreadHandle sendThread, recvThread, selfThread;
     int portOpens = 0;
     bool pauseResult = true;  // false: every pause is "cut short"
+    std::function<void()> duringPause;  // what happens on the line while the thread pauses
     CommandDispatcher dispatcher{*store,
                                  [this](int ms) {
                                      drain();
+                                     if (duringPause) duringPause();
                                      log_.push_back("~" + std::to_string(ms));
                                      pauses_.push_back(ms);
                                      return pauseResult;

@@ -30,6 +30,17 @@ TEST_F(LinkSequencesTest, SwitchingOnSendsAi1AndAsks) {
     EXPECT_TRUE(recvThread.postedIds().empty());
 }
 
+// A radio that reports "AI1;" while the thread pauses has switched on as asked: the switch must
+// not take that for a radio that failed to switch off.
+TEST_F(LinkSequencesTest, SwitchingOnStaysOnWhenTheRadioReportsAtOnce) {
+    store->records.ai.set(0);
+    duringPause = [this] { store->records.ai.set(1); };
+    request(msg::REQ_COMM_SWITCH);
+    EXPECT_EQ(log(), (Strings{"AI1;", "~20", "AI;"}));
+    EXPECT_TRUE(selfThread.postedIds().empty());
+    EXPECT_TRUE(takeAnswer().empty());
+}
+
 TEST_F(LinkSequencesTest, SwitchingOffEndsTheLinkOnThisSideAtOnce) {
     store->records.ai.set(1);
     store->records.ps.set(0);

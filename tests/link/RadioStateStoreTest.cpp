@@ -105,8 +105,8 @@ TEST(StoreDefaults, TableCoversEveryRecordOnceUnderAUniqueKey) {
         EXPECT_TRUE(keys.insert(std::string(row.key)).second) << row.key;
     }
     EXPECT_EQ(intRecordDefaults().size(), 191u);
-    for (const char* key : {"FA", "ID", "AI", "PS", "MD.main", "BP.main.level", "IF.freq",
-                            "IF.clar", "KM.text1", "PE.0.1.2", "PE.2.2.0", "KC.1.flag7"}) {
+    for (const char* key : {"FA", "ID", "AI", "PS", "MD.main", "BP.main.level", "IF.frequency",
+                            "IF.clarifier", "KM1", "PE012", "PE220", "KC.1.flag7"}) {
         EXPECT_EQ(keys.count(key), 1u) << key;
     }
 }
@@ -159,7 +159,7 @@ TEST(StoreDump, ListsRecordsFlagsAndMenuItemsAndFindsChanges) {
     EXPECT_EQ(changes[0].key, "FA");
     EXPECT_EQ(changes[0].before, "7000000");
     EXPECT_EQ(changes[0].after, "14195000");
-    EXPECT_EQ(changes[1].key, "KM.text2");
+    EXPECT_EQ(changes[1].key, "KM2");
     EXPECT_EQ(changes[1].after, "CQ TEST");
     EXPECT_EQ(changes[2].key, "link.aiOnSent");
     EXPECT_EQ(changes[3].key, "EX007");

@@ -1,0 +1,68 @@
+#include "app/HeadlessOptions.h"
+
+#include <cstdlib>
+#include <string_view>
+
+namespace velmora {
+
+const char* const kHeadlessUsage =
+    "usage: velmora [--headless] [--simulate] [--port PATH] [--connect] [--quiet]\n"
+    "               [--log FILE] [--dump-state FILE] [--exit-after-read] [--duration MS]\n"
+    "  --headless         run without a window, printing link events to the console\n"
+    "  --simulate         serve the simulated radio in-process and use it as the port\n"
+    "                     (implies --connect)\n"
+    "  --port PATH        use this device for this run\n"
+    "  --connect          press the COM key once at start (auto-information on)\n"
+    "  --quiet            print nothing but failures on stderr\n"
+    "  --log FILE         write '<ms> TX <command>' and '<ms> RX <answer>' lines\n"
+    "  --dump-state FILE  write the whole store as JSON at exit\n"
+    "  --exit-after-read  exit 0 once the menu read completes, 2 when the link fails\n"
+    "  --duration MS      exit after MS milliseconds\n";
+
+std::optional<HeadlessOptions> parseHeadlessOptions(int argc, const char* const* argv,
+                                                    std::string* error) {
+    HeadlessOptions o;
+    auto fail = [&](std::string message) -> std::optional<HeadlessOptions> {
+        if (error) *error = std::move(message);
+        return std::nullopt;
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= argc) return false;
+            into = argv[++i];
+            return !into.empty();
+        };
+        if (a == "--headless") {
+            o.headless = true;
+        } else if (a == "--simulate") {
+            o.simulate = o.connect = true;
+        } else if (a == "--connect") {
+            o.connect = true;
+        } else if (a == "--quiet") {
+            o.quiet = true;
+        } else if (a == "--exit-after-read") {
+            o.exitAfterRead = true;
+        } else if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--port") {
+            if (!value(o.port)) return fail("--port needs a device path");
+        } else if (a == "--log") {
+            if (!value(o.logFile)) return fail("--log needs a file name");
+        } else if (a == "--dump-state") {
+            if (!value(o.dumpStateFile)) return fail("--dump-state needs a file name");
+        } else if (a == "--duration") {
+            std::string ms;
+            char* end = nullptr;
+            if (!value(ms)) return fail("--duration needs milliseconds");
+            o.durationMs = std::strtol(ms.c_str(), &end, 10);
+            if (*end != '\0' || o.durationMs < 0) return fail("--duration needs milliseconds");
+        } else {
+            return fail("unknown option " + std::string(a));
+        }
+    }
+    if (o.simulate && !o.port.empty()) return fail("--simulate and --port exclude each other");
+    return o;
+}
+
+}  // namespace velmora

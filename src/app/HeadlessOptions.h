@@ -1,0 +1,27 @@
+#pragma once
+// The command line of `velmora`.
+#include <optional>
+#include <string>
+
+namespace velmora {
+
+struct HeadlessOptions {
+    bool headless = false;
+    bool simulate = false;  // the simulated radio in-process on a pseudo-terminal; implies connect
+    bool connect = false;   // press the COM key once at start
+    bool quiet = false;
+    bool exitAfterRead = false;
+    bool help = false;
+    std::string port;           // this device for this run
+    std::string logFile;        // TX/RX lines
+    std::string dumpStateFile;  // the store as JSON at exit
+    long durationMs = -1;       // run this long; -1 until interrupted (or the read completes)
+};
+
+// The options, or nothing with a message in error.
+std::optional<HeadlessOptions> parseHeadlessOptions(int argc, const char* const* argv,
+                                                    std::string* error);
+
+extern const char* const kHeadlessUsage;
+
+}  // namespace velmora

@@ -1,0 +1,260 @@
+#include "app/LinkApplication.h"
+
+#include <filesystem>
+
+#include "app/Anl_Recv_Thread.h"
+#include "app/Anl_Send_Thread.h"
+#include "app/FailurePresenter.h"
+#include "app/File_MenuListDefFile.h"
+#include "app/LinkEvents.h"
+#include "app/Sio_Recv_Thread.h"
+#include "app/Sio_Send_Thread.h"
+#include "app/StopThread.h"
+#include "link/AnswerWatchdog.h"
+#include "link/CatCommandTable.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+#include "platform/SerialPortScan.h"
+#include "resources/FailureTexts.h"
+
+namespace velmora {
+
+namespace {
+
+// The main window's timers that are only forwarded to the command thread as requests.
+struct TimerForward {
+    int timer;
+    uint32_t request;
+};
+constexpr TimerForward kTimerForwards[] = {
+    {timer::kInitialRead, msg::REQ_INITIAL_READ_STEP},  //  4 -> 0x8107
+    {timer::kMenuRead, msg::REQ_MENU_READ_STEP},        //  5 -> 0x8108
+    {timer::kKeepAlive, msg::REQ_KEEP_ALIVE},           //  8 -> 0x856A
+    {timer::kPowerOnRead, msg::REQ_POWER_ON_READ},      // 23 -> 0x8350
+    {timer::kPowerOffRead, msg::REQ_POWER_OFF_READ},    // 24 -> 0x8351
+    {timer::kMemoryText, msg::REQ_MEMORY_TEXT_STEP},    // 25 -> 0x810F
+};
+
+constexpr uint32_t kNotifyIdentification = 0x8344;
+constexpr uint32_t kLineFault = line_status::kRlsdHold | line_status::kTxim;
+
+std::string_view notificationCode(uint32_t id) {
+    if (id == msg::NOTIFY_EX) return "EX";
+    for (const auto& r : kCatTables.answer) {
+        if (static_cast<uint32_t>(r.second) == id) return {r.code, 2};
+    }
+    return {};
+}
+
+bool isNotification(uint32_t id) {
+    return (id >= msg::kNotifyFirst && id <= msg::kNotifyLast) || id == msg::NOTIFY_EX;
+}
+
+template <typename T>
+ShutdownReport::Thread timedStop(const char* name, T&& stop) {
+    const auto start = std::chrono::steady_clock::now();
+    const bool ended = stop();
+    return {name, ended,
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                                  start)};
+}
+
+}  // namespace
+
+bool ShutdownReport::allEnded() const {
+    for (const auto& t : threads)
+        if (!t.ended) return false;
+    return true;
+}
+
+bool powerEventClosesPort(int code) {
+    switch (code) {
+        case 0:
+        case 2:
+        case 4:
+        case 6:
+        case 7:
+        case 9:
+        case 10:
+        case 11:
+        case 18:
+            return true;
+        default:
+            return false;
+    }
+}
+
+LinkApplication::LinkApplication(WindowHost& window, FailurePresenter& presenter,
+                                 LinkApplicationConfig config)
+    : window_(window),
+      config_(std::move(config)),
+      store_(std::make_unique<RadioStateStore>()),
+      observedDevice_(device_, this),
+      port_(*store_, {observedDevice_, probeDevice_, ports_, config_.baseDirectory, nullptr,
+                      [&presenter](int stringId) {
+                          presenter.showFailure(stringId, stringText(stringId));
+                      }}),
+      failures_(store_->windowFlags, presenter),
+      progress_(*store_) {}
+
+LinkApplication::~LinkApplication() {
+    shutdown();
+}
+
+void LinkApplication::setEvents(LinkEvents* events) {
+    events_ = events;
+    progress_.setEvents(events);
+}
+
+void LinkApplication::startMenuLoader(RadioStateStore& store) {
+    MenuListDefLoaderHooks hooks;
+    hooks.openGate = [&store] { store.link.commGate.store(true, std::memory_order_release); };
+    hooks.menuFileFailureEnabled = [] { return failureText(failure::kMenuFile)->enabled; };
+    // Through the main window like every other failure text, so that it shows the string-table
+    // text and keeps to the one-box rule.
+    hooks.showFailure = [&store](std::string_view) {
+        store.postToWindow(msg::WM_COMM_FAILURE, 0, failure::kMenuFile);
+    };
+    menuLoader_ = startMenuListDefFile(store.menus, std::move(hooks));
+    if (menuLoader_)
+        store.threads.File_MenuListDefFile.store(&menuLoader_->thread(), std::memory_order_release);
+}
+
+bool LinkApplication::start() {
+    if (started_) return false;
+    started_ = true;
+    RadioStateStore& store = *store_;
+    store.windowFlags.messageBoxOpen.store(false, std::memory_order_release);
+    store.mainWindow.store(&window_, std::memory_order_release);
+    if (config_.scanPorts) {
+        const auto commo = std::filesystem::path(config_.baseDirectory) / "CommoFiles";
+        fillPortDirectory(ports_, (commo / PortDirectory::kPortMapFile).string());
+    }
+
+    InitRadioState(store, [this](RadioStateStore& s) { startMenuLoader(s); });
+    InitPanelState(store);
+    port_.InitPort();
+    if (!port_.LoadCommSetting()) failures_.showAtStart(failure::kCommSetting);
+    if (!config_.portOverride.empty())
+        ports_.setOverride(port_.GetComNumber(), config_.portOverride);
+    port_.OpenPort();
+
+    analysisThread_ = StartAnalysisThread(store);
+    receiveThread_ = StartReceiveThread(store, port_);
+    sendThread_ = StartSendThread(store, port_);
+    commandThread_ = StartCommandThread(store, [this] { return port_.OpenPort(); });
+
+    store.windowFlags.messageBoxOpen.store(false, std::memory_order_release);
+    lastSnapshot_ = snapshotRecords(store);
+    return analysisThread_ && receiveThread_ && sendThread_ && commandThread_;
+}
+
+void LinkApplication::onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lParam) {
+    if (id == msg::WM_COMM_FAILURE) {
+        if (lParam == failure::kPortOpen && events_) events_->portOpenFailed(port_.lastFailure());
+        failures_.handle(wParam, lParam);
+    } else if (id == msg::WM_AI_SWITCHED_ON) {
+        if (events_) events_->autoInformationOn();
+    } else if (isNotification(id)) {
+        notify(id);
+    }
+}
+
+void LinkApplication::notify(uint32_t id) {
+    if (id == kNotifyIdentification && events_) events_->radioIdentified(store_->records.id.get());
+    progress_.notification(id);
+    if (!events_) return;
+    std::vector<RecordChange> changes;
+    if (events_->wantsChanges()) {
+        RecordSnapshot now = snapshotRecords(*store_);
+        changes = diffSnapshots(lastSnapshot_, now);
+        lastSnapshot_ = std::move(now);
+    }
+    events_->notification(id, notificationCode(id), changes);
+}
+
+void LinkApplication::onTimer(int id) {
+    if (id == timer::kInitialRead) progress_.initialReadTick();
+    if (id == timer::kMenuRead) progress_.menuReadTick();
+    for (const auto& f : kTimerForwards) {
+        if (f.timer == id) {
+            PostCommandThread(*store_, f.request);
+            return;
+        }
+    }
+    if (id == timer::kAnswerWatchdog) runWatchdog();
+    if (id == timer::kRotatorRead) checkPortForRotator();
+}
+
+void LinkApplication::runWatchdog() {
+    const std::optional<SerialStatus> status = port_.device().status();
+    WatchdogInputs in;
+    in.answerPending = store_->link.answerPending.load(std::memory_order_acquire);
+    in.driverHoldsBytes = status && status->inQueue > 0;
+    in.rlsdHold = status && (status->lineFlags & line_status::kRlsdHold) != 0;
+    in.charWaiting = status && (status->lineFlags & line_status::kTxim) != 0;
+    in.portValid = port_.IsPortOpen() && status.has_value();
+    const WatchdogDecision d = decideWatchdog(in);
+    if (d.clearAnswerPending) store_->link.answerPending.store(false, std::memory_order_release);
+    if (d.postTimeout) postTo(store_->threads.Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
+}
+
+void LinkApplication::checkPortForRotator() {
+    const std::optional<SerialStatus> status = port_.device().status();
+    if (status && (status->lineFlags & kLineFault) == 0) PostRotatorRead(*store_);
+}
+
+void LinkApplication::onPowerEvent(int code) {
+    if (powerEventClosesPort(code)) port_.ClosePort();
+}
+
+ShutdownReport LinkApplication::shutdown() {
+    ShutdownReport report{};
+    if (!started_ || shutDown_) {
+        for (auto& t : report.threads) t = {"", true, {}};
+        report.settingsSaved = shutDown_;
+        return report;
+    }
+    shutDown_ = true;
+    port_.ClosePort();
+    report.settingsSaved = port_.SaveCommSetting();
+    report.threads[0] =
+        timedStop("Sio_Recv_Thread", [&] { return StopThread(receiveThread_.get()); });
+    report.threads[1] = timedStop("Anl_Recv_Thread", [&] {
+        return !analysisThread_ || StopThread(&analysisThread_->thread());
+    });
+    report.threads[2] = timedStop(
+        "Anl_Send_Thread", [&] { return !commandThread_ || StopCommandThread(*commandThread_); });
+    report.threads[3] = timedStop(
+        "Sio_Send_Thread", [&] { return !sendThread_ || StopThread(&sendThread_->thread()); });
+    // A command that was on its way while the threads were stopped may have opened the port
+    // again; nothing is left to use it now.
+    port_.ClosePort();
+    commandThread_.reset();
+    sendThread_.reset();
+    receiveThread_.reset();
+    analysisThread_.reset();
+    store_->threads.File_MenuListDefFile.store(nullptr, std::memory_order_release);
+    menuLoader_.reset();
+    store_->mainWindow.store(nullptr, std::memory_order_release);
+    return report;
+}
+
+void LinkApplication::deviceOpened(std::string_view path, bool ok) {
+    if (ok && events_) events_->portOpened(port_.describePort(port_.GetComNumber()));
+    if (config_.traffic) config_.traffic->deviceOpened(path, ok);
+}
+
+void LinkApplication::deviceClosed() {
+    if (config_.traffic) config_.traffic->deviceClosed();
+}
+
+void LinkApplication::bytesWritten(std::string_view bytes) {
+    if (config_.traffic) config_.traffic->bytesWritten(bytes);
+}
+
+void LinkApplication::bytesRead(std::string_view bytes) {
+    if (config_.traffic) config_.traffic->bytesRead(bytes);
+}
+
+}  // namespace velmora

@@ -1,0 +1,42 @@
+#include "app/LinkProgress.h"
+
+#include "app/LinkEvents.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+
+namespace velmora {
+
+namespace {
+constexpr uint32_t kNotifyPower = 0x8347;
+}  // namespace
+
+void LinkProgress::initialReadTick() {
+    if (menuSteps_ > 0) forget();  // a new read after a menu read
+    ++initialSteps_;
+    if (events_ && (initialSteps_ == 1 || initialSteps_ % kReportEvery == 0))
+        events_->initialReadProgress(initialSteps_, kInitialReadSteps);
+}
+
+void LinkProgress::menuReadTick() {
+    if (++menuSteps_ == 1 && events_) events_->menuReadStarted();
+}
+
+void LinkProgress::notification(uint32_t id) {
+    const RadioRecords& r = store_.records;
+    if ((id == msg::NOTIFY_AI && r.ai.get() == 0) || (id == kNotifyPower && r.ps.get() == 0)) {
+        forget();
+        return;
+    }
+    if (id != msg::NOTIFY_READS_DONE || menuSteps_ == 0) return;
+    if (store_.windowFlags.readBusy.load(std::memory_order_acquire)) return;
+    ++menuReadsCompleted_;
+    forget();
+    if (events_) events_->menuReadComplete();
+}
+
+void LinkProgress::forget() {
+    initialSteps_ = 0;
+    menuSteps_ = 0;
+}
+
+}  // namespace velmora

@@ -1,0 +1,40 @@
+#pragma once
+// Follows the reads from what the main window sees of them - the ticks of timers 4 and 5 it
+// forwards, the read-busy flag and the notifications - and tells LinkEvents where they are.
+// The end of the menu read shows as 0x834D (which BG's answer shares) arriving after the read
+// has cleared read-busy; a read stopped halfway (auto-information or power off) forgets it.
+#include <cstdint>
+
+namespace velmora {
+
+class LinkEvents;
+class RadioStateStore;
+
+class LinkProgress {
+  public:
+    static constexpr int kInitialReadSteps = 76;
+    static constexpr int kReportEvery = 19;  // steps between two progress lines
+
+    explicit LinkProgress(RadioStateStore& store) : store_(store) {}
+    void setEvents(LinkEvents* events) { events_ = events; }
+
+    void initialReadTick();
+    void menuReadTick();
+    // Called for every notification before it is reported.
+    void notification(uint32_t id);
+
+    int initialReadSteps() const { return initialSteps_; }
+    int menuReadSteps() const { return menuSteps_; }
+    int menuReadsCompleted() const { return menuReadsCompleted_; }
+
+  private:
+    void forget();
+
+    RadioStateStore& store_;
+    LinkEvents* events_ = nullptr;
+    int initialSteps_ = 0;
+    int menuSteps_ = 0;
+    int menuReadsCompleted_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,65 @@
+#include "app/TrafficLog.h"
+
+namespace velmora {
+
+TrafficLog::~TrafficLog() {
+    std::lock_guard lock(mutex_);
+    if (!file_) return;
+    if (!pendingRx_.empty()) write("RX", pendingRx_);
+    std::fclose(file_);
+}
+
+bool TrafficLog::open(const std::string& path) {
+    std::lock_guard lock(mutex_);
+    if (file_) std::fclose(file_);
+    file_ = std::fopen(path.c_str(), "w");
+    return file_ != nullptr;
+}
+
+std::string TrafficLog::escape(std::string_view bytes) {
+    std::string s;
+    for (char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            s += ch;
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            s += hex;
+        }
+    }
+    return s;
+}
+
+void TrafficLog::write(const char* direction, std::string_view bytes) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - start_)
+                        .count();
+    std::fprintf(file_, "%lld %s %s\n", static_cast<long long>(ms), direction,
+                 escape(bytes).c_str());
+    std::fflush(file_);
+}
+
+void TrafficLog::bytesWritten(std::string_view bytes) {
+    std::lock_guard lock(mutex_);
+    if (file_) write("TX", bytes);
+}
+
+void TrafficLog::bytesRead(std::string_view bytes) {
+    std::lock_guard lock(mutex_);
+    if (!file_) return;
+    for (char c : bytes) {
+        pendingRx_ += c;
+        if (c != ';') continue;
+        write("RX", pendingRx_);
+        pendingRx_.clear();
+    }
+}
+
+void TrafficLog::deviceClosed() {
+    std::lock_guard lock(mutex_);
+    if (file_ && !pendingRx_.empty()) write("RX", pendingRx_);
+    pendingRx_.clear();
+}
+
+}  // namespace velmora
