@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The main job: builds, then feeds the bundled sample transcript through the answer analysis and
-# prints each notification and store change.
+# The main job: builds, then runs the controller headless against the simulated radio: the link
+# comes up, the initial read and the menu read run, and it exits once the read is complete.
+# Extra arguments go to velmora (for example --quiet, --log FILE, --dump-state FILE).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/bootstrap.sh
 cmake --preset dev >/dev/null
-cmake --build --preset dev --target velmora-feed
-exec build/dev/tools/velmora-feed/velmora-feed tools/velmora-feed/sample-transcript.txt "$@"
+cmake --build --preset dev --target velmora
+exec build/dev/src/velmora --headless --simulate --exit-after-read "$@"

@@ -66,6 +66,10 @@ bool analysePS(AnswerAnalysis& an, const AnswerText& a) {
                 // the AI answer that follows asks for the identification again.
                 link.reEnablePending.store(true, std::memory_order_relaxed);
                 link.autoInfoWanted.store(0, std::memory_order_relaxed);
+                // The switch toggles by the state it finds. A radio that has just come on has
+                // auto-information off whatever the store still says from before, so the switch
+                // must find it off and ask for it on - not send "AI0;".
+                s.records.ai.set(0);
                 an.postToCommandThread(msg::REQ_COMM_SWITCH);
             }
         } else {

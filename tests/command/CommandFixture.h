@@ -3,9 +3,9 @@
 // over a real store; what it sends is read back from SendRing, its pauses are recorded in the
 // same log (as "~25") instead of slept, and the window and the other threads are recording
 // fakes.
-#include <functional>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,7 +76,7 @@ class CommandFixture : public ::testing::Test {
     FakeWindowHost window;
     FakeThreadHandle sendThread, recvThread, selfThread;
     int portOpens = 0;
-    bool pauseResult = true;  // false: every pause is "cut short"
+    bool pauseResult = true;            // false: every pause is "cut short"
     std::function<void()> duringPause;  // what happens on the line while the thread pauses
     CommandDispatcher dispatcher{*store,
                                  [this](int ms) {

@@ -147,9 +147,10 @@ TEST_F(AnswerFields, GroupSelectorsPickTheirRecord) {
     EXPECT_EQ(rec.pe[1][1][2].get(), 5);
     EXPECT_EQ(postsOf("PE011-15"), Ids{0x834F});
     EXPECT_EQ(rec.pe[0][1][1].get(), -15);
-    EXPECT_EQ(postsOf("PE020007"), Ids{0x834F});
-    EXPECT_EQ(rec.pe[0][2][0].get(), 7);
-    EXPECT_EQ(postsOf("PE020008"), Ids{});  // band 2 stops at 7
+    EXPECT_EQ(postsOf("PE020018"), Ids{0x834F});
+    EXPECT_EQ(rec.pe[0][2][0].get(), 18);
+    EXPECT_EQ(postsOf("PE020019"), Ids{});  // band 2 stops at 18
+    EXPECT_EQ(postsOf("PE000008"), Ids{});  // band 0 at 7
     EXPECT_EQ(postsOf("PE130007"), Ids{});
     EXPECT_EQ(postsOf("KC51312"), Ids{0x8355});
     EXPECT_EQ(rec.kcValue[1][0].get(), 3);

@@ -78,8 +78,10 @@ TEST_F(LinkAnswers, PowerOffThenOnResumesAutoInformation) {
     EXPECT_EQ(commandPostsOf("PS1"), Ids{msg::REQ_COMM_SWITCH});
     EXPECT_TRUE(store->link.reEnablePending.load());
     EXPECT_EQ(store->link.autoInfoWanted.load(), 0);
+    // A radio that has just come on has auto-information off: the switch must ask for it on.
+    EXPECT_EQ(rec.ai.get(), 0);
 
-    // The radio confirms auto-information (still 1 in the record): identify again anyway.
+    // The radio confirms auto-information: identify again.
     EXPECT_EQ(commandPostsOf("AI1"), Ids{msg::REQ_IDENTIFY});
     EXPECT_FALSE(store->link.reEnablePending.load());
     EXPECT_EQ(commandPostsOf("PS1"), Ids{});  // unchanged power: nothing

@@ -1,0 +1,180 @@
+// The application shell's own rules, without a radio: the failure texts and the one-box rule,
+// the main window's timers, the watchdog's decision applied, power events, the traffic log and
+// the command line.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "app/CommFailureHandler.h"
+#include "app/FailurePresenter.h"
+#include "app/HeadlessOptions.h"
+#include "app/HeadlessProgram.h"
+#include "app/LinkApplication.h"
+#include "app/TrafficLog.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+#include "resources/FailureTexts.h"
+#include "support/FakeThreadHandle.h"
+#include "support/FakeWindowHost.h"
+
+namespace velmora {
+namespace {
+
+// Shows a box; while it is open a second failure may arrive (the box's own event loop).
+class BoxPresenter : public FailurePresenter {
+  public:
+    void showFailure(int stringId, std::string_view text) override {
+        shown.push_back(stringId);
+        texts.emplace_back(text);
+        if (whileOpen) std::exchange(whileOpen, nullptr)();
+    }
+    std::vector<int> shown;
+    std::vector<std::string> texts;
+    std::function<void()> whileOpen;
+};
+
+TEST(StringTable, FailureTextsAreTheSystemsOwn) {
+    EXPECT_EQ(stringText(106), "Failed to open the port.\nPlease confirm the port connection.");
+    EXPECT_EQ(stringText(107),
+              "Failed to read the menu configuration file.\n"
+              "Execute the control program with the default settings.");
+    EXPECT_EQ(stringText(108),
+              "Failed to read the COM port configuration file.\n"
+              "Execute the control program with the default settings.");
+    EXPECT_EQ(stringText(111), "Failed to connect the COM port.");
+    EXPECT_EQ(stringText(115), "Failed to open the port.");
+    for (int id = kFirstStringId; id <= kLastStringId; ++id) EXPECT_FALSE(stringText(id).empty());
+    EXPECT_TRUE(stringText(100).empty());
+    EXPECT_TRUE(stringText(116).empty());
+    EXPECT_FALSE(failureText(failure::kMenuFile)->enabled);
+    EXPECT_EQ(failureText(4), nullptr);
+}
+
+TEST(CommFailure, ABurstShowsOneBoxAndTheFlagHoldsWhileItIsOpen) {
+    MainWindowFlags flags;
+    BoxPresenter box;
+    CommFailureHandler handler(flags, box);
+    bool flagWhileOpen = false, secondShown = true;
+    box.whileOpen = [&] {
+        flagWhileOpen = flags.messageBoxOpen.load();
+        secondShown = handler.handle(0, failure::kPortOpen);
+    };
+    EXPECT_TRUE(handler.handle(0, failure::kPortOpen));
+    EXPECT_TRUE(flagWhileOpen);
+    EXPECT_FALSE(secondShown);
+    EXPECT_FALSE(flags.messageBoxOpen.load());
+    EXPECT_EQ(box.shown, std::vector<int>{106});
+    EXPECT_EQ(box.texts[0], stringText(106));
+}
+
+TEST(CommFailure, WParamAlwaysShowsAndADisabledOrUnknownEntryNever) {
+    MainWindowFlags flags;
+    BoxPresenter box;
+    CommFailureHandler handler(flags, box);
+    flags.messageBoxOpen = true;
+    EXPECT_TRUE(handler.handle(1, failure::kConnect));
+    EXPECT_FALSE(handler.handle(0, failure::kConnect));
+    EXPECT_FALSE(handler.handle(1, failure::kMenuFile));
+    EXPECT_FALSE(handler.handle(1, 7));
+    EXPECT_FALSE(handler.handle(1, -1));
+    EXPECT_EQ(box.shown, std::vector<int>{111});
+}
+
+class Shell : public ::testing::Test {
+  protected:
+    Shell() {
+        store().threads.Anl_Send_Thread.store(&commandThread);
+        store().threads.Anl_Recv_Thread.store(&analysisThread);
+    }
+    ~Shell() override {
+        store().threads.Anl_Send_Thread.store(nullptr);
+        store().threads.Anl_Recv_Thread.store(nullptr);
+    }
+    RadioStateStore& store() { return app.store(); }
+
+    test::FakeWindowHost window;
+    BoxPresenter box;
+    LinkApplication app{window, box, {".", "", false, nullptr}};
+    test::FakeThreadHandle commandThread, analysisThread;
+};
+
+TEST_F(Shell, TimersBecomeRequestsToTheCommandThread) {
+    for (int id : {4, 5, 8, 23, 24, 25, 1, 13}) app.onTimer(id);
+    EXPECT_EQ(commandThread.postedIds(),
+              (std::vector<uint32_t>{0x8107, 0x8108, 0x856A, 0x8350, 0x8351, 0x810F}));
+    // Timer 20 asks for the rotator only while the port is usable; it is closed here.
+    app.onTimer(timer::kRotatorRead);
+    EXPECT_EQ(commandThread.postedIds().size(), 6u);
+}
+
+TEST_F(Shell, TheWatchdogTimesOutAPendingAnswerAndAClosedPort) {
+    store().link.answerPending = true;
+    app.onTimer(timer::kAnswerWatchdog);
+    EXPECT_FALSE(store().link.answerPending.load());
+    EXPECT_EQ(analysisThread.postedIds(), std::vector<uint32_t>{msg::WM_ANSWER_TIMEOUT});
+    app.onTimer(timer::kAnswerWatchdog);  // nothing pending, but no port either
+    EXPECT_EQ(analysisThread.postedIds().size(), 2u);
+}
+
+TEST_F(Shell, OnlyTheSuspendAndResumeEventsClosePort) {
+    for (int code : {0, 2, 4, 6, 7, 9, 10, 11, 18}) EXPECT_TRUE(powerEventClosesPort(code));
+    for (int code : {1, 3, 5, 8, 12, 17, 32787}) EXPECT_FALSE(powerEventClosesPort(code));
+}
+
+TEST(TrafficLog, OneLinePerCommandAndPerAnswerWithEscapes) {
+    const std::string path = ::testing::TempDir() + "velmora-traffic.log";
+    {
+        TrafficLog log;
+        ASSERT_TRUE(log.open(path));
+        log.bytesWritten("FA;");
+        log.bytesRead("FA0719");
+        log.bytesRead("5000;\x01?");
+        log.bytesRead(";AI");
+        log.deviceClosed();
+    }
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.substr(line.find(' ') + 1));
+    EXPECT_EQ(lines, (std::vector<std::string>{"TX FA;", "RX FA07195000;", "RX \\x01?;", "RX AI"}));
+    EXPECT_EQ(TrafficLog::escape("a\\b\xff"), "a\\x5Cb\\xFF");
+}
+
+TEST(HeadlessOptions, SimulateImpliesConnectAndBadInputIsRefused) {
+    const char* args[] = {"velmora", "--headless", "--simulate", "--log",
+                          "x.log",   "--duration", "250"};
+    auto o = parseHeadlessOptions(7, args, nullptr);
+    ASSERT_TRUE(o);
+    EXPECT_TRUE(o->headless && o->simulate && o->connect);
+    EXPECT_EQ(o->logFile, "x.log");
+    EXPECT_EQ(o->durationMs, 250);
+    std::string error;
+    const char* bad[] = {"velmora", "--duration", "soon"};
+    EXPECT_FALSE(parseHeadlessOptions(3, bad, &error));
+    const char* both[] = {"velmora", "--simulate", "--port", "/dev/ttyS0"};
+    EXPECT_FALSE(parseHeadlessOptions(4, both, &error));
+    const char* missing[] = {"velmora", "--port"};
+    EXPECT_FALSE(parseHeadlessOptions(2, missing, &error));
+}
+
+// The port that cannot be opened is a failed link for --exit-after-read: string 106 on stderr.
+TEST(HeadlessProgram, ExitsWithTwoAndTheFailureTextWhenThePortCannotOpen) {
+    HeadlessOptions o;
+    o.headless = o.quiet = o.exitAfterRead = true;
+    o.port = "/nonexistent/velmora-no-such-tty";
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::atomic<bool> stop{false};
+    EXPECT_EQ(runHeadless(o, out, err, stop), 2);
+    std::rewind(err);
+    char text[256] = {};
+    ASSERT_NE(std::fgets(text, sizeof text, err), nullptr);
+    EXPECT_STREQ(text, "Failed to open the port. / Please confirm the port connection.\n");
+    std::fclose(out);
+    std::fclose(err);
+}
+
+}  // namespace
+}  // namespace velmora

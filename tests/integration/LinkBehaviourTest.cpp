@@ -1,0 +1,163 @@
+// The running link against the simulated radio: keep-alive, a restarted read, auto-information
+// and power switched off and on, a wrong radio, a silent radio, a radio that goes away, and the
+// shutdown.
+#include <fstream>
+#include <iterator>
+
+#include "integration/ShellFixture.h"
+#include "resources/StringTable.h"
+
+namespace velmora {
+namespace {
+
+using namespace std::chrono_literals;
+
+class LinkBehaviour : public test::ShellFixture {
+  protected:
+    // Index of the n-th (0-based) occurrence of s in v, or v.size().
+    static size_t nth(const std::vector<std::string>& v, const std::string& s, int n) {
+        for (size_t i = 0; i < v.size(); ++i)
+            if (v[i] == s && n-- == 0) return i;
+        return v.size();
+    }
+    size_t keepAlivePairs() {
+        const auto sent = toRadio();
+        size_t pairs = 0;
+        for (size_t i = 0; i + 1 < sent.size(); ++i)
+            if (sent[i] == "PS;" && sent[i + 1] == "AI;") ++pairs;
+        return pairs;
+    }
+};
+
+TEST_F(LinkBehaviour, KeepAliveAsksPowerThenAutoInformationEachSecond) {
+    startAll();
+    connect();
+    ASSERT_TRUE(runUntil([&] { return keepAlivePairs() >= 3; }, 6s));
+    EXPECT_EQ(store().records.ai.get(), 1);
+    EXPECT_EQ(store().records.ps.get(), 1);
+}
+
+TEST_F(LinkBehaviour, IdentifiedAgainDuringTheReadStartsItOverWithOneTimer) {
+    startAll();
+    connect();
+    ASSERT_TRUE(runUntil([&] { return count(toRadio(), "NA1;") == 1; }));
+    postCommand(msg::REQ_START_INITIAL_READ);
+    // The read starts over from its first position: "RT;" again, then the rest in order.
+    ASSERT_TRUE(runUntil([&] { return count(toRadio(), "NA1;") == 2; }));
+    const auto sent = toRadio();
+    const size_t again = nth(sent, "RT;", 1);
+    ASSERT_LT(again, sent.size());
+    EXPECT_EQ(sent[again + 1], "XT;");
+    EXPECT_LT(again, nth(sent, "NA1;", 1));
+    EXPECT_TRUE(host.isTimerActive(timer::kInitialRead));
+    EXPECT_EQ(count(sent, "EX001;"), 0u);
+}
+
+TEST_F(LinkBehaviour, TheComKeySwitchesAutoInformationOffAndOnAgain) {
+    startAll();
+    connect();
+    pressComKey();
+    ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }));
+    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
+    EXPECT_FALSE(store().windowFlags.readBusy.load());
+    auto sent = toRadio();
+    EXPECT_EQ(count(sent, "AI0;"), 2u);  // the port's open, then the COM key
+    EXPECT_EQ(sent[nth(sent, "AI0;", 1) + 1], "AI;");
+
+    pressComKey();
+    ASSERT_TRUE(runUntil([&] { return count(toRadio(), "ID;") == 2; }));
+    EXPECT_TRUE(runUntil([&] { return host.isTimerActive(timer::kInitialRead); }));
+    EXPECT_EQ(store().records.ai.get(), 1);
+}
+
+TEST_F(LinkBehaviour, PowerOffResetsTheMetersAndPowerOnBringsTheLinkBack) {
+    sim::SimOptions options;
+    options.powerOnDelayMs = 200;
+    startAll(options);
+    connect();
+    // The switch goes by the power state the program knows: wait for the keep-alive to ask.
+    ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 1; }));
+    postCommand(msg::REQ_POWER_SWITCH);
+    ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 0; }));
+    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
+    EXPECT_EQ(store().records.rm.get(), 0);
+    EXPECT_FALSE(radio->powerOn());
+    auto sent = toRadio();
+    const size_t off = nth(sent, "PS0;", 0);
+    ASSERT_LT(off, sent.size());
+    EXPECT_TRUE(runUntil([&] { return count(toRadio(), "PS;") >= 2; }));
+
+    postCommand(msg::REQ_POWER_SWITCH);
+    ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 1; }, 10s));
+    // The radio is asked to resume auto-information and identifies itself again.
+    ASSERT_TRUE(runUntil([&] { return count(toRadio(), "ID;") == 2; }, 10s));
+    EXPECT_EQ(store().records.ai.get(), 1);
+    sent = toRadio();
+    EXPECT_EQ(count(sent, "PS1;"), 2u);
+    EXPECT_TRUE(radio->powerOn());
+}
+
+TEST_F(LinkBehaviour, AWrongRadioShowsString111AndSwitchesTheLinkOff) {
+    sim::SimOptions options;
+    options.identification = "0361";
+    startAll(options);
+    pressComKey();
+    ASSERT_TRUE(runUntil([&] {
+        return !recorder.failures.empty() && recorder.failures.back() == string_id::kConnectFailed;
+    }));
+    ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }));
+    const auto sent = toRadio();
+    EXPECT_GT(nth(sent, "AI0;", 1), nth(sent, "ID;", 0));
+    EXPECT_FALSE(host.isTimerActive(timer::kInitialRead));
+    EXPECT_EQ(count(sent, "RT;"), 0u) << "no read of a radio that is not ours";
+}
+
+TEST_F(LinkBehaviour, ASilentRadioTimesOutResetsTheMetersAndStopsTheReads) {
+    startAll();
+    connect();
+    radio->silenceFor(0);  // no silence yet; the next call makes it last
+    radio->silenceFor(3600000);
+    store().records.rm.set(120);
+    store().records.sm[1].set(80);
+    ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }, 10s));
+    EXPECT_EQ(store().records.rm.get(), 0);
+    EXPECT_EQ(store().records.sm[1].get(), 0);
+    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
+    EXPECT_FALSE(host.isTimerActive(timer::kMenuRead));
+    EXPECT_FALSE(store().windowFlags.readBusy.load());
+}
+
+TEST_F(LinkBehaviour, ARadioThatGoesAwayIsReopenedWithAutoInformationFirst) {
+    startAll();
+    connect();
+    transport->disconnect();
+    ASSERT_TRUE(runUntil([&] { return !app->port().IsPortOpen(); }));
+    transport->stop();
+    startTransport();  // the radio is back under the same name
+    // The next command (the keep-alive, or the read) opens the port again.
+    ASSERT_TRUE(runUntil([&] { return toRadio().size() >= 2; }, 5s));
+    EXPECT_EQ(toRadio().front(), "AI1;");
+    EXPECT_TRUE(app->port().IsPortOpen());
+}
+
+TEST_F(LinkBehaviour, ShutdownWhileTheRadioIsSilentEndsEveryThreadAndWritesTheSettings) {
+    startAll();
+    connect();
+    radio->silenceFor(3600000);
+    const auto settings = base / "CommoFiles" / "CommSetting.csv";
+    std::filesystem::remove(settings);
+    const ShutdownReport report = app->shutdown();
+    for (const auto& t : report.threads) {
+        EXPECT_TRUE(t.ended) << t.name;
+        RecordProperty(std::string(t.name) + "_us", std::to_string(t.took.count()));
+    }
+    EXPECT_TRUE(report.settingsSaved);
+    std::ifstream in(settings);
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(text, "1,4800,0\n");
+    EXPECT_FALSE(app->port().IsPortOpen());
+    EXPECT_EQ(store().threads.Anl_Send_Thread.load(), nullptr);
+}
+
+}  // namespace
+}  // namespace velmora
