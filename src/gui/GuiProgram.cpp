@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <fstream>
 #include <memory>
 
 #include "app/LinkApplication.h"
+#include "app/TrafficLog.h"
 #include "command/PanelActionTable.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"
+#include "link/StoreDump.h"
 #include "sim/PtyTransport.h"
 #include "sim/SimulatedRadio.h"
 
@@ -38,6 +41,12 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
         portPath = transport->slavePath();
     }
 
+    TrafficLog log;
+    if (!options.logFile.empty() && !log.open(options.logFile)) {
+        std::fprintf(stderr, "velmora: cannot write %s\n", options.logFile.c_str());
+        return 1;
+    }
+
     int argc = 1;
     char name[] = "velmora";
     char* argv[] = {name, nullptr};
@@ -46,6 +55,7 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
     QtFailurePresenter presenter;
     LinkApplicationConfig config;
     config.portOverride = portPath;
+    config.traffic = options.logFile.empty() ? nullptr : &log;
     LinkApplication app(host, presenter, config);
     MainWindow window(app, host, {QString::fromStdString(gui.skinDir), gui.splash});
     presenter.setParent(&window);
@@ -80,6 +90,14 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
     QApplication::exec();
     host.stopWaiting();
     app.shutdown();
+    if (!options.dumpStateFile.empty()) {
+        std::ofstream f(options.dumpStateFile, std::ios::trunc);
+        f << storeDumpJson(app.store());
+        if (!f) {
+            std::fprintf(stderr, "velmora: cannot write %s\n", options.dumpStateFile.c_str());
+            code = 1;
+        }
+    }
     if (transport) transport->stop();
     return code;
 }
