@@ -5,6 +5,7 @@
 #include "gui/MainMenu.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
+#include "panel/display/LabelRegion.h"
 
 namespace velmora::gui::test {
 namespace {
@@ -63,6 +64,28 @@ TEST_F(WindowFixture, ExposureRunsOneFullRepaint) {
     EXPECT_EQ(dlg().fullRepaints(), 2);
     EXPECT_FALSE(host_.isTimerActive(CRemoteControllerDlg::kTimerFullRepaint));
     EXPECT_TRUE(host_.isTimerActive(PanelDisplay::kTimerFrequencyA));
+}
+
+// The lit label region of 0x85D2 survives the full repaint, the dial angle of 0x85C8 is kept for
+// it, and ids without a handler draw nothing.
+TEST_F(WindowFixture, FullRepaintReplaysTheLastLabelRegionAndDialAngle) {
+    ASSERT_TRUE(pumpUntil([&] { return dlg().fullRepaints() == 1; }));
+    const PanelRect r = kLabelRegions[4].first;
+    auto label = [&] { return window_->canvas().backBuffer().copy(r.x, r.y, r.width, r.height); };
+    const QImage plain = label();
+    const uint64_t generation = window_->canvas().generation();
+    host_.send(0x8301, 0, 0);
+    host_.send(0x834A, 0, 0);
+    EXPECT_EQ(window_->canvas().generation(), generation);
+
+    host_.send(0x85D2, 1, 4);
+    host_.send(0x85C8, 123, 0);
+    const QImage lit = label();
+    ASSERT_NE(lit, plain);
+    dlg().exposed();
+    ASSERT_TRUE(pumpUntil([&] { return dlg().fullRepaints() == 2; }));
+    EXPECT_EQ(label(), lit);
+    EXPECT_EQ(dlg().dialAngle(), 123);
 }
 
 TEST_F(WindowFixture, MenuBarHoldsEveryCommandOfResource130) {
