@@ -80,6 +80,9 @@ TEST(StoreDefaults, RecordsStartAndRefuseWhereTheLinkNeedsIt) {
         {"SD", r.sd, 0, 19, 20},  // starts below its minimum
         {"BG.0", r.bg[0], 3, 6, -1},
         {"BG.2", r.bg[2], 0, 12, -1},
+        // An equalizer band's centre frequency has as many steps as its menu item has choices.
+        {"PE000", r.pe[0][0][0], 0, 8, 7},
+        {"PE220", r.pe[1][2][0], 0, 19, 18},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(row.record.get(), row.start) << row.key;
@@ -164,6 +167,18 @@ TEST(StoreDump, ListsRecordsFlagsAndMenuItemsAndFindsChanges) {
     EXPECT_EQ(changes[2].key, "link.aiOnSent");
     EXPECT_EQ(changes[3].key, "EX007");
     EXPECT_EQ(changes[3].after, "3");
+}
+
+TEST(StoreDump, JsonQuotesTextsOnlyAndEscapesThem) {
+    auto s = initialisedStore();
+    s->records.fa.set(14195000);
+    s->records.kmText[0].set("CQ \"DX\"");
+    const std::string json = storeDumpJson(*s);
+    EXPECT_EQ(json.front(), '{');
+    EXPECT_NE(json.find("\n  \"FA\": 14195000,\n"), std::string::npos);
+    EXPECT_NE(json.find("\"KM1\": \"CQ \\\"DX\\\"\""), std::string::npos);
+    EXPECT_NE(json.find("\"EX001\": "), std::string::npos);
+    EXPECT_EQ(json.substr(json.size() - 3), "\n}\n");
 }
 
 TEST(StoreShape, ThreadPointersAreNullSafe) {
