@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "gui/QtCanvas.h"
@@ -20,7 +20,7 @@ class PicturesTest : public ::testing::Test {
         static int argc = 1;
         static char name[] = "test_gui";
         static char* argv[] = {name, nullptr};
-        if (!QGuiApplication::instance()) app_ = new QGuiApplication(argc, argv);
+        if (!QGuiApplication::instance()) app_ = new QApplication(argc, argv);
         builtIn_ = new QtPictureSource();
     }
     static QtPictureSource& builtIn() { return *builtIn_; }

@@ -1,0 +1,105 @@
+#include "gui/GuiProgram.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+
+#include "app/LinkApplication.h"
+#include "app/TrafficLog.h"
+#include "command/PanelActionTable.h"
+#include "gui/MainWindow.h"
+#include "gui/QtFailurePresenter.h"
+#include "gui/QtWindowHost.h"
+#include "link/StoreDump.h"
+#include "sim/PtyTransport.h"
+#include "sim/SimulatedRadio.h"
+
+namespace velmora::gui {
+
+namespace {
+
+constexpr int kComKeyAction = 1;  // the panel's COM key: 0x8501
+constexpr int kStopPollMs = 200;  // how soon a signal ends the run
+
+}  // namespace
+
+int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
+              const std::atomic<bool>& stop) {
+    std::unique_ptr<sim::SimulatedRadio> radio;
+    std::unique_ptr<sim::PtyTransport> transport;
+    std::string portPath = options.port;
+    if (options.simulate) {
+        radio = std::make_unique<sim::SimulatedRadio>();
+        transport = std::make_unique<sim::PtyTransport>(*radio, sim::PtyOptions{});
+        std::string why;
+        if (!transport->start(&why)) {
+            std::fprintf(stderr, "velmora: the simulated radio cannot start: %s\n", why.c_str());
+            return 1;
+        }
+        portPath = transport->slavePath();
+    }
+
+    TrafficLog log;
+    if (!options.logFile.empty() && !log.open(options.logFile)) {
+        std::fprintf(stderr, "velmora: cannot write %s\n", options.logFile.c_str());
+        return 1;
+    }
+
+    int argc = 1;
+    char name[] = "velmora";
+    char* argv[] = {name, nullptr};
+    QApplication qapp(argc, argv);
+    QtWindowHost host;
+    QtFailurePresenter presenter;
+    LinkApplicationConfig config;
+    config.portOverride = portPath;
+    config.traffic = options.logFile.empty() ? nullptr : &log;
+    LinkApplication app(host, presenter, config);
+    MainWindow window(app, host, {QString::fromStdString(gui.skinDir), gui.splash});
+    presenter.setParent(&window);
+    presenter.setUnattended(!gui.screenshotFile.empty());
+
+    window.startUp();
+    if (!app.start()) {
+        std::fprintf(stderr, "velmora: a worker thread cannot be started\n");
+        return 1;
+    }
+    window.show();
+    if (options.connect) PostPanelAction(app.store(), kComKeyAction, false, false, false, 0);
+
+    int code = 0;
+    if (!gui.screenshotFile.empty()) {
+        QTimer::singleShot(gui.screenshotAfterMs, &window, [&] {
+            if (!window.canvas().backBuffer().save(QString::fromStdString(gui.screenshotFile))) {
+                std::fprintf(stderr, "velmora: cannot write %s\n", gui.screenshotFile.c_str());
+                code = 1;
+            }
+            window.close();
+        });
+    }
+    if (options.durationMs >= 0)
+        QTimer::singleShot(static_cast<int>(options.durationMs), &window, [&] { window.close(); });
+    QTimer stopPoll;
+    QObject::connect(&stopPoll, &QTimer::timeout, &window, [&] {
+        if (stop.load(std::memory_order_acquire)) window.close();
+    });
+    stopPoll.start(kStopPollMs);
+
+    QApplication::exec();
+    host.stopWaiting();
+    app.shutdown();
+    if (!options.dumpStateFile.empty()) {
+        std::ofstream f(options.dumpStateFile, std::ios::trunc);
+        f << storeDumpJson(app.store());
+        if (!f) {
+            std::fprintf(stderr, "velmora: cannot write %s\n", options.dumpStateFile.c_str());
+            code = 1;
+        }
+    }
+    if (transport) transport->stop();
+    return code;
+}
+
+}  // namespace velmora::gui

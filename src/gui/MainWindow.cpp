@@ -1,0 +1,145 @@
+#include "gui/MainWindow.h"
+
+#include <QEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QWindowStateChangeEvent>
+
+#include "app/LinkApplication.h"
+#include "gui/MainMenu.h"
+#include "gui/QtWindowHost.h"
+#include "panel/display/PictureCatalogue.h"
+#include "resources/StringTable.h"
+
+namespace velmora::gui {
+
+namespace {
+
+QString text(int stringId) {
+    const std::string_view t = stringText(stringId);
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+// The start-up picture: the panel's logo on the panel's dark metal, with the version line.
+QPixmap splashPicture(const QtPictureSource& pictures) {
+    QPixmap pm(420, 150);
+    pm.fill(QColor(34, 36, 40));
+    QPainter p(&pm);
+    p.setPen(QColor(90, 94, 100));
+    p.drawRect(pm.rect().adjusted(0, 0, -1, -1));
+    if (const QImage* logo = pictures.image(picture::kLogo)) {
+        p.drawImage(QPoint((pm.width() - logo->width()) / 2, 30), *logo);
+    }
+    p.setPen(QColor(200, 210, 220));
+    p.drawText(QRect(0, 90, pm.width(), 24), Qt::AlignCenter,
+               QString::fromUtf8(MainWindow::kTitle));
+    p.setPen(QColor(150, 156, 164));
+    p.drawText(QRect(0, 114, pm.width(), 20), Qt::AlignCenter, text(string_id::kVersion));
+    return pm;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptions options)
+    : app_(app),
+      host_(host),
+      options_(std::move(options)),
+      source_(std::make_unique<QtPictureSource>(options_.skinDir)) {
+    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowIcon(makeIcon());
+    LoadPanelBitmaps(pictures_, *source_);
+    canvas_ = std::make_unique<QtCanvas>(*source_);
+    dlg_ = std::make_unique<CRemoteControllerDlg>(*canvas_, pictures_, app, host,
+                                                  DlgHooks{[this] { closeSplash(); }});
+    dlg_->wipe();
+    view_ = new PanelView(canvas_->backBuffer(), this);
+    view_->setShownHook([this] { dlg_->exposed(); });
+    setCentralWidget(view_);
+    buildMainMenu(*menuBar(), this, [this](int command) { onCommand(command); });
+
+    host_.setMessageHandler([this](uint32_t id, uintptr_t w, intptr_t l) {
+        dlg_->onMessage(id, w, l);
+        afterHandler();
+    });
+    host_.setTimerHandler([this](int id) {
+        dlg_->onTimer(id);
+        afterHandler();
+    });
+}
+
+MainWindow::~MainWindow() {
+    // Messages still queued after the window is gone find no one to draw for.
+    host_.setMessageHandler({});
+    host_.setTimerHandler({});
+    if (splash_) delete splash_.data();
+}
+
+void MainWindow::startUp() {
+    if (options_.splash) {
+        splash_ = new QSplashScreen(splashPicture(*source_));
+        splash_->setObjectName("880");
+        splash_->show();
+    }
+    dlg_->startUp(options_.splash);
+}
+
+void MainWindow::closeSplash() {
+    if (splash_) splash_->close();
+}
+
+void MainWindow::afterHandler() {
+    // One update per handler that drew: the paint copies the buffer, nothing more.
+    if (canvas_->generation() == paintedGeneration_) return;
+    paintedGeneration_ = canvas_->generation();
+    view_->update();
+}
+
+void MainWindow::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(e);
+    if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized))
+        dlg_->exposed();
+}
+
+void MainWindow::onCommand(int command) {
+    if (command == kCommandExit) {
+        close();
+    } else if (command == kCommandVersion) {
+        showVersion();
+    }
+    // The other commands' windows are not built yet: their items stay disabled.
+}
+
+void MainWindow::showVersion() {
+    QMessageBox box(QMessageBox::Information, text(string_id::kVersionMenuEntry),
+                    text(string_id::kVersion) + "\n" + text(string_id::kVersionNotice),
+                    QMessageBox::Ok, this);
+    box.setObjectName("100");
+    box.setIconPixmap(windowIcon().pixmap(32, 32));
+    box.exec();
+}
+
+QIcon MainWindow::makeIcon() {
+    // Icon 128: the main display's look, a highlighted digit on the dark display window.
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(40, 42, 46));
+    p.setPen(QColor(120, 124, 130));
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+    p.setBrush(QColor(18, 26, 34));
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(5, 7, 22, 18));
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(16);
+    p.setFont(f);
+    p.setPen(QColor(255, 150, 40));
+    p.drawText(QRect(5, 7, 22, 18), Qt::AlignCenter, "V");
+    return QIcon(pm);
+}
+
+}  // namespace velmora::gui

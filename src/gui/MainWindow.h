@@ -1,0 +1,67 @@
+#pragma once
+// CRemoteControllerDlg's widget: the window "VLM for Aldren" with the menu bar of resource 130
+// and the panel view. It owns the pictures and the back buffer, serves the window host's
+// messages and timers through the dialog logic, and asks for a repaint only when the back
+// buffer changed.
+#include <QMainWindow>
+#include <QPointer>
+#include <QSplashScreen>
+#include <memory>
+
+#include "gui/CRemoteControllerDlg.h"
+#include "gui/PanelView.h"
+#include "gui/QtCanvas.h"
+#include "gui/QtPictureSource.h"
+#include "panel/display/PanelPictures.h"
+
+namespace velmora::gui {
+
+class QtWindowHost;
+
+struct MainWindowOptions {
+    QString skinDir;
+    bool splash = true;  // the start-up picture for 3 s
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    static constexpr const char* kTitle = "VLM for Aldren";
+
+    MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptions options);
+    ~MainWindow() override;
+
+    // Shows the splash and arms the display timers; call before the link starts.
+    void startUp();
+
+    CRemoteControllerDlg& dlg() { return *dlg_; }
+    QtCanvas& canvas() { return *canvas_; }
+    PanelView& view() { return *view_; }
+    bool splashShowing() const { return splash_ && splash_->isVisible(); }
+
+    // The version window (dialog 100): modal, closed with OK.
+    void showVersion();
+    // Icon 128, drawn here: the title bar's and the minimised window's picture.
+    static QIcon makeIcon();
+
+  protected:
+    void changeEvent(QEvent* e) override;
+
+  private:
+    void onCommand(int command);
+    void afterHandler();
+    void closeSplash();
+
+    LinkApplication& app_;
+    QtWindowHost& host_;
+    MainWindowOptions options_;
+    std::unique_ptr<QtPictureSource> source_;
+    PanelPictures pictures_;
+    std::unique_ptr<QtCanvas> canvas_;
+    std::unique_ptr<CRemoteControllerDlg> dlg_;
+    PanelView* view_ = nullptr;
+    QPointer<QSplashScreen> splash_;
+    uint64_t paintedGeneration_ = 0;
+};
+
+}  // namespace velmora::gui

@@ -1,0 +1,45 @@
+#include "gui/PanelView.h"
+
+#include <QPainter>
+
+namespace velmora::gui {
+
+PanelView::PanelView(const QImage& backBuffer, QWidget* parent)
+    : QWidget(parent), buffer_(backBuffer) {
+    setMinimumSize(buffer_.size());
+    // Every pixel comes from the back buffer: nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+QRect PanelView::panelRect() const {
+    const QSize fitted = buffer_.size().scaled(size(), Qt::KeepAspectRatio);
+    return {QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted};
+}
+
+QPoint PanelView::toPanel(QPoint widgetPos) const {
+    const QRect r = panelRect();
+    if (r.isEmpty()) return widgetPos;
+    return {(widgetPos.x() - r.x()) * buffer_.width() / r.width(),
+            (widgetPos.y() - r.y()) * buffer_.height() / r.height()};
+}
+
+void PanelView::paintEvent(QPaintEvent*) {
+    ++paints_;
+    QPainter p(this);
+    const QRect r = panelRect();
+    if (r.size() != size()) p.fillRect(rect(), Qt::black);
+    if (r.size() == buffer_.size()) {
+        p.drawImage(r.topLeft(), buffer_);
+    } else {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(r, buffer_);
+    }
+}
+
+void PanelView::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (shown_) shown_();
+}
+
+}  // namespace velmora::gui
