@@ -120,8 +120,9 @@ TEST_F(LinkBehaviour, ASilentRadioTimesOutResetsTheMetersAndStopsTheReads) {
     store().records.rm.set(120);
     store().records.sm[1].set(80);
     ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }, 10s));
-    EXPECT_EQ(store().records.rm.get(), 0);
-    EXPECT_EQ(store().records.sm[1].get(), 0);
+    // The analysis thread stores AI first and resets the meters right after: wait for both.
+    EXPECT_TRUE(runUntil(
+        [&] { return store().records.rm.get() == 0 && store().records.sm[1].get() == 0; }));
     EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
     EXPECT_FALSE(host.isTimerActive(timer::kMenuRead));
     EXPECT_FALSE(store().windowFlags.readBusy.load());
