@@ -4,9 +4,9 @@
 
 #include "command/CatalogueSenders.h"
 #include "command/CatalogueTables.h"
+#include "command/IrregularRequests.h"
 #include "command/LinkSequences.h"
 #include "command/MemoryTextRead.h"
-#include "command/IrregularRequests.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 
