@@ -1,5 +1,5 @@
 // Answers analysed per second on one core over a mixed stream, and heap allocations per answer
-// in steady state (counted by the replaced global operator new below; the goal is 0).
+// in steady state (counted by AllocationCounter.h; the goal is 0).
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -9,41 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "AllocationCounter.h"
 #include "link/AnswerReceiver.h"
 #include "link/RadioStateStore.h"
-
-// The replaced operators pair malloc with free on purpose; GCC sees the inlined operator new
-// and operator delete and takes them for a mismatch.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-
-namespace {
-
-std::atomic<uint64_t> gAllocations{0};
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace velmora {
 namespace {
@@ -97,7 +65,7 @@ void BM_AnalyseMixedStream(benchmark::State& state) {
     size_t i = 0;
     for (size_t warm = 0; warm < 2 * kStreamSize; ++warm)
         analysis.handle(kStream[warm % kStreamSize]);
-    const uint64_t allocsBefore = gAllocations.load();
+    const uint64_t allocsBefore = bench::allocationCount();
     for (auto _ : state) {
         benchmark::DoNotOptimize(analysis.handle(kStream[i]));
         if (++i == kStreamSize) i = 0;
@@ -105,7 +73,7 @@ void BM_AnalyseMixedStream(benchmark::State& state) {
     const double answers = static_cast<double>(state.iterations());
     state.SetItemsProcessed(state.iterations());
     state.counters["allocs_per_answer"] =
-        static_cast<double>(gAllocations.load() - allocsBefore) / answers;
+        static_cast<double>(bench::allocationCount() - allocsBefore) / answers;
 }
 BENCHMARK(BM_AnalyseMixedStream);
 
@@ -120,7 +88,7 @@ void BM_ReceiveThroughRing(benchmark::State& state) {
         s.store->recvRing.Put(a.size(), a.data());
         receiver.onAnswerQueued();
     }
-    const uint64_t allocsBefore = gAllocations.load();
+    const uint64_t allocsBefore = bench::allocationCount();
     for (auto _ : state) {
         const auto a = kStream[i];
         s.store->recvRing.Put(a.size(), a.data());
@@ -129,7 +97,7 @@ void BM_ReceiveThroughRing(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
     state.counters["allocs_per_answer"] =
-        static_cast<double>(gAllocations.load() - allocsBefore) / state.iterations();
+        static_cast<double>(bench::allocationCount() - allocsBefore) / state.iterations();
 }
 BENCHMARK(BM_ReceiveThroughRing);
 

@@ -1,6 +1,6 @@
 // Requests turned into commands per second by the command thread's logic (without the thread),
-// and heap allocations per command in steady state (counted by the replaced global operator new
-// below; the goal is 0). Pauses are skipped: they are pacing, not work.
+// and heap allocations per command in steady state (counted by AllocationCounter.h; the goal is
+// 0). Pauses are skipped: they are pacing, not work.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -9,42 +9,10 @@
 #include <memory>
 #include <new>
 
+#include "AllocationCounter.h"
 #include "command/CommandDispatcher.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
-
-// The replaced operators pair malloc with free on purpose; GCC sees the inlined operator new
-// and operator delete and takes them for a mismatch.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-
-namespace {
-
-std::atomic<uint64_t> gAllocations{0};
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace velmora {
 namespace {
@@ -102,11 +70,11 @@ void BM_RequestsToCommands(benchmark::State& state) {
     CommandBench bench;
     for (const Req& r : kSession) bench.handleAndDrain(r);  // warm up
     uint64_t commands = 0;
-    const uint64_t allocationsBefore = gAllocations.load();
+    const uint64_t allocationsBefore = bench::allocationCount();
     for (auto _ : state) {
         for (const Req& r : kSession) commands += static_cast<uint64_t>(bench.handleAndDrain(r));
     }
-    const uint64_t allocations = gAllocations.load() - allocationsBefore;
+    const uint64_t allocations = bench::allocationCount() - allocationsBefore;
     state.SetItemsProcessed(static_cast<int64_t>(commands));
     state.counters["commands"] = static_cast<double>(commands);
     state.counters["allocs_per_command"] =
@@ -118,7 +86,7 @@ BENCHMARK(BM_RequestsToCommands);
 void BM_InitialReadQueries(benchmark::State& state) {
     CommandBench bench;
     uint64_t commands = 0;
-    const uint64_t allocationsBefore = gAllocations.load();
+    const uint64_t allocationsBefore = bench::allocationCount();
     for (auto _ : state) {
         bench.handleAndDrain({msg::REQ_START_INITIAL_READ, 0, 0});
         for (int i = 0; i < kReadTableSize; ++i) {
@@ -127,7 +95,7 @@ void BM_InitialReadQueries(benchmark::State& state) {
         }
         bench.handleAndDrain({msg::REQ_STOP_READS, 0, 0});
     }
-    const uint64_t allocations = gAllocations.load() - allocationsBefore;
+    const uint64_t allocations = bench::allocationCount() - allocationsBefore;
     state.SetItemsProcessed(static_cast<int64_t>(commands));
     state.counters["allocs_per_command"] =
         commands ? static_cast<double>(allocations) / static_cast<double>(commands) : 0.0;
@@ -151,10 +119,10 @@ void BM_MenuWrite(benchmark::State& state) {
             def.changed = 1;
             bench.store->menus.setItem(n * 17, def);
         }
-        const uint64_t before = gAllocations.load();
+        const uint64_t before = bench::allocationCount();
         state.ResumeTiming();
         commands += static_cast<uint64_t>(bench.handleAndDrain({msg::REQ_MENU_WRITE, 0, 0}));
-        allocations += gAllocations.load() - before;
+        allocations += bench::allocationCount() - before;
     }
     state.SetItemsProcessed(static_cast<int64_t>(commands));
     state.counters["allocs_per_command"] =
