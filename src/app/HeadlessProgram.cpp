@@ -9,12 +9,11 @@
 #include "app/ConsoleReporter.h"
 #include "app/HeadlessHost.h"
 #include "app/LinkApplication.h"
+#include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
 #include "command/PanelActionTable.h"
 #include "link/RadioStateStore.h"
 #include "resources/StringTable.h"
-#include "sim/PtyTransport.h"
-#include "sim/SimulatedRadio.h"
 
 namespace velmora {
 
@@ -117,18 +116,15 @@ void reportShutdown(ConsoleReporter* console, const ShutdownReport& r, std::FILE
 
 int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
                 const std::atomic<bool>& stop) {
-    std::unique_ptr<sim::SimulatedRadio> radio;
-    std::unique_ptr<sim::PtyTransport> transport;
+    SimulatedPort simulated;
     std::string portPath = options.port;
     if (options.simulate) {
-        radio = std::make_unique<sim::SimulatedRadio>();
-        transport = std::make_unique<sim::PtyTransport>(*radio, sim::PtyOptions{});
         std::string why;
-        if (!transport->start(&why)) {
+        if (!simulated.start(&why)) {
             std::fprintf(err, "velmora: the simulated radio cannot start: %s\n", why.c_str());
             return 1;
         }
-        portPath = transport->slavePath();
+        portPath = simulated.path();
         if (!options.quiet) std::fprintf(out, "simulated radio on %s\n", portPath.c_str());
     }
 
@@ -179,7 +175,7 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
         code = code == 0 ? 1 : code;
     }
     if (code == 2) std::fprintf(err, "%s\n", watch.failure().c_str());
-    if (transport) transport->stop();
+    simulated.stop();
     return code;
 }
 

@@ -7,14 +7,13 @@
 #include <memory>
 
 #include "app/LinkApplication.h"
+#include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
 #include "command/PanelActionTable.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"
 #include "link/StoreDump.h"
-#include "sim/PtyTransport.h"
-#include "sim/SimulatedRadio.h"
 
 namespace velmora::gui {
 
@@ -27,18 +26,15 @@ constexpr int kStopPollMs = 200;  // how soon a signal ends the run
 
 int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
               const std::atomic<bool>& stop) {
-    std::unique_ptr<sim::SimulatedRadio> radio;
-    std::unique_ptr<sim::PtyTransport> transport;
+    SimulatedPort simulated;
     std::string portPath = options.port;
     if (options.simulate) {
-        radio = std::make_unique<sim::SimulatedRadio>();
-        transport = std::make_unique<sim::PtyTransport>(*radio, sim::PtyOptions{});
         std::string why;
-        if (!transport->start(&why)) {
+        if (!simulated.start(&why)) {
             std::fprintf(stderr, "velmora: the simulated radio cannot start: %s\n", why.c_str());
             return 1;
         }
-        portPath = transport->slavePath();
+        portPath = simulated.path();
     }
 
     TrafficLog log;
@@ -98,7 +94,7 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
             code = 1;
         }
     }
-    if (transport) transport->stop();
+    simulated.stop();
     return code;
 }
 

@@ -1,0 +1,26 @@
+#include "app/SimulatedPort.h"
+
+#include "sim/PtyTransport.h"
+#include "sim/SimulatedRadio.h"
+
+namespace velmora {
+
+SimulatedPort::SimulatedPort() = default;
+
+SimulatedPort::~SimulatedPort() {
+    stop();
+}
+
+bool SimulatedPort::start(std::string* why) {
+    radio_ = std::make_unique<sim::SimulatedRadio>();
+    transport_ = std::make_unique<sim::PtyTransport>(*radio_, sim::PtyOptions{});
+    if (!transport_->start(why)) return false;
+    path_ = transport_->slavePath();
+    return true;
+}
+
+void SimulatedPort::stop() {
+    if (transport_) transport_->stop();
+}
+
+}  // namespace velmora

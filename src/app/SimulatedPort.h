@@ -1,0 +1,31 @@
+#pragma once
+// The simulated radio served in-process on a pseudo-terminal, for `velmora --simulate`: the
+// controller then opens the pseudo-terminal's device as its port.
+#include <memory>
+#include <string>
+
+namespace velmora {
+
+namespace sim {
+class SimulatedRadio;
+class PtyTransport;
+}  // namespace sim
+
+class SimulatedPort {
+  public:
+    SimulatedPort();
+    ~SimulatedPort();  // stops the radio's line
+
+    // Starts the radio and its line; false with the reason in why when it cannot.
+    bool start(std::string* why);
+    void stop();
+    // The device to open as the port, empty until started.
+    const std::string& path() const { return path_; }
+
+  private:
+    std::unique_ptr<sim::SimulatedRadio> radio_;
+    std::unique_ptr<sim::PtyTransport> transport_;
+    std::string path_;
+};
+
+}  // namespace velmora
