@@ -66,6 +66,11 @@ TEST_F(StartUp, TheComKeyBringsTheLinkUpAndTheReadsFillTheStoreAsTheRadioHoldsIt
     pressComKey();
     ASSERT_TRUE(runUntil([&] { return app->progress().menuReadsCompleted() == 1; },
                          std::chrono::seconds(30)));
+    // The read ends when EX177; is queued; the send thread may still be writing it.
+    ASSERT_TRUE(runUntil([&] {
+        const auto q = toRadio();
+        return std::find(q.begin(), q.end(), "EX177;") != q.end();
+    }));
 
     const std::vector<std::string> sent = toRadio();
     ASSERT_GE(sent.size(), 5u + 177u);
