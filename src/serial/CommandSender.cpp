@@ -45,7 +45,16 @@ CommandSender::CommandSender(RadioStateStore& store, SerialPort& port)
     : store_(store), port_(port) {}
 
 SendOutcome CommandSender::onSendNext() {
-    if (!store_.link.commGate.load(std::memory_order_acquire)) return SendOutcome::GateClosed;
+    if (!store_.link.commGate.load(std::memory_order_acquire)) {
+        ++deferred_;
+        return SendOutcome::GateClosed;
+    }
+    SendOutcome outcome = sendOne();
+    for (; deferred_ > 0; --deferred_) outcome = sendOne();
+    return outcome;
+}
+
+SendOutcome CommandSender::sendOne() {
     // Every WM_SEND_NEXT follows a Put, so there is normally a command; one whose Put was
     // refused (512 bytes or more) has none, and waiting for it would block the thread for good.
     command_.fill(0);

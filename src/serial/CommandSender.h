@@ -25,12 +25,18 @@ class CommandSender {
   public:
     CommandSender(RadioStateStore& store, SerialPort& port);
 
+    // One command per WM_SEND_NEXT. Requests that found the gate closed leave their command in
+    // the ring; they are made up for at the first request after the gate opens, so the line
+    // does not lag one command behind its producers for good. Returns the last outcome.
     SendOutcome onSendNext();
 
   private:
+    SendOutcome sendOne();
+
     RadioStateStore& store_;
     SerialPort& port_;
     std::array<uint8_t, 512> command_{};
+    int deferred_ = 0;  // requests that came while the gate was closed (this thread only)
 };
 
 }  // namespace velmora
