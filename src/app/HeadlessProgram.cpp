@@ -117,15 +117,11 @@ void reportShutdown(ConsoleReporter* console, const ShutdownReport& r, std::FILE
 int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
                 const std::atomic<bool>& stop) {
     SimulatedPort simulated;
-    std::string portPath = options.port;
-    if (options.simulate) {
-        std::string why;
-        if (!simulated.start(&why)) {
-            std::fprintf(err, "velmora: the simulated radio cannot start: %s\n", why.c_str());
-            return 1;
-        }
-        portPath = simulated.path();
-        if (!options.quiet) std::fprintf(out, "simulated radio on %s\n", portPath.c_str());
+    const auto chosen = choosePortPath(options.simulate, options.port, simulated, err);
+    if (!chosen) return 1;
+    std::string portPath = *chosen;
+    if (options.simulate && !options.quiet) {
+        std::fprintf(out, "simulated radio on %s\n", portPath.c_str());
     }
 
     TrafficLog log;

@@ -19,6 +19,17 @@ bool SimulatedPort::start(std::string* why) {
     return true;
 }
 
+std::optional<std::string> choosePortPath(bool simulate, const std::string& portOverride,
+                                          SimulatedPort& simulated, std::FILE* err) {
+    if (!simulate) return portOverride;
+    std::string why;
+    if (!simulated.start(&why)) {
+        std::fprintf(err, "velmora: the simulated radio cannot start: %s\n", why.c_str());
+        return std::nullopt;
+    }
+    return simulated.path();
+}
+
 void SimulatedPort::stop() {
     if (transport_) transport_->stop();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The simulated radio served in-process on a pseudo-terminal, for `velmora --simulate`: the
 // controller then opens the pseudo-terminal's device as its port.
+#include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace velmora {
@@ -27,5 +29,10 @@ class SimulatedPort {
     std::unique_ptr<sim::PtyTransport> transport_;
     std::string path_;
 };
+
+// The device the controller opens this run: the simulated radio's when simulate is set (started
+// here), else portOverride. Nothing, with the reason on err, when the radio cannot start.
+std::optional<std::string> choosePortPath(bool simulate, const std::string& portOverride,
+                                          SimulatedPort& simulated, std::FILE* err);
 
 }  // namespace velmora

@@ -27,15 +27,9 @@ constexpr int kStopPollMs = 200;  // how soon a signal ends the run
 int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
               const std::atomic<bool>& stop) {
     SimulatedPort simulated;
-    std::string portPath = options.port;
-    if (options.simulate) {
-        std::string why;
-        if (!simulated.start(&why)) {
-            std::fprintf(stderr, "velmora: the simulated radio cannot start: %s\n", why.c_str());
-            return 1;
-        }
-        portPath = simulated.path();
-    }
+    const auto chosen = choosePortPath(options.simulate, options.port, simulated, stderr);
+    if (!chosen) return 1;
+    const std::string portPath = *chosen;
 
     TrafficLog log;
     if (!options.logFile.empty() && !log.open(options.logFile)) {
