@@ -102,6 +102,12 @@ bool CRemoteControllerDlg::onNotification(uint32_t id) {
         display_.onKeyNotice(kNoticeOnOffKey, 0);
         return true;
     }
+    if (id == 0x8356) {
+        // Draws nothing: the panel keeps its own copy of the CA state for the panel input.
+        RadioStateStore& store = app_.store();
+        store.panel.ca.set(store.records.ca.get());
+        return true;
+    }
     return false;
 }
 

@@ -17,6 +17,7 @@ struct PanelState {
 
     // Copies of radio-state records.
     PanelValue rt, xt, ms, fr, vs, kr, ds, mx, vx, bi, pr, cs;
+    PanelValue ca;  // the window copies the CA record here on its notification
     std::array<PanelValue, 2> md;
     std::array<PanelValue, 2> lk, fs;  // two flags each
     PanelValue mlFlag, mlLevel;

@@ -32,6 +32,14 @@ TEST_F(WindowFixture, RadioChangeReachesTheDigitsOfTheBackBuffer) {
     EXPECT_EQ(dlg().display().frequencyText(kMain), " 7010000");
 }
 
+// The CA answer draws nothing; the window keeps the panel's copy of it in step with the radio.
+TEST_F(WindowFixture, CaAnswerKeepsThePanelCopy) {
+    radio_->frontPanel([](sim::RadioModel& m) { m.set("CA", 0, 1); });
+    connect();
+    EXPECT_TRUE(pumpUntil([&] { return app_->store().panel.ca.get() == 1; }));
+    EXPECT_EQ(app_->store().records.ca.get(), 1);
+}
+
 // The one-box rule: failures posted while a box opened without wParam is showing add no box; with
 // wParam set each shows its own.
 TEST_F(WindowFixture, BurstOfFailuresShowsOneBox) {
