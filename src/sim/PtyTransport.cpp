@@ -20,7 +20,7 @@ namespace velmora::sim {
 
 namespace {
 
-constexpr int64_t kTickMicros = 10000;       // the radio's timers run at least this often
+constexpr int64_t kTickMicros = 10000;       // noise and a full line are looked at this often
 constexpr int64_t kPacedBurstMicros = 2000;  // paced output goes out in slices of this length
 constexpr int kBitsPerCharacter = 11;        // start, 8 data, 2 stop
 constexpr size_t kMaxPendingChunks = 10000;  // output kept while nobody reads the line
@@ -29,6 +29,22 @@ int64_t nowMicros() {
     return std::chrono::duration_cast<std::chrono::microseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+// How long the serving thread may sleep: until the next chunk may go out, the radio's next
+// timer, the planned disconnect or the next noise; -1 when nothing at all is due.
+int64_t microsUntilDue(const std::deque<LineChunk>& pending, int64_t lineFreeAt,
+                       int64_t radioTimerMs, const FaultPlan& plan, int64_t started, int64_t now) {
+    int64_t wait = -1;
+    const auto consider = [&wait](int64_t micros) {
+        micros = std::max<int64_t>(micros, 0);
+        if (wait < 0 || micros < wait) wait = micros;
+    };
+    if (!pending.empty()) consider(std::max(pending.front().notBeforeMicros, lineFreeAt) - now);
+    if (radioTimerMs >= 0) consider(radioTimerMs * 1000);
+    if (plan.disconnectAfterMs >= 0) consider(started + plan.disconnectAfterMs * 1000 - now);
+    if (plan.noiseBytesPerSecond > 0) consider(kTickMicros);
+    return wait;
 }
 
 void closeFd(int& fd) {
@@ -189,11 +205,10 @@ void PtyTransport::run() {
             c.bytes.erase(0, static_cast<size_t>(w));
             if (c.bytes.empty()) pending.pop_front();
         }
-        int64_t waitMicros = kTickMicros;
-        if (!pending.empty()) {
-            const int64_t due = std::max(pending.front().notBeforeMicros, lineFreeAt);
-            waitMicros = std::clamp<int64_t>(due - nowMicros(), 0, kTickMicros);
-        }
+        int64_t waitMicros = -1;
+        if (master_ >= 0)
+            waitMicros = microsUntilDue(pending, lineFreeAt, radio_.millisUntilNextTimer(), plan,
+                                        started, nowMicros());
         pollfd fds[2] = {{wakeRead_, POLLIN, 0}, {master_, POLLIN, 0}};
         const nfds_t count = master_ >= 0 ? 2 : 1;
         if (!pending.empty() && waitMicros == 0) {
@@ -201,8 +216,10 @@ void PtyTransport::run() {
             fds[1].events |= POLLOUT;
             waitMicros = kTickMicros;
         }
-        const timespec timeout{0, static_cast<long>(waitMicros * 1000)};
-        if (ppoll(fds, count, &timeout, nullptr) < 0 && errno != EINTR) break;
+        // Idle with nothing due, the thread sleeps until the line or the radio wakes it.
+        const timespec timeout{waitMicros / 1000000, static_cast<long>(waitMicros % 1000000) * 1000};
+        if (ppoll(fds, count, waitMicros < 0 ? nullptr : &timeout, nullptr) < 0 && errno != EINTR)
+            break;
         if (fds[0].revents & POLLIN) {
             char drain[64];
             while (::read(wakeRead_, drain, sizeof drain) > 0) {

@@ -89,13 +89,35 @@ void SimulatedRadio::setAnswerListener(std::function<void()> listener) {
 }
 
 void SimulatedRadio::notifyIfQueued(size_t queuedBefore) {
-    std::function<void()> listener;
     {
         std::lock_guard lock(mutex_);
         if (answers_.size() <= queuedBefore) return;
+    }
+    notifyListener();
+}
+
+void SimulatedRadio::notifyListener() {
+    std::function<void()> listener;
+    {
+        std::lock_guard lock(mutex_);
         listener = listener_;
     }
     if (listener) listener();
+}
+
+int64_t SimulatedRadio::millisUntilNextTimer() const {
+    const int64_t t = now();
+    std::lock_guard lock(mutex_);
+    int64_t due = powerOnAt_;
+    const auto consider = [&due](int64_t at) {
+        if (at >= 0 && (due < 0 || at < due)) due = at;
+    };
+    if (model_.get("PS") == 1) {
+        // A timer that has not been scheduled yet is scheduled by the next tick.
+        if (options_.meterDriftPerSecond > 0) consider(nextDrift_ < 0 ? t : nextDrift_);
+        if (model_.rotator.turning != 0) consider(nextRotatorStep_ < 0 ? t : nextRotatorStep_);
+    }
+    return due < 0 ? -1 : std::max<int64_t>(due - t, 0);
 }
 
 void SimulatedRadio::handleCommand(std::string_view command, int64_t t) {
@@ -209,28 +231,30 @@ void SimulatedRadio::reportChanges(int64_t t) {
 }
 
 void SimulatedRadio::frontPanel(const std::function<void(RadioModel&)>& change) {
-    size_t queuedBefore;
     {
         std::lock_guard lock(mutex_);
-        queuedBefore = answers_.size();
         if (model_.get("PS") == 0) return;
         change(model_);
         scheduleRotator(now());
         reportChanges(now());
     }
-    notifyIfQueued(queuedBefore);
+    // Wakes the transport for the reports, and for a rotator started without any.
+    notifyListener();
 }
 
 void SimulatedRadio::setPower(bool on) {
-    std::lock_guard lock(mutex_);
-    if (on) {
-        if (model_.get("PS") == 0) startPowerOn(now());
-        return;
+    {
+        std::lock_guard lock(mutex_);
+        if (on) {
+            if (model_.get("PS") == 0) startPowerOn(now());
+        } else {
+            powerOnAt_ = -1;
+            model_.set("PS", 0, 0);
+            model_.set("AI", 0, 0);
+            reported_ = currentReports(model_);
+        }
     }
-    powerOnAt_ = -1;
-    model_.set("PS", 0, 0);
-    model_.set("AI", 0, 0);
-    reported_ = currentReports(model_);
+    notifyListener();  // the power-on timer started or stopped
 }
 
 bool SimulatedRadio::powerOn() const {
@@ -239,9 +263,12 @@ bool SimulatedRadio::powerOn() const {
 }
 
 void SimulatedRadio::setFaults(const FaultPlan& plan) {
-    std::lock_guard lock(mutex_);
-    faults_ = plan;
-    random_ = SimRandom(plan.seed);
+    {
+        std::lock_guard lock(mutex_);
+        faults_ = plan;
+        random_ = SimRandom(plan.seed);
+    }
+    notifyListener();  // the transport's line faults (noise, disconnect) may have changed
 }
 
 FaultPlan SimulatedRadio::faults() const {
@@ -255,9 +282,12 @@ void SimulatedRadio::silenceFor(int64_t ms) {
 }
 
 void SimulatedRadio::setMeterDrift(double perSecond) {
-    std::lock_guard lock(mutex_);
-    options_.meterDriftPerSecond = perSecond;
-    nextDrift_ = -1;
+    {
+        std::lock_guard lock(mutex_);
+        options_.meterDriftPerSecond = perSecond;
+        nextDrift_ = -1;
+    }
+    notifyListener();
 }
 
 RadioModel SimulatedRadio::snapshot() const {

@@ -36,11 +36,14 @@ class SimulatedRadio {
     void receive(std::string_view bytes);
     // Runs the radio's timers (power-on delay, meter drift, rotator, timed silence).
     void tick();
+    // Milliseconds until a timer of tick() is next due (0: due now), or -1 when none is running.
+    int64_t millisUntilNextTimer() const;
     // The answers produced since the last call, each one complete, in order.
     std::vector<std::string> takeAnswers();
     bool hasAnswers() const;
     // Called (outside the radio's lock) whenever answers were queued by something other than
-    // receive(), e.g. a front-panel change or a timer; the transport uses it to wake up.
+    // receive(), e.g. a front-panel change or a timer, and whenever a change from outside the
+    // line may have moved a timer; the transport uses it to wake up and wait anew.
     void setAnswerListener(std::function<void()> listener);
 
     // Front panel. change() runs under the radio's lock; what it changes is reported while
@@ -73,6 +76,7 @@ class SimulatedRadio {
     bool silent(int64_t t) const;
     void reportChanges(int64_t t);
     void notifyIfQueued(size_t queuedBefore);
+    void notifyListener();
 
     SimOptions options_;
     mutable std::mutex mutex_;  // guards everything below

@@ -128,6 +128,31 @@ TEST(PtyTransport, AutoInformationReportsReachTheClient) {
     EXPECT_EQ(client.readUntil("TX1;"), "TX1;");
 }
 
+// The serving thread sleeps while idle, yet wakes for the radio's own timers: a rotator started
+// from the front panel reports each step with nothing written to the line, and a power-on asked
+// from outside comes after its delay.
+TEST(PtyTransport, RadioTimersRunWhileTheLineIsQuiet) {
+    SimOptions options;
+    options.rotatorStepMs = 20;
+    options.powerOnDelayMs = 30;
+    SimulatedRadio radio(options);
+    PtyTransport transport(radio, {});
+    ASSERT_TRUE(transport.start());
+    Client client(transport.slavePath());
+    client.write("AI1;");
+    EXPECT_EQ(client.readUntil("AI1;"), "AI1;");
+    radio.frontPanel([](RadioModel& m) {
+        m.rotator.speed = 100;
+        m.rotator.turning = 1;
+    });
+    // The speed change itself reports first.
+    EXPECT_EQ(client.readUntil("RO0030100;"), "RO0000100;RO0010100;RO0020100;RO0030100;");
+
+    radio.setPower(false);
+    radio.setPower(true);
+    EXPECT_TRUE(test::waitFor([&] { return radio.powerOn(); }));
+}
+
 TEST(PtyTransport, NoiseFaultPutsBytesOnTheLine) {
     SimOptions options;
     options.faults.noiseBytesPerSecond = 2000;
