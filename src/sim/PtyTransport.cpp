@@ -217,7 +217,8 @@ void PtyTransport::run() {
             waitMicros = kTickMicros;
         }
         // Idle with nothing due, the thread sleeps until the line or the radio wakes it.
-        const timespec timeout{waitMicros / 1000000, static_cast<long>(waitMicros % 1000000) * 1000};
+        const timespec timeout{waitMicros / 1000000,
+                               static_cast<long>(waitMicros % 1000000) * 1000};
         if (ppoll(fds, count, waitMicros < 0 ? nullptr : &timeout, nullptr) < 0 && errno != EINTR)
             break;
         if (fds[0].revents & POLLIN) {
