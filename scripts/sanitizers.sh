@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs everything without a window under ASan+UBSan, then under TSan.
+# Builds and runs every test under ASan+UBSan (the window offscreen), then everything without a
+# window under TSan (Qt itself is not built for TSan).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/bootstrap.sh

@@ -40,8 +40,8 @@ constexpr uint32_t kNoticeComKey = 0x8578, kNoticeOnOffKey = 0x8579;
 
 // What the background picture carries besides the panel itself: the keys that neither the
 // initial draw nor the full repaint draws (the mode keys) or that only the initial draw draws,
-// in their released state, the DSP knobs at rest and the meter's face. The built-in artist paints
-// the background without them, so the wipe adds them.
+// in their released state, the DSP knobs at rest, the meter's face and the unlit R.FLT words. The
+// built-in artist paints the background without them, so the wipe adds them.
 constexpr uint32_t kBackgroundKeys[] = {
     0x8594, 0x8595, 0x8596, 0x8597, 0x8598, 0x8599,  // LSB, USB, CW, AM/FM, RTTY, PKT
     0x859A, 0x859B, 0x859C, 0x859D, 0x859E, 0x859F,  // STO, RCL, NAR, SPLIT, TXW, C.S
@@ -199,6 +199,7 @@ void CRemoteControllerDlg::wipe() {
                         kMeterFaceAt);
     for (uint32_t n : kBackgroundKeys) display_.onKeyNotice(n, 0);
     for (Knob k : {Knob::DspA, Knob::DspB}) DrawKnob(canvas_, k, kKnobAtRest);
+    display_.drawUnlitRflt();  // a code outside the tables draws nothing over them
 }
 
 void CRemoteControllerDlg::initialDraw() {
@@ -220,6 +221,9 @@ void CRemoteControllerDlg::initialDraw() {
     keys({0x8579, 0x8578, 0x859A, 0x859B, 0x859C, 0x859D, 0x859E, 0x85DD, 0x859F, 0x85A2, 0x85A3,
           0x85A4, 0x85A5, 0x85A6, 0x85A7, 0x85A8, 0x85A9});
     for (uint32_t id : {0x8345u, 0x830Eu, 0x8337u}) onNotification(id);
+    // The start-up shows the roofing filters steadily; from now on a blinking code blinks (left
+    // static, the indicators could never blink at all).
+    for (int side : {kMain, kSub}) display_.rflt().setStatic(side, false);
     initialDrawDone_ = true;
 }
 

@@ -1,6 +1,8 @@
 #include "gui/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -21,31 +23,28 @@ QString text(int stringId) {
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
 }
 
-// The start-up picture: the panel's logo on the panel's dark metal, with the version line.
-QPixmap splashPicture(const QtPictureSource& pictures) {
-    QPixmap pm(420, 150);
+// The start-up picture: the logo stretched to the splash's 1024 x 400, with the version line.
+QPixmap splashPicture(const QString& skinDir) {
+    QPixmap pm(1024, 400);
     pm.fill(QColor(34, 36, 40));
     QPainter p(&pm);
-    p.setPen(QColor(90, 94, 100));
-    p.drawRect(pm.rect().adjusted(0, 0, -1, -1));
-    if (const QImage* logo = pictures.image(picture::kLogo)) {
-        p.drawImage(QPoint((pm.width() - logo->width()) / 2, 30), *logo);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (const PictureUse* use = FindPictureUse(picture::kLogo)) {
+        p.drawImage(pm.rect(), QtPictureSource::makePicture(skinDir, *use));
     }
-    p.setPen(QColor(200, 210, 220));
-    p.drawText(QRect(0, 90, pm.width(), 24), Qt::AlignCenter,
-               QString::fromUtf8(MainWindow::kTitle));
     p.setPen(QColor(150, 156, 164));
-    p.drawText(QRect(0, 114, pm.width(), 20), Qt::AlignCenter, text(string_id::kVersion));
+    p.drawText(QRect(0, pm.height() - 32, pm.width(), 24), Qt::AlignCenter,
+               text(string_id::kVersion));
     return pm;
 }
 
 }  // namespace
 
 MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptions options)
-    : app_(app),
-      host_(host),
-      options_(std::move(options)),
-      source_(std::make_unique<QtPictureSource>(options_.skinDir)) {
+    : app_(app), host_(host), options_(std::move(options)) {
+    // The splash is on screen while the panel's pictures are made.
+    if (options_.splash) showSplash();
+    source_ = std::make_unique<QtPictureSource>(options_.skinDir);
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(makeIcon());
     LoadPanelBitmaps(pictures_, *source_);
@@ -75,12 +74,15 @@ MainWindow::~MainWindow() {
     if (splash_) delete splash_.data();
 }
 
+void MainWindow::showSplash() {
+    splash_ = new QSplashScreen(splashPicture(options_.skinDir));
+    splash_->setObjectName("880");
+    splash_->show();
+    // Let it paint now: making the panel's pictures keeps the event loop away for a while.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void MainWindow::startUp() {
-    if (options_.splash) {
-        splash_ = new QSplashScreen(splashPicture(*source_));
-        splash_->setObjectName("880");
-        splash_->show();
-    }
     dlg_->startUp(options_.splash);
 }
 

@@ -31,7 +31,7 @@ class MainWindow : public QMainWindow {
     MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptions options);
     ~MainWindow() override;
 
-    // Shows the splash and arms the display timers; call before the link starts.
+    // Arms the splash's timer and the display timers; call before the link starts.
     void startUp();
 
     CRemoteControllerDlg& dlg() { return *dlg_; }
@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow {
   private:
     void onCommand(int command);
     void afterHandler();
+    void showSplash();
     void closeSplash();
 
     LinkApplication& app_;

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include "gui/PanelArtist.h"
-#include "panel/display/PictureCatalogue.h"
 
 namespace velmora::gui {
 
@@ -35,15 +34,19 @@ QImage QtPictureSource::applyMask(const QImage& picture) {
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QImage QtPictureSource::makePicture(const QString& skinDir, const PictureUse& use, bool* fromSkin) {
+    QImage img = loadSkin(skinDir, use.id);
+    if (fromSkin) *fromSkin = !img.isNull();
+    if (img.isNull()) img = DrawBuiltInPicture(use);
+    return img.isNull() ? img : applyMask(img);
+}
+
 QtPictureSource::QtPictureSource(const QString& skinDir) {
     for (const PictureUse& use : PanelPictureUses()) {
-        QImage img = loadSkin(skinDir, use.id);
-        if (!img.isNull()) {
-            ++fromSkin_;
-        } else {
-            img = DrawBuiltInPicture(use);
-        }
-        if (!img.isNull()) images_[use.id] = applyMask(img);
+        bool skin = false;
+        QImage img = makePicture(skinDir, use, &skin);
+        fromSkin_ += skin;
+        if (!img.isNull()) images_[use.id] = std::move(img);
     }
 }
 

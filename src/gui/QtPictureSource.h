@@ -7,6 +7,7 @@
 #include <QString>
 #include <map>
 
+#include "panel/display/PictureCatalogue.h"
 #include "panel/display/PictureSource.h"
 
 namespace velmora::gui {
@@ -23,6 +24,10 @@ class QtPictureSource : public PictureSource {
 
     // Makes transparent every pixel of exactly the transparent colour.
     static QImage applyMask(const QImage& picture);
+    // One picture, masked, as the source would hold it: for the splash, which shows before the
+    // rest are made. fromSkin (optional) tells where it came from.
+    static QImage makePicture(const QString& skinDir, const PictureUse& use,
+                              bool* fromSkin = nullptr);
 
   private:
     std::map<int32_t, QImage> images_;

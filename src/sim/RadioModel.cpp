@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "link/RadioInfo.h"
 #include "sim/SimMenu.h"
 #include "sim/SimpleSettingTable.h"
 
@@ -133,9 +134,21 @@ void RadioModel::quickSplit(int64_t offsetHz) {
 }
 
 int recordIndicator(const RadioModel& m, int index) {
-    if (index == kRecordIndicator) return m.get("LM", 0) != 0 || m.get("LM", 1) != 0;
-    if (index == kPlayIndicator) return m.get("PB", 0) != 0 || m.get("PB", 1) != 0;
-    return m.recordFlags[index];
+    const bool sending = m.get("TX") != 0;
+    switch (index) {
+        case kInfoReceiving:
+            return !sending;
+        case kInfoRec:
+            return m.get("LM", 0) != 0 || m.get("LM", 1) != 0;
+        case kInfoPlay:
+            return m.get("PB", 0) != 0 || m.get("PB", 1) != 0;
+        case kInfoTxA:
+            return sending && m.get("FT") == 0;
+        case kInfoTxB:
+            return sending && m.get("FT") != 0;
+        default:
+            return m.recordFlags[index];
+    }
 }
 
 }  // namespace velmora::sim

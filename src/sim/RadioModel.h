@@ -16,8 +16,6 @@ inline constexpr int64_t kMinFrequency = 30000, kMaxFrequency = 60000000;
 inline constexpr int kClarifierLimit = 9999, kShiftLimit = 1000;
 inline constexpr int kMeterCount = 8, kRecordFlagCount = 9, kKeyerMemories = 5;
 inline constexpr int kKeyerTextLength = 50, kMemoryChannels = 118, kBandCount = 12;
-// Which of the nine radio indicator flags show recording and playback.
-inline constexpr int kRecordIndicator = 1, kPlayIndicator = 2;
 
 struct Antenna {
     int antenna = 0;  // 0-3
@@ -105,7 +103,7 @@ class RadioModel {
     std::array<std::string, kKeyerMemories> keyerText;  // up to 50 characters each
     std::array<KeyerBank, 2> keyerBank{};
     int bgFirst = 3, bgGroup = 1, bgValue = 0;                  // BG
-    int recordFlags[kRecordFlagCount] = {1};                    // RI, before recording and playback
+    int recordFlags[kRecordFlagCount] = {};                     // RI flags nothing else drives
     int memoryKey = 0, lastKeyerPlay = 0, lastFunctionKey = 0;  // MK, KY, FK
     std::array<MemoryChannel, kMemoryChannels> memories{};
     MemoryChannel quickMemory;
@@ -119,7 +117,8 @@ class RadioModel {
     std::vector<int64_t> menu_;
 };
 
-// The radio's recording indicator flags as reported: fixed flags plus recording and playback.
+// The radio information flag RI<index> as reported: receiving, recording, playing and
+// transmitting follow the radio's state; the rest are fixed flags.
 int recordIndicator(const RadioModel& m, int index);
 
 }  // namespace velmora::sim

@@ -63,6 +63,9 @@ TEST_F(WindowFixture, BurstOfFailuresShowsOneBox) {
 // paints that follow start no further repaint.
 TEST_F(WindowFixture, ExposureRunsOneFullRepaint) {
     ASSERT_TRUE(pumpUntil([&] { return dlg().initialDrawDone() && dlg().fullRepaints() == 1; }));
+    // Only the start-up and the repaints show the roofing filters steadily.
+    EXPECT_FALSE(dlg().display().rflt().isStatic(kMain));
+    EXPECT_FALSE(dlg().display().rflt().isStatic(kSub));
     dlg().exposed();
     dlg().exposed();
     ASSERT_TRUE(pumpUntil([&] { return dlg().fullRepaints() == 2; }));

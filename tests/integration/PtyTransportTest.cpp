@@ -125,7 +125,7 @@ TEST(PtyTransport, AutoInformationReportsReachTheClient) {
     client.write("AI1;");
     EXPECT_EQ(client.readUntil("AI1;"), "AI1;");
     radio.frontPanel([](RadioModel& m) { m.set("TX", 0, 1); });
-    EXPECT_EQ(client.readUntil("TX1;"), "TX1;");
+    EXPECT_EQ(client.readUntil("RI61;"), "TX1;RI00;RI61;");
 }
 
 // The serving thread sleeps while idle, yet wakes for the radio's own timers: a rotator started

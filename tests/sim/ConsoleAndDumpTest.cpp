@@ -23,7 +23,7 @@ TEST(SimConsole, ChangesAreReportedWhileAutoInformationIsOn) {
     EXPECT_EQ(console.execute("mode b 3").text, "ok");
     EXPECT_NE(h.output().find("MD13;"), std::string::npos);
     EXPECT_EQ(console.execute("tx on").text, "ok");
-    EXPECT_EQ(h.output(), "TX1;");
+    EXPECT_EQ(h.output(), "TX1;RI00;RI61;");
     EXPECT_EQ(console.execute("smeter 120").text, "ok");
     EXPECT_EQ(h.output(), "SM0120;");
     EXPECT_EQ(console.execute("smeter 31 b").text, "ok");

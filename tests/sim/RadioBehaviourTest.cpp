@@ -106,7 +106,7 @@ TEST(AutoInformation, FrontPanelAndMeterChangesAreReported) {
     h.radio->frontPanel([](RadioModel& m) { m.set("SM", kMain, 120); });
     EXPECT_EQ(h.output(), "SM0120;");
     h.radio->frontPanel([](RadioModel& m) { m.set("TX", 0, 1); });
-    EXPECT_EQ(h.output(), "TX1;");
+    EXPECT_EQ(h.output(), "TX1;RI00;RI61;");  // no longer receiving, sending on A
     h.radio->frontPanel([](RadioModel& m) { m.rotator.turning = 1; });
     EXPECT_EQ(h.advance(100), "RO0005050;");
     h.send("AI0;");

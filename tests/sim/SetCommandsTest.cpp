@@ -35,6 +35,11 @@ TEST(SetCommands, FixedCommandsOfFamilyA) {
     EXPECT_EQ(setThenQuery(h, "LM03;", "RI1;"), "RI11;");
     EXPECT_EQ(setThenQuery(h, "LM00;", "RI1;"), "RI10;");
     EXPECT_EQ(setThenQuery(h, "PB11;", "RI2;"), "RI21;");
+    // So do receiving and transmitting, on VFO-A or, split, on VFO-B.
+    EXPECT_EQ(h.send("RI0;"), "RI01;");
+    EXPECT_EQ(setThenQuery(h, "TX1;", "RI0;"), "RI00;");
+    EXPECT_EQ(h.send("RI6;RI7;"), "RI61;RI70;");
+    EXPECT_EQ(setThenQuery(h, "FT1;", "RI7;"), "RI71;");
     EXPECT_EQ(h.send("PB1;"), "PB11;");
 }
 

@@ -9,6 +9,7 @@
 
 #include "gui/QtCanvas.h"
 #include "gui/QtPictureSource.h"
+#include "link/RadioInfo.h"
 #include "link/RadioStateStore.h"
 #include "panel/display/DrawKnob.h"
 #include "panel/display/LabelRegion.h"

@@ -33,6 +33,10 @@ class PanelDisplay {
     void drawRflt(int side) { rflt_.draw(ctx_, side); }
     // The full repaint redraws R.FLT steadily whatever the flags say.
     void drawRfltSteadily();
+    // The R.FLT words of both sides unlit: the background under them, which no code redraws.
+    void drawUnlitRflt() {
+        for (int side : {kMain, kSub}) rflt_.drawUnlit(ctx_, side);
+    }
     // The full repaint forgets what was drawn last.
     void clearTexts();
     void noteKnobTurned() { rflt_.noteKnobTurned(); }

@@ -1,5 +1,6 @@
 #include "panel/display/PictureCatalogue.h"
 
+#include <algorithm>
 #include <map>
 
 #include "panel/display/PanelLayout.h"
@@ -34,9 +35,17 @@ void addRow(std::vector<PictureUse>& out, std::map<int32_t, size_t>& seen, const
     if (places == 0) return;
     for (size_t k = 0; k < row.ids.size(); ++k) {
         const int32_t id = row.ids[k];
-        if (seen.count(id)) continue;
         const SpriteLayout& l =
             row.form == LayoutForm::Crossed ? row.layouts[0] : row.layouts[k % places];
+        if (const auto it = seen.find(id); it != seen.end()) {
+            // A key cap shared by places of two sizes is made at the smaller one: the smaller
+            // place shows all of it 1:1 and the larger stretches it, where a larger picture
+            // would be cut.
+            PictureSize& size = out[it->second].size;
+            size.width = std::min(size.width, l.width);
+            size.height = std::min(size.height, l.height);
+            continue;
+        }
         seen[id] = out.size();
         out.push_back({id, {l.width, l.height}, row.element, static_cast<int>(k)});
     }

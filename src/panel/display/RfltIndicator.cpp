@@ -66,6 +66,7 @@ void RfltIndicator::startBlink(const DisplayContext& ctx, int side, int part) {
     s.litCount = 0;
     s.blinkMode = s.lastMode;
     s.blinkBand = s.lastBand;
+    s.blinkKnobTurns = knobTurns_;
     drawValue(ctx, side, -1);
     if (!s.running) {
         s.running = true;
@@ -83,7 +84,7 @@ bool RfltIndicator::shouldEndBlink(const DisplayContext& ctx, int side) const {
     if (ctx.store.panel.md[index(side)].get() != s.blinkMode) return true;
     if (ctx.store.records.band.get() != s.blinkBand) return true;
     if (ctx.store.records.kcValue[index(side)][0].get() == kDspSelectionReset) return true;
-    return knobTurned_;
+    return knobTurns_ != s.blinkKnobTurns;
 }
 
 void RfltIndicator::onTimer(const DisplayContext& ctx, int timerId) {
@@ -96,7 +97,6 @@ void RfltIndicator::onTimer(const DisplayContext& ctx, int timerId) {
     }
     if (shouldEndBlink(ctx, side)) {
         // Whatever ended the blink, the value is left lit.
-        knobTurned_ = false;
         stop(side);
         drawValue(ctx, side, s.part);
         return;

@@ -18,15 +18,18 @@ class RfltIndicator {
 
     // The R.FLT notification for one side: reads the side's code, mode and band from the store.
     void draw(const DisplayContext& ctx, int side);
+    // Every part of the side unlit, the blink left as it is.
+    void drawUnlit(const DisplayContext& ctx, int side) const { drawValue(ctx, side, -1); }
     // Timer 34 or 35; other ids are ignored.
     void onTimer(const DisplayContext& ctx, int timerId);
 
-    // 1 = draw without blinking (at start-up and during the full repaint).
+    // 1 = draw without blinking: from start-up until the initial draw is done, and during every
+    // full repaint.
     void setStatic(int side, bool on) { sides_[index(side)].isStatic = on; }
     bool isStatic(int side) const { return sides_[index(side)].isStatic; }
     bool blinking(int side) const { return sides_[index(side)].running; }
-    // A CLAR or DSP knob picture was requested: a running blink stops at its next tick.
-    void noteKnobTurned() { knobTurned_ = true; }
+    // A CLAR or DSP knob picture was requested: a blink started before it stops at its next tick.
+    void noteKnobTurned() { ++knobTurns_; }
 
   private:
     struct Side {
@@ -37,6 +40,7 @@ class RfltIndicator {
         bool isStatic = true;
         int32_t lastMode = -1, lastBand = -1;
         int32_t blinkMode = -1, blinkBand = -1;  // when the blink started
+        uint32_t blinkKnobTurns = 0;
     };
     static size_t index(int side) { return side == 1 ? 1 : 0; }
     static int timerOf(int side) { return side == 1 ? kTimerB : kTimerA; }
@@ -48,7 +52,10 @@ class RfltIndicator {
 
     WindowHost& timers_;
     std::array<Side, 2> sides_{};
-    bool knobTurned_ = false;
+    // Counted rather than flagged: each side compares with the count its own blink started at,
+    // so a turn before a blink does not end it and one side's stop does not hide a turn from the
+    // other.
+    uint32_t knobTurns_ = 0;
 };
 
 }  // namespace velmora

@@ -1,5 +1,7 @@
 #include "panel/display/StatusWords.h"
 
+#include "link/RadioInfo.h"
+
 namespace velmora {
 
 namespace {

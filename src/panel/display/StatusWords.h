@@ -23,15 +23,4 @@ void DrawPreselectorWords(const DisplayContext& ctx);  // PRESEL, FTUNE, THRU
 void DrawBusyWords(const DisplayContext& ctx);
 void DrawRadioInfoWords(const DisplayContext& ctx);  // HI-SWR ... TX (B) and the RX lamps
 
-// Which radio-information record (RI selector) each word follows.
-enum RadioInfo : int {
-    kInfoHiSwr,
-    kInfoMicEq,
-    kInfoClassA,
-    kInfoRec,
-    kInfoPlay,
-    kInfoTxA,
-    kInfoTxB
-};
-
 }  // namespace velmora

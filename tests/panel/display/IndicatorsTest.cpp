@@ -131,5 +131,19 @@ TEST_F(RfltTest, SteadyCodeOrModeChangeStopsTheBlink) {
     EXPECT_TRUE(sixKLit());
 }
 
+// A knob turned before a blink starts does not end it; one turned while it runs ends it, lit.
+TEST_F(RfltTest, OnlyAKnobTurnedDuringTheBlinkEndsIt) {
+    display->noteKnobTurned();
+    display->onNotification(0x8311);
+    display->onTimer(RfltIndicator::kTimerA);
+    EXPECT_TRUE(timers.timerRunning(RfltIndicator::kTimerA));
+
+    display->onTimer(RfltIndicator::kTimerA);  // dim phase
+    display->noteKnobTurned();
+    display->onTimer(RfltIndicator::kTimerA);
+    EXPECT_FALSE(timers.timerRunning(RfltIndicator::kTimerA));
+    EXPECT_TRUE(sixKLit());
+}
+
 }  // namespace
 }  // namespace velmora::test

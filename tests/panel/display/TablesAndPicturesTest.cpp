@@ -2,8 +2,10 @@
 
 #include "panel/display/DisplayFixture.h"
 #include "panel/display/DrawKnob.h"
+#include "panel/display/DrawSprite.h"
 #include "panel/display/LabelRegion.h"
 #include "panel/display/PanelLayout.h"
+#include "panel/display/PictureCatalogue.h"
 
 namespace velmora::test {
 namespace {
@@ -86,6 +88,32 @@ TEST(DrawKnobTest, AtRestTheClarKnobHasNoDimpleButTheDialAlways) {
     c.clear();
     DrawKnob(c, Knob::MainDial, kKnobAtRest);
     EXPECT_EQ(c.pictures.size(), 2u);
+}
+
+// Without a source size a sprite copies its place's size from the picture's corner, 1:1; a picture
+// smaller than its place is stretched whole; a given source size is kept.
+TEST(DrawSpriteTest, SourceIsThePlaceCutFromThePictureOrTheWholeSmallerPicture) {
+    RecordingCanvas c;
+    PanelSprite s{7, 30, 20, 100, 50, 22, 17};
+    DrawSprite(c, s);
+    s.pictureWidth = 20;
+    s.pictureHeight = 10;
+    DrawSprite(c, s);
+    DrawSprite(c, s, 78, 78);
+    ASSERT_EQ(c.pictures.size(), 3u);
+    EXPECT_EQ(c.pictures[0].source, (PanelRect{0, 0, 22, 17}));
+    EXPECT_EQ(c.pictures[1].source, (PanelRect{0, 0, 20, 10}));
+    EXPECT_EQ(c.pictures[2].source, (PanelRect{0, 0, 78, 78}));
+    EXPECT_EQ(c.pictures[2].dest, (PanelRect{100, 50, 22, 17}));
+}
+
+// A key cap used at two sizes is made at the smaller, so that no place cuts it.
+TEST(PictureCatalogueTest, SharedKeyCapsAreMadeAtTheirSmallestPlace) {
+    const PictureUse* dim = FindPictureUse(556);  // DIM 22 x 17, ANT 28 x 23
+    const PictureUse* mox = FindPictureUse(551);  // MOX 22 x 17, VOX 21 x 17
+    ASSERT_TRUE(dim && mox);
+    EXPECT_EQ(std::make_pair(dim->size.width, dim->size.height), std::make_pair(22, 17));
+    EXPECT_EQ(std::make_pair(mox->size.width, mox->size.height), std::make_pair(21, 17));
 }
 
 TEST(LabelRegionTest, CopiesBothPartsFromTheChosenPanelAndIgnoresBadIndices) {
