@@ -251,7 +251,7 @@ void CRemoteControllerDlg::fullRepaint() {
     keys({0x85E6});
     keyRange(0x85E8, 0x85EC);
     keys({0x85EE});
-    keyRange(0x85C0, 0x85C2);
+    // Three indicator groups without pictures come here; drawing them would change nothing.
     if (litRegionIndex_ >= 0) DrawLabelRegion(canvas_, litRegionLit_, litRegionIndex_);
 }
 
