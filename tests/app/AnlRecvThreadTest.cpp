@@ -8,28 +8,18 @@
 #include "app/Anl_Recv_Thread.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
-#include "support/FakeWindowHost.h"
+#include "support/StoreFixture.h"
 #include "support/TestSupport.h"
 
 namespace velmora {
 namespace {
 
-class AnalysisThread : public ::testing::Test {
+class AnalysisThread : public test::StoreFixture {
   protected:
-    AnalysisThread() {
-        InitRadioState(*store, nullptr);
-        InitPanelState(*store);
-        store->mainWindow = &window;
-    }
-    ~AnalysisThread() override { store->mainWindow = nullptr; }
-
     void queue(std::string_view answer) {
         store->recvRing.Put(answer.size(), answer.data());
         postTo(store->threads.Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
     }
-
-    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
-    test::FakeWindowHost window;
 };
 
 TEST_F(AnalysisThread, AnalysesPostedAnswersInOrderAndRearmsTheWatchdog) {

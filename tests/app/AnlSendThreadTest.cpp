@@ -13,24 +13,15 @@
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "support/FakeThreadHandle.h"
-#include "support/FakeWindowHost.h"
+#include "support/StoreFixture.h"
 #include "support/TestSupport.h"
 
 namespace velmora {
 namespace {
 
-class CommandThread : public ::testing::Test {
+class CommandThread : public test::StoreFixture {
   protected:
-    CommandThread() {
-        InitRadioState(*store, nullptr);
-        InitPanelState(*store);
-        store->mainWindow = &window;
-        store->threads.Sio_Send_Thread = &sendThread;
-    }
-    ~CommandThread() override {
-        store->mainWindow = nullptr;
-        store->threads.Sio_Send_Thread = nullptr;
-    }
+    CommandThread() { store->threads.Sio_Send_Thread = &sendThread; }
 
     std::vector<std::string> taken() {
         std::vector<std::string> out;
@@ -41,8 +32,6 @@ class CommandThread : public ::testing::Test {
         return out;
     }
 
-    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
-    test::FakeWindowHost window;
     test::FakeThreadHandle sendThread;
     std::atomic<int> portOpens{0};
     PortOpener opener = [this] {
@@ -116,20 +105,6 @@ TEST_F(CommandThread, StopEndsThePowerOnPausePromptly) {
     EXPECT_EQ(taken(), (std::vector<std::string>{"PS1;"}));
     EXPECT_FALSE(window.timerRunning(timer::kPowerOnRead));
     EXPECT_FALSE(PostCommandThread(*store, msg::REQ_KEEP_ALIVE));
-}
-
-TEST_F(CommandThread, StartAndStopMemoryTextTimer) {
-    StartMemoryTextTimer(*store);
-    EXPECT_EQ(window.timers().at(timer::kMemoryText), 30);
-    store->link.memoryTextPosition = 4;
-    StopMemoryTextTimer(*store);
-    EXPECT_FALSE(window.timerRunning(timer::kMemoryText));
-    EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
-}
-
-TEST_F(CommandThread, PostingWithoutTheThreadFails) {
-    EXPECT_FALSE(PostCommandThread(*store, msg::REQ_KEEP_ALIVE));
-    EXPECT_FALSE(PostStopReads(*store));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "serial/SerialPort.h"
 #include "support/FakeSerialDevice.h"
 #include "support/FakeThreadHandle.h"
-#include "support/FakeWindowHost.h"
+#include "support/StoreFixture.h"
 #include "support/TestSupport.h"
 
 namespace velmora {
@@ -23,18 +23,12 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class SerialThreads : public ::testing::Test {
+class SerialThreads : public test::StoreFixture {
   protected:
     SerialThreads() {
-        InitRadioState(*store, nullptr);
-        store->link.commGate.store(true);
-        store->mainWindow.store(&window);
-        store->threads.Anl_Recv_Thread.store(&analysis);
+        store->link.commGate = true;
+        store->threads.Anl_Recv_Thread = &analysis;
         ports.assignInOrder({"/dev/fake0"});
-    }
-    ~SerialThreads() override {
-        store->mainWindow.store(nullptr);
-        store->threads.Anl_Recv_Thread.store(nullptr);
     }
     int answersPosted() const { return static_cast<int>(analysis.posts().size()); }
     std::string takeAnswer() {
@@ -47,8 +41,6 @@ class SerialThreads : public ::testing::Test {
         postTo(store->threads.Sio_Send_Thread, msg::WM_SEND_NEXT);
     }
 
-    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
-    test::FakeWindowHost window;
     test::FakeThreadHandle analysis;
     test::FakeSerialDevice device, probe;
     PortDirectory ports;

@@ -4,7 +4,7 @@
 
 #include "app/StopThread.h"
 #include "link/MessageIds.h"
-#include "platform/WorkerThread.h"
+#include "link/ThreadHandle.h"
 
 namespace velmora {
 namespace {
@@ -25,13 +25,6 @@ class StubbornThread : public ThreadHandle {
     std::atomic<bool> running_{true};
     int endAfter_ = 3;
 };
-
-TEST(StopThread, EndsAWorkerThreadWithItsQuitMessage) {
-    WorkerThread worker("worker");
-    ASSERT_TRUE(worker.start());
-    EXPECT_TRUE(StopThread(&worker));
-    EXPECT_FALSE(worker.isRunning());
-}
 
 TEST(StopThread, AsksAgainUntilTheThreadEnds) {
     StubbornThread thread;

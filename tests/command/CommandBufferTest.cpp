@@ -55,10 +55,5 @@ TEST(CommandBuffer, UnknownCodesAndImpossibleLengthsGiveAnEmptyCommand) {
     EXPECT_EQ(c.length(), CommandBuffer::kSize - 1);
 }
 
-TEST(CommandBuffer, MagnitudeOfTheMostNegativeValueDoesNotOverflow) {
-    EXPECT_EQ(magnitude(-5), 5);
-    EXPECT_EQ(magnitude(INT64_MIN), INT64_MAX);
-}
-
 }  // namespace
 }  // namespace velmora

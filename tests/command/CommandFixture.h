@@ -16,24 +16,16 @@
 #include "menulist/BuiltInMenuTable.h"
 #include "support/FakeThreadHandle.h"
 #include "support/FakeWindowHost.h"
+#include "support/StoreFixture.h"
 
 namespace velmora::test {
 
-class CommandFixture : public ::testing::Test {
+class CommandFixture : public StoreFixture {
   protected:
     CommandFixture() {
-        InitRadioState(*store, nullptr);
-        InitPanelState(*store);
-        store->mainWindow = &window;
         store->threads.Sio_Send_Thread = &sendThread;
         store->threads.Anl_Recv_Thread = &recvThread;
         store->threads.Anl_Send_Thread = &selfThread;
-    }
-    ~CommandFixture() override {
-        store->mainWindow = nullptr;
-        store->threads.Sio_Send_Thread = nullptr;
-        store->threads.Anl_Recv_Thread = nullptr;
-        store->threads.Anl_Send_Thread = nullptr;
     }
 
     void installBuiltInMenu() {
@@ -63,7 +55,6 @@ class CommandFixture : public ::testing::Test {
         }
         return out;
     }
-    std::vector<int> pausesMs() const { return pauses_; }
 
     // Every command put into SendRing must have woken the send thread once.
     void expectOneWakePerCommand() {
@@ -72,8 +63,6 @@ class CommandFixture : public ::testing::Test {
         for (uint32_t id : sendThread.postedIds()) EXPECT_EQ(id, msg::WM_SEND_NEXT);
     }
 
-    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
-    FakeWindowHost window;
     FakeThreadHandle sendThread, recvThread, selfThread;
     int portOpens = 0;
     bool pauseResult = true;            // false: every pause is "cut short"
@@ -83,7 +72,6 @@ class CommandFixture : public ::testing::Test {
                                      drain();
                                      if (duringPause) duringPause();
                                      log_.push_back("~" + std::to_string(ms));
-                                     pauses_.push_back(ms);
                                      return pauseResult;
                                  },
                                  [this] {
@@ -103,7 +91,6 @@ class CommandFixture : public ::testing::Test {
     }
 
     std::vector<std::string> log_;
-    std::vector<int> pauses_;
     size_t commandsTaken_ = 0;
 };
 

@@ -154,15 +154,6 @@ TEST_F(MenuWriteTest, WritesEveryChangedItemTenMillisecondsApartAndClearsTheFlag
     EXPECT_TRUE(log().empty()) << "nothing is changed any more";
 }
 
-TEST_F(MenuWriteTest, FieldsFollowTheValueKind) {
-    change(1, 0, 2, 123);   // too wide: zeros
-    change(2, 4, 3, -100);  // three digits overwrite the sign
-    change(4, 14, 3, 0x1000 | 0x400);
-    change(5, 1, 2, -3);  // negative in an unsigned field: zeros
-    request(msg::REQ_MENU_WRITE);
-    EXPECT_EQ(sent(), (Strings{"EX00100;", "EX002100;", "EX004101;", "EX00500;"}));
-}
-
 TEST_F(MenuWriteTest, AStopDuringTheWriteLeavesTheRestChanged) {
     change(1, 0, 2, 1);
     change(2, 0, 2, 2);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "command/PanelActionTable.h"
 #include "link/RadioStateStore.h"
@@ -12,16 +13,14 @@ namespace {
 
 TEST(PanelActionTable, ThreeRunsOfConsecutiveIds) {
     EXPECT_EQ(PanelActionTable[0], 0u);
-    EXPECT_EQ(PanelActionTable[1], 0x8501u);
-    EXPECT_EQ(PanelActionTable[67], 0x8543u);
-    EXPECT_EQ(PanelActionTable[108], 0x856Cu);
-    EXPECT_EQ(PanelActionTable[109], 0x862Cu);
-    EXPECT_EQ(PanelActionTable[147], 0x8652u);
-    EXPECT_EQ(PanelActionTable[148], 0x8594u);
-    EXPECT_EQ(PanelActionTable[186], 0x85BAu);
-    for (size_t i = 2; i < PanelActionTable.size(); ++i) {
-        if (i == 109 || i == 148) continue;
-        EXPECT_EQ(PanelActionTable[i], PanelActionTable[i - 1] + 1) << i;
+    EXPECT_EQ(PanelActionTable.size(), 187u);
+    // Index, id: each run starts at its first index and counts up by one to the next run.
+    const std::pair<size_t, uint32_t> runs[] = {{1, 0x8501}, {109, 0x862C}, {148, 0x8594}};
+    for (size_t r = 0; r < 3; ++r) {
+        const size_t end = r + 1 < 3 ? runs[r + 1].first : PanelActionTable.size();
+        for (size_t i = runs[r].first; i < end; ++i) {
+            EXPECT_EQ(PanelActionTable[i], runs[r].second + (i - runs[r].first)) << i;
+        }
     }
 }
 

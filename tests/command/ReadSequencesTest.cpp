@@ -8,6 +8,7 @@
 #include "command/CommandFixture.h"
 #include "command/InitialReadQueries.h"
 #include "command/MemoryTextRead.h"
+#include "support/TestSupport.h"
 
 namespace velmora {
 namespace {
@@ -17,30 +18,19 @@ using test::Strings;
 // What the whole initial read asks, written out from the read table of the protocol: kind-0
 // codes alone, kind-2 codes for both receivers 25 ms apart, the enumerated codes with their
 // selectors, PE with a pause after each; ID and AI are not asked. "~25" is a 25 ms pause.
-const Strings kInitialRead = {
-    "RT;",    "XT;",    "SF;",    "BP00;",  "BP10;",  "BP01;",  "BP11;",  "BC0;",   "~25",
-    "BC1;",   "CO00;",  "CO01;",  "CO02;",  "CO10;",  "CO11;",  "CO12;",  "MS;",    "NR0;",
-    "~25",    "NR1;",   "FT;",    "FR;",    "LK;",    "FS;",    "VS;",    "NA0;",   "~25",
-    "NA1;",   "NB0;",   "~25",    "NB1;",   "RF0;",   "~25",    "RF1;",   "GT0;",   "~25",
-    "GT1;",   "RA0;",   "~25",    "RA1;",   "PA0;",   "~25",    "PA1;",   "KR;",    "TS;",
-    "AN0;",   "~25",    "AN1;",   "AC;",    "DS;",    "MX;",    "VX;",    "BI;",    "PR;",
-    "ML0;",   "~25",    "ML1;",   "CS;",    "DP;",    "RM0;",   "KP;",    "KS;",    "SD;",
-    "NL0;",   "~25",    "NL1;",   "MG;",    "PL;",    "VG;",    "VD;",    "SQ0;",   "~25",
-    "SQ1;",   "AG0;",   "~25",    "AG1;",   "RG0;",   "~25",    "RG1;",   "IF;",    "VF0;",
-    "~25",    "VF1;",   "IS0;",   "~25",    "IS1;",   "SH0;",   "~25",    "SH1;",   "RL0;",
-    "~25",    "RL1;",   "BY;",    "FA;",    "FB;",    "RO;",    "SC;",    "SM0;",   "~25",
-    "SM1;",   "TX;",    "UL;",    "CN0;",   "~25",    "CN1;",   "CT0;",   "~25",    "CT1;",
-    "KM1;",   "KM2;",   "KM3;",   "KM4;",   "KM5;",   "MC;",    "OI;",    "OS0;",   "~25",
-    "OS1;",   "PB0;",   "~25",    "PB1;",   "PC;",    "RS;",    "MD0;",   "~25",    "MD1;",
-    "PS;",    "RI0;",   "RI1;",   "RI2;",   "RI3;",   "RI4;",   "RI5;",   "RI6;",   "RI7;",
-    "RI8;",   "CW;",    "BG0;",   "BG1;",   "LM0;",   "~25",    "LM1;",   "PE000;", "~25",
-    "PE001;", "~25",    "PE002;", "~25",    "PE010;", "~25",    "PE011;", "~25",    "PE012;",
-    "~25",    "PE020;", "~25",    "PE021;", "~25",    "PE022;", "~25",    "PE200;", "~25",
-    "PE201;", "~25",    "PE202;", "~25",    "PE210;", "~25",    "PE211;", "~25",    "PE212;",
-    "~25",    "PE220;", "~25",    "PE221;", "~25",    "PE222;", "~25",    "KC500;", "KC501;",
-    "KC502;", "KC503;", "KC504;", "KC505;", "KC506;", "KC507;", "KC510;", "KC511;", "KC512;",
-    "KC513;", "KC514;", "KC515;", "KC516;", "KC517;", "CA0;",
-};
+const Strings kInitialRead = test::words(
+    "RT; XT; SF; BP00; BP10; BP01; BP11; BC0; ~25 BC1; CO00; CO01; CO02; CO10; CO11; CO12; "
+    "MS; NR0; ~25 NR1; FT; FR; LK; FS; VS; NA0; ~25 NA1; NB0; ~25 NB1; RF0; ~25 RF1; GT0; ~25 "
+    "GT1; RA0; ~25 RA1; PA0; ~25 PA1; KR; TS; AN0; ~25 AN1; AC; DS; MX; VX; BI; PR; ML0; ~25 "
+    "ML1; CS; DP; RM0; KP; KS; SD; NL0; ~25 NL1; MG; PL; VG; VD; SQ0; ~25 SQ1; AG0; ~25 AG1; "
+    "RG0; ~25 RG1; IF; VF0; ~25 VF1; IS0; ~25 IS1; SH0; ~25 SH1; RL0; ~25 RL1; BY; FA; FB; "
+    "RO; SC; SM0; ~25 SM1; TX; UL; CN0; ~25 CN1; CT0; ~25 CT1; KM1; KM2; KM3; KM4; KM5; MC; "
+    "OI; OS0; ~25 OS1; PB0; ~25 PB1; PC; RS; MD0; ~25 MD1; PS; RI0; RI1; RI2; RI3; RI4; RI5; "
+    "RI6; RI7; RI8; CW; BG0; BG1; LM0; ~25 LM1; PE000; ~25 PE001; ~25 PE002; ~25 PE010; ~25 "
+    "PE011; ~25 PE012; ~25 PE020; ~25 PE021; ~25 PE022; ~25 PE200; ~25 PE201; ~25 PE202; ~25 "
+    "PE210; ~25 PE211; ~25 PE212; ~25 PE220; ~25 PE221; ~25 PE222; ~25 KC500; KC501; KC502; "
+    "KC503; KC504; KC505; KC506; KC507; KC510; KC511; KC512; KC513; KC514; KC515; KC516; "
+    "KC517; CA0;");
 
 class ReadSequencesTest : public test::CommandFixture {
   protected:

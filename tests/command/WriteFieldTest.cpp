@@ -26,14 +26,6 @@ TEST(WriteField, AValueTooLongOrNegativeLeavesZeros) {
     EXPECT_EQ(fieldText(18, largest), std::string(18, '0'));
 }
 
-TEST(WriteField, WritesOnlyItsOwnPositions) {
-    std::string buffer = "FA########;";
-    WriteField(std::span<char>(buffer).subspan(2, 8), 7050000);
-    EXPECT_EQ(buffer, "FA07050000;");
-    WriteField(std::span<char>(buffer).subspan(2, 8), 123456789);
-    EXPECT_EQ(buffer, "FA00000000;");
-}
-
 TEST(WriteField, OverwritingKeepsWhatTheDigitsDoNotReach) {
     std::string field = "-00";
     EXPECT_TRUE(overwriteDigits(field, 5));

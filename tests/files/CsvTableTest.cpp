@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "files/CsvTable.h"
 
@@ -12,16 +13,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One table opened from bytes; the cell helper turns a missing cell into a visible marker.
-struct Parsed {
-    CsvTable table;
-    bool ok = false;
-    explicit Parsed(std::string_view bytes) : ok(table.OpenBytes(bytes)) {}
-    std::string cell(uint32_t r, uint32_t f) const {
-        const char* c = table.Cell(r, f);
-        return c ? std::string(c) : std::string("<null>");
+using Rows = std::vector<std::vector<std::string>>;
+
+// The whole table as text, row by row; cells beyond it must be missing.
+Rows rowsOf(const CsvTable& t) {
+    Rows rows(t.RowCount(), std::vector<std::string>(t.FieldCount()));
+    for (uint32_t r = 0; r < t.RowCount(); ++r) {
+        for (uint32_t f = 0; f < t.FieldCount(); ++f) {
+            const char* c = t.Cell(r, f);
+            rows[r][f] = c ? c : "<null>";
+        }
+        EXPECT_EQ(t.Cell(r, t.FieldCount()), nullptr);
     }
-};
+    EXPECT_EQ(t.Cell(t.RowCount(), 0), nullptr);
+    return rows;
+}
+
+// Opens the bytes into a fresh table and returns its rows.
+Rows parse(std::string_view bytes) {
+    CsvTable t;
+    EXPECT_TRUE(t.OpenBytes(bytes));
+    return rowsOf(t);
+}
 
 class CsvFile : public ::testing::Test {
   protected:
@@ -40,122 +53,52 @@ class CsvFile : public ::testing::Test {
     fs::path dir_;
 };
 
-TEST(CsvTable, CommSettingLineGivesOneRowOfThreeFields) {
-    Parsed p("3,9600,0\n");
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.table.RowCount(), 1u);
-    EXPECT_EQ(p.table.FieldCount(), 3u);
-    EXPECT_EQ(p.cell(0, 0), "3");
-    EXPECT_EQ(p.cell(0, 1), "9600");
-    EXPECT_EQ(p.cell(0, 2), "0");
-    EXPECT_EQ(p.cell(1, 0), "<null>");
-    EXPECT_EQ(p.cell(0, 3), "<null>");
+TEST(CsvTable, LinesBecomeRowsOfTheWidestRowsFieldCount) {
+    EXPECT_EQ(parse("3,9600,0\n"), (Rows{{"3", "9600", "0"}}));
+    EXPECT_EQ(parse("a\nb,c,d\n\ne,\n"),
+              (Rows{{"a", "", ""}, {"b", "c", "d"}, {"", "", ""}, {"e", "", ""}}));
+    const std::string longField(300, 'x');
+    EXPECT_EQ(parse("a," + longField + "\nbb\n"), (Rows{{"a", longField}, {"bb", ""}}));
 }
 
 TEST(CsvTable, ALastLineWithoutLineFeedIsNoRow) {
-    Parsed alone("3,9600,0");
-    ASSERT_TRUE(alone.ok);
-    EXPECT_EQ(alone.table.RowCount(), 0u);
-    EXPECT_EQ(alone.cell(0, 0), "<null>");
-
+    EXPECT_EQ(parse("3,9600,0"), Rows{});
     // Its commas still widen the table, but none of its values is read.
-    Parsed after("1\n2,3,4");
-    ASSERT_TRUE(after.ok);
-    EXPECT_EQ(after.table.RowCount(), 1u);
-    EXPECT_EQ(after.table.FieldCount(), 3u);
-    EXPECT_EQ(after.cell(0, 0), "1");
-    EXPECT_EQ(after.cell(0, 1), "");
-    EXPECT_EQ(after.cell(0, 2), "");
-    EXPECT_EQ(after.cell(1, 0), "<null>");
-}
-
-TEST(CsvTable, RowsOfDifferentWidthsShareTheWidestCount) {
-    Parsed p("a\nb,c,d\n\ne,\n");
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.table.RowCount(), 4u);
-    EXPECT_EQ(p.table.FieldCount(), 3u);
-    EXPECT_EQ(p.cell(0, 0), "a");
-    EXPECT_EQ(p.cell(0, 1), "");
-    EXPECT_EQ(p.cell(1, 2), "d");
-    EXPECT_EQ(p.cell(2, 0), "");
-    EXPECT_EQ(p.cell(3, 0), "e");
-    EXPECT_EQ(p.cell(3, 1), "");
-}
-
-TEST(CsvTable, TheLongestFieldFitsWhole) {
-    const std::string longField(300, 'x');
-    Parsed p("a," + longField + "\nbb\n");
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.cell(0, 1), longField);
-    EXPECT_EQ(p.cell(1, 0), "bb");
-    EXPECT_GE(p.table.CellSize(), longField.size() + 1);
+    EXPECT_EQ(parse("1\n2,3,4"), (Rows{{"1", "", ""}}));
 }
 
 TEST(CsvTable, QuotedFieldKeepsCommasAndLineFeeds) {
-    Parsed p("\"a,b\",c\n\"x\ny\",z\n");
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.table.RowCount(), 2u);
-    EXPECT_EQ(p.table.FieldCount(), 2u);
-    EXPECT_EQ(p.cell(0, 0), "a,b");
-    EXPECT_EQ(p.cell(0, 1), "c");
-    EXPECT_EQ(p.cell(1, 0), "x\ny");
-    EXPECT_EQ(p.cell(1, 1), "z");
+    EXPECT_EQ(parse("\"a,b\",c\n\"x\ny\",z\n"), (Rows{{"a,b", "c"}, {"x\ny", "z"}}));
 }
 
 TEST(CsvTable, QuotesThatOpenOrCloseAreDroppedAQuoteInsideAFieldIsKept) {
-    Parsed p("\"a\"\"b\",\"\",ab\"c,d\"\n");
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.table.RowCount(), 1u);
-    EXPECT_EQ(p.table.FieldCount(), 3u);
-    EXPECT_EQ(p.cell(0, 0), "a\"b");  // open, close, a quote in the middle, close
-    EXPECT_EQ(p.cell(0, 1), "");
-    EXPECT_EQ(p.cell(0, 2), "ab\"c,d");  // the kept quote starts quoting: the comma is text
+    // Open, close, a quote in the middle, close; then a kept quote that starts quoting, so the
+    // comma after it is text.
+    EXPECT_EQ(parse("\"a\"\"b\",\"\",ab\"c,d\"\n"), (Rows{{"a\"b", "", "ab\"c,d"}}));
 }
 
 TEST(CsvTable, AnUnclosedQuoteSwallowsTheRestAndMakesNoRow) {
-    Parsed p("1,2\n\"3,4\n5\n");
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.table.RowCount(), 1u);
-    EXPECT_EQ(p.cell(0, 1), "2");
-    EXPECT_EQ(p.cell(1, 0), "<null>");
+    EXPECT_EQ(parse("1,2\n\"3,4\n5\n"), (Rows{{"1", "2"}}));
 }
 
 TEST(CsvTable, DoubleByteCharactersAreSkippedSingleBytesKept) {
-    Parsed p(
-        "A\x82\xA0"
-        "B,\x88\x9F\n"      // a whole double-byte character inside a field and as a whole field
-        "\x81\x30X\n"       // lead byte with an invalid second byte: only the lead goes
-        "\x81\x7F\n"        // 0x7F is no second byte
-        "\x81,\xE0\"q\"\n"  // lead bytes before a comma and before a quote
-        "\xB1\xDF\xA0\n"    // half-width range: ordinary characters
-        "\xFC\xFC\xFD\n");  // 0xFC pairs with 0xFC; 0xFD is no lead byte
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.table.RowCount(), 6u);
-    EXPECT_EQ(p.cell(0, 0), "AB");
-    EXPECT_EQ(p.cell(0, 1), "");
-    EXPECT_EQ(p.cell(1, 0), "0X");
-    EXPECT_EQ(p.cell(2, 0), "\x7F");
-    EXPECT_EQ(p.cell(3, 0), "");
-    EXPECT_EQ(p.cell(3, 1), "q");
-    EXPECT_EQ(p.cell(4, 0), "\xB1\xDF\xA0");
-    EXPECT_EQ(p.cell(5, 0), "\xFD");
-}
-
-TEST(CsvTable, ADoubleByteSecondByteNeverActsAsSeparator) {
-    // 0x5C and 0x40..0x7E are valid second bytes; the pair disappears together.
-    Parsed p("x\x81\x5C,y\n\x83\x41z\n");
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.cell(0, 0), "x");
-    EXPECT_EQ(p.cell(0, 1), "y");
-    EXPECT_EQ(p.cell(1, 0), "z");
+    EXPECT_EQ(
+        parse("A\x82\xA0"
+              "B,\x88\x9F\n"      // a whole double-byte character inside a field and as a field
+              "\x81\x30X\n"       // lead byte with an invalid second byte: only the lead goes
+              "\x81\x7F\n"        // 0x7F is no second byte
+              "\x81,\xE0\"q\"\n"  // lead bytes before a comma and before a quote
+              "\xB1\xDF\xA0\n"    // half-width range: ordinary characters
+              "\xFC\xFC\xFD\n"),  // 0xFC pairs with 0xFC; 0xFD is no lead byte
+        (Rows{
+            {"AB", ""}, {"0X", ""}, {"\x7F", ""}, {"", "q"}, {"\xB1\xDF\xA0", ""}, {"\xFD", ""}}));
+    // 0x5C and 0x40..0x7E are valid second bytes: the pair disappears together and never acts
+    // as a separator.
+    EXPECT_EQ(parse("x\x81\x5C,y\n\x83\x41z\n"), (Rows{{"x", "y"}, {"z", ""}}));
 }
 
 TEST(CsvTable, CarriageReturnsGoOnlyBeforeALineFeed) {
-    Parsed p("3,9600,0\r\na\rb\n\r");
-    ASSERT_TRUE(p.ok);
-    EXPECT_EQ(p.table.RowCount(), 2u);
-    EXPECT_EQ(p.cell(0, 2), "0");
-    EXPECT_EQ(p.cell(1, 0), "a\rb");
+    EXPECT_EQ(parse("3,9600,0\r\na\rb\n\r"), (Rows{{"3", "9600", "0"}, {"a\rb", "", ""}}));
 }
 
 TEST(CsvTable, AFilledTableRefusesToOpenAgainUntilReleased) {
@@ -175,14 +118,6 @@ TEST(CsvTable, AFilledTableRefusesToOpenAgainUntilReleased) {
     EXPECT_EQ(t.RowCount(), 0u);
     EXPECT_EQ(t.FieldCount(), 0u);
     EXPECT_EQ(t.Cell(0, 0), nullptr);
-}
-
-TEST_F(CsvFile, ReadsAFileLikeItsBytes) {
-    CsvTable t;
-    ASSERT_TRUE(t.Open(write("CommSetting.csv", "3,9600,0\r\n")));
-    EXPECT_EQ(t.RowCount(), 1u);
-    EXPECT_STREQ(t.Cell(0, 1), "9600");
-    EXPECT_STREQ(t.Cell(0, 2), "0");
 }
 
 TEST_F(CsvFile, AMissingFileFailsAndLeavesTheTableUsable) {

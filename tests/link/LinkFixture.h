@@ -2,6 +2,7 @@
 // A store prepared as at start-up, with a recording main window and command thread.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 
@@ -10,21 +11,13 @@
 #include "link/RadioStateStore.h"
 #include "support/FakeThreadHandle.h"
 #include "support/FakeWindowHost.h"
+#include "support/StoreFixture.h"
 
 namespace velmora::test {
 
-class LinkFixture : public ::testing::Test {
+class LinkFixture : public StoreFixture {
   protected:
-    LinkFixture() {
-        InitRadioState(*store, nullptr);
-        InitPanelState(*store);
-        store->mainWindow.store(&window);
-        store->threads.Anl_Send_Thread.store(&commandThread);
-    }
-    ~LinkFixture() override {
-        store->mainWindow.store(nullptr);
-        store->threads.Anl_Send_Thread.store(nullptr);
-    }
+    LinkFixture() { store->threads.Anl_Send_Thread = &commandThread; }
 
     AnswerAnalysis::Result handle(std::string_view answer) { return analysis.handle(answer); }
     // Handles the answer and returns the ids posted to the main window by it.
@@ -41,9 +34,24 @@ class LinkFixture : public ::testing::Test {
         return commandThread.postedIds();
     }
 
-    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
+    // One answer, what it posts to the main window, and (when given) the record it leaves at value.
+    struct Row {
+        std::string_view answer;
+        std::vector<uint32_t> posted;
+        const BoundedInt* record = nullptr;
+        int32_t value = 0;
+    };
+    void expectRows(std::initializer_list<Row> rows) {
+        for (const Row& r : rows) {
+            SCOPED_TRACE(r.answer);
+            EXPECT_EQ(postsOf(r.answer), r.posted);
+            if (r.record) {
+                EXPECT_EQ(r.record->get(), r.value);
+            }
+        }
+    }
+
     RadioRecords& rec = store->records;
-    FakeWindowHost window;
     FakeThreadHandle commandThread;
     AnswerAnalysis analysis{*store};
 };

@@ -44,16 +44,6 @@ TEST_F(LoaderFixture, LoadInstallsTheTableAndAsksToEndWithTheGateStillClosed) {
     EXPECT_FALSE(table.item(178).has_value());
 }
 
-TEST_F(LoaderFixture, QuitOpensTheGateAndEnds) {
-    MenuListDefLoader loader = makeLoader();
-    loader.handle(msg::WM_MENU_LOAD);
-    EXPECT_EQ(gate.load(), 0);
-    EXPECT_TRUE(loader.handle(posted.at(0)));
-    EXPECT_EQ(gate.load(), 1);
-    EXPECT_EQ(table.count(), 177);
-    EXPECT_TRUE(shown.empty());
-}
-
 TEST_F(LoaderFixture, TheMenuFileFailureTextShowsOnlyWhenItsEntryIsEnabled) {
     failureEnabled = true;
     MenuListDefLoader loader = makeLoader();

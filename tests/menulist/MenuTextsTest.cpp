@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "menulist/BuiltInMenuTable.h"
 #include "menulist/MenuTexts.h"
@@ -18,108 +20,89 @@ std::string text(int number, double value, int shownPosition = 0) {
 }
 
 TEST(MenuValueText, ShowsEachKindAsTheOperatorReadsIt) {
-    EXPECT_EQ(text(1, 300), " 300");
-    EXPECT_EQ(text(37, -20), " -20");
-    EXPECT_EQ(text(15, 4), " -4");
-    EXPECT_EQ(text(65, 30), " 3.0");
-    EXPECT_EQ(text(132, 1800), " 1.800");
-    EXPECT_EQ(text(142, 53999), " 53.999");
-    EXPECT_EQ(text(51, 1000), " MCVR");
-    EXPECT_EQ(text(51, 30), " FIX(30)");
-    EXPECT_EQ(text(32, 1), " 9600");
-    EXPECT_EQ(text(7, 4), " UMBER");
+    struct Row {
+        int item;
+        double value;
+        int shownPosition;
+        const char* text;
+    };
+    const Row rows[] = {
+        {1, 300, 0, " 300"},
+        {37, -20, 0, " -20"},
+        {15, 4, 0, " -4"},
+        {65, 30, 0, " 3.0"},
+        {132, 1800, 0, " 1.800"},
+        {142, 53999, 0, " 53.999"},
+        {51, 1000, 0, " MCVR"},
+        {51, 30, 0, " FIX(30)"},
+        {32, 1, 0, " 9600"},
+        {7, 4, 0, " UMBER"},
+        // Beacon time shows seconds whether the value holds the code or (as the answer
+        // analysis stores it) the seconds.
+        {22, 0, 0, " OFF"},
+        {22, 240, 0, " 240"},
+        {22, 241, 0, " 270"},
+        {22, 255, 0, " 690"},
+        {22, 270, 0, " 270"},
+        {22, 690, 0, " 690"},
+        // A choice index outside 0-69 shows question marks; within it but beyond the labels,
+        // the empty label.
+        {32, 70, 0, " ????????????"},
+        {32, -1, 0, " ????????????"},
+        {32, 1e300, 0, " ????????????"},
+        {32, 69, 0, " "},
+        // A bit string shows the shown position only; the fourteenth position owns no bit.
+        {17, 6392, 2, " Dummy OFF"},
+        {17, 6392, 9, " PROC ON"},
+        {17, 6384, 9, " PROC OFF"},
+        {151, 16376, 9, " 50 ON"},
+        {151, 16376, 10, " GEN OFF"},
+        {151, 16383, 13, " TRV50 OFF"},
+        {151, 16376, 70, " ????????????"},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(text(r.item, r.value, r.shownPosition), r.text)
+            << "item " << r.item << " value " << r.value;
+    }
 }
 
-TEST(MenuValueText, BeaconTimeShowsSecondsWhetherTheValueHoldsTheCodeOrTheSeconds) {
-    EXPECT_EQ(text(22, 0), " OFF");
-    EXPECT_EQ(text(22, 240), " 240");
-    EXPECT_EQ(text(22, 241), " 270");
-    EXPECT_EQ(text(22, 255), " 690");
-    // What the answer analysis stores for the field "241".
-    EXPECT_EQ(text(22, 270), " 270");
-    EXPECT_EQ(text(22, 690), " 690");
+// A list in short: "count: first text=value, last text=value".
+std::string summary(const std::vector<MenuSettingEntry>& entries) {
+    if (entries.empty()) return "empty";
+    const auto entry = [](const MenuSettingEntry& e) {
+        return e.text + "=" + std::to_string(static_cast<int64_t>(e.value));
+    };
+    return std::to_string(entries.size()) + ": " + entry(entries.front()) + ", " +
+           entry(entries.back());
 }
 
-TEST(MenuValueText, ChoiceIndexOutside0To69ShowsQuestionMarks) {
-    EXPECT_EQ(text(32, 70), " ????????????");
-    EXPECT_EQ(text(32, -1), " ????????????");
-    EXPECT_EQ(text(32, 1e300), " ????????????");
-    // Within 0-69 but beyond the labels: the empty label.
-    EXPECT_EQ(text(32, 69), " ");
-}
-
-TEST(MenuValueText, BitStringShowsTheShownPositionOnly) {
-    EXPECT_EQ(text(17, 6392, 2), " Dummy OFF");
-    EXPECT_EQ(text(17, 6392, 9), " PROC ON");
-    EXPECT_EQ(text(17, 6384, 9), " PROC OFF");
-    EXPECT_EQ(text(151, 16376, 9), " 50 ON");
-    EXPECT_EQ(text(151, 16376, 10), " GEN OFF");
-    // The fourteenth position owns no bit.
-    EXPECT_EQ(text(151, 16383, 13), " TRV50 OFF");
-    EXPECT_EQ(text(151, 16376, 70), " ????????????");
-}
-
-TEST(MenuSettingEntries, NumericRunsFromMinToMaxByStep) {
-    const auto delay = menuSettingEntries(item(1));
-    ASSERT_EQ(delay.size(), 200u);
-    EXPECT_EQ(delay.front().text, "20");
-    EXPECT_EQ(delay.back().text, "4000");
-    EXPECT_EQ(delay.back().value, 4000);
-
-    const auto split = menuSettingEntries(item(37));
-    ASSERT_EQ(split.size(), 41u);
-    EXPECT_EQ(split.front().text, "-20");
-    EXPECT_EQ(split.front().value, -20);
-
+TEST(MenuSettingEntries, EachKindListsItsValuesInOrder) {
+    const std::pair<int, const char*> lists[] = {
+        {1, "200: 20=20, 4000=4000"},  // numeric, from min to max by step
+        {37, "41: -20=-20, 20=20"},    // signed
+        {15, "16: -30=30, 0=0"},       // negative magnitudes
+        {65, "21: 2.5=25, 4.5=45"},    // fractional steps keep the last value
+        {141, "1700: 28.000=28000, 29.699=29699"},
+        {32, "4: 4800=0, 38400=3"},            // choices
+        {51, "102: MCVR=1000, FIX(100)=100"},  // mic gain
+        {22, "256: OFF=0, 690=690"},           // beacon time
+        {151, "empty"},                        // bit strings have no list
+        {17, "empty"},
+    };
+    for (const auto& [number, expected] : lists) {
+        EXPECT_EQ(summary(menuSettingEntries(item(number))), expected) << "item " << number;
+    }
     const auto offset = menuSettingEntries(item(15));
-    ASSERT_EQ(offset.size(), 16u);
-    EXPECT_EQ(offset.front().text, "-30");
-    EXPECT_EQ(offset.front().value, 30);
     EXPECT_EQ(offset[2].text, "-26");
-    EXPECT_EQ(offset.back().text, "0");
-    EXPECT_EQ(offset.back().value, 0);
-}
-
-TEST(MenuSettingEntries, FractionalStepsKeepTheLastValue) {
-    const auto weight = menuSettingEntries(item(65));
-    ASSERT_EQ(weight.size(), 21u);
-    EXPECT_EQ(weight.front().text, "2.5");
-    EXPECT_EQ(weight.front().value, 25);
-    EXPECT_EQ(weight.back().text, "4.5");
-    EXPECT_EQ(weight.back().value, 45);
-
-    const auto fix = menuSettingEntries(item(141));
-    ASSERT_EQ(fix.size(), 1700u);
-    EXPECT_EQ(fix.front().text, "28.000");
-    EXPECT_EQ(fix[1].text, "28.001");
-    EXPECT_EQ(fix.back().text, "29.699");
-    EXPECT_EQ(fix.back().value, 29699);
-}
-
-TEST(MenuSettingEntries, ChoiceAndSpecialKinds) {
-    const auto rate = menuSettingEntries(item(32));
-    ASSERT_EQ(rate.size(), 4u);
-    EXPECT_EQ(rate[3].text, "38400");
-    EXPECT_EQ(rate[3].value, 3);
-
+    EXPECT_EQ(menuSettingEntries(item(141))[1].text, "28.001");
     const auto gain = menuSettingEntries(item(51));
-    ASSERT_EQ(gain.size(), 102u);
-    EXPECT_EQ(gain[0].text, "MCVR");
-    EXPECT_EQ(gain[0].value, 1000);
     EXPECT_EQ(gain[1].text, "FIX(0)");
     EXPECT_EQ(gain[31].text, "FIX(30)");
     EXPECT_EQ(gain[31].value, 30);
-
     const auto beacon = menuSettingEntries(item(22));
-    ASSERT_EQ(beacon.size(), 256u);
-    EXPECT_EQ(beacon[0].text, "OFF");
     EXPECT_EQ(beacon[240].text, "240");
     EXPECT_EQ(beacon[241].text, "270");
     EXPECT_EQ(beacon[241].value, 270);
-    EXPECT_EQ(beacon[255].text, "690");
-
-    EXPECT_TRUE(menuSettingEntries(item(151)).empty());
-    EXPECT_TRUE(menuSettingEntries(item(17)).empty());
 }
 
 TEST(MenuSettingEntries, TheItemsValueSelectsItsEntry) {

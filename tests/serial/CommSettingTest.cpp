@@ -12,60 +12,39 @@ namespace {
 
 using CommSetting = SerialFixture;
 
-TEST_F(CommSetting, OutOfRangeNumberFallsBackToCom1AndKeepsTheSpeed) {
-    writeCommSetting("25,9600,0\n");
-    EXPECT_TRUE(port.LoadCommSetting());
-    EXPECT_EQ(port.GetComNumber(), 1);
-    EXPECT_EQ(port.GetBaudRate(), 9600);
-}
-
-TEST_F(CommSetting, UnlistedSpeedFallsBackTo4800AndKeepsThePort) {
-    writeCommSetting("3,1200,0\n");
-    EXPECT_TRUE(port.LoadCommSetting());
-    EXPECT_EQ(port.GetComNumber(), 3);
-    EXPECT_EQ(port.GetBaudRate(), 4800);
-}
-
-TEST_F(CommSetting, AnEmptyFileCountsAsReadAndChangesNothing) {
-    writeCommSetting("");
-    EXPECT_TRUE(port.LoadCommSetting());
-    EXPECT_EQ(port.GetComNumber(), 1);
-    EXPECT_EQ(port.GetBaudRate(), 4800);
-    EXPECT_EQ(port.GetReservedSetting(), 0);
-}
-
-TEST_F(CommSetting, MissingValuesKeepWhatWasSet) {
-    port.SetBaudRate(38400);
-    store->port.reserved.store(9);
-    writeCommSetting("4\n");
-    EXPECT_TRUE(port.LoadCommSetting());
-    EXPECT_EQ(port.GetComNumber(), 4);
-    EXPECT_EQ(port.GetBaudRate(), 38400);
-    EXPECT_EQ(port.GetReservedSetting(), 9);
-    // A last line without a line feed is no row: its values are not read.
-    writeCommSetting("5,9600,1");
-    EXPECT_TRUE(port.LoadCommSetting());
-    EXPECT_EQ(port.GetComNumber(), 4);
-}
-
+// Each file is read over COM6 / 38400 / 9: what a file does not give keeps its value, a value
+// it gives that is not listed falls back to COM1 / 4800 rather than keeping the old one.
 TEST_F(CommSetting, ValuesAreTakenInReadingOrderAsLeadingIntegers) {
-    writeCommSetting(" +3x\n19200 baud\n-7\n99\n");
-    EXPECT_TRUE(port.LoadCommSetting());
-    EXPECT_EQ(port.GetComNumber(), 3);
-    EXPECT_EQ(port.GetBaudRate(), 19200);
-    EXPECT_EQ(port.GetReservedSetting(), -7);
-    // The table is as wide as its widest row: a short row's missing cells are read as empty
-    // text, which is 0.
-    writeCommSetting("2\n9600,5\n");
-    EXPECT_TRUE(port.LoadCommSetting());
-    EXPECT_EQ(port.GetComNumber(), 2);
-    EXPECT_EQ(port.GetBaudRate(), 4800);
-    EXPECT_EQ(port.GetReservedSetting(), 9600);
-    // Text that is no number is 0.
-    writeCommSetting("COM2,9600,x\n");
-    EXPECT_TRUE(port.LoadCommSetting());
-    EXPECT_EQ(port.GetComNumber(), 1);
-    EXPECT_EQ(port.GetReservedSetting(), 0);
+    struct Row {
+        const char* file;
+        int com, baud, reserved;
+    };
+    const Row rows[] = {
+        {"20,19200,0\n", 20, 19200, 0},
+        {"21,9600,0\n", 1, 9600, 0},
+        {"3,1200,0\n", 3, 4800, 0},
+        {"", 6, 38400, 9},  // an empty file counts as read and changes nothing
+        {"4\n", 4, 38400, 9},
+        {"5,9600,1", 6, 38400, 9},  // a last line without a line feed is no row
+        {" +3x\n19200 baud\n-7\n99\n", 3, 19200, -7},
+        // The table is as wide as its widest row: a short row's missing cells are read as empty
+        // text, which is 0.
+        {"2\n9600,5\n", 2, 4800, 9600},
+        {"COM2,9600,x\n", 1, 9600, 0},  // text that is no number is 0
+    };
+    EXPECT_FALSE(port.SetComNumber(21));
+    EXPECT_FALSE(port.SetBaudRate(1200));
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.file);
+        port.SetComNumber(6);
+        port.SetBaudRate(38400);
+        store->port.reserved.store(9);
+        writeCommSetting(r.file);
+        EXPECT_TRUE(port.LoadCommSetting());
+        EXPECT_EQ(port.GetComNumber(), r.com);
+        EXPECT_EQ(port.GetBaudRate(), r.baud);
+        EXPECT_EQ(port.GetReservedSetting(), r.reserved);
+    }
 }
 
 // The file's reading above covers the ordinary forms; these are the ones a file could not reach.

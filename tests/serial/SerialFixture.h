@@ -17,6 +17,7 @@
 #include "support/FakeSerialDevice.h"
 #include "support/FakeThreadHandle.h"
 #include "support/FakeWindowHost.h"
+#include "support/StoreFixture.h"
 
 namespace velmora::test {
 
@@ -29,21 +30,16 @@ inline std::filesystem::path makeTempDirectory(const std::string& stem) {
     return dir;
 }
 
-class SerialFixture : public ::testing::Test {
+class SerialFixture : public StoreFixture {
   protected:
     SerialFixture() {
-        InitRadioState(*store, nullptr);
-        store->link.commGate.store(true);
-        store->mainWindow.store(&window);
-        store->threads.Anl_Recv_Thread.store(&analysisThread);
-        store->threads.Anl_Send_Thread.store(&commandThread);
+        store->link.commGate = true;
+        store->threads.Anl_Recv_Thread = &analysisThread;
+        store->threads.Anl_Send_Thread = &commandThread;
         ports.assignInOrder({"/dev/fake0", "/dev/fake1", "/dev/fake2"});
         port.InitPort();
     }
     ~SerialFixture() override {
-        store->mainWindow.store(nullptr);
-        store->threads.Anl_Recv_Thread.store(nullptr);
-        store->threads.Anl_Send_Thread.store(nullptr);
         std::error_code ignored;
         std::filesystem::remove_all(base, ignored);
     }
@@ -70,8 +66,6 @@ class SerialFixture : public ::testing::Test {
         return out;
     }
 
-    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
-    FakeWindowHost window;
     FakeThreadHandle analysisThread, commandThread;
     FakeSerialDevice device, probe;
     PortDirectory ports;

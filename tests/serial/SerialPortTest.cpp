@@ -11,16 +11,6 @@ namespace {
 
 using Port = SerialFixture;
 
-// An unlisted value does not keep the old one: it falls back to COM1 / 4800.
-TEST_F(Port, SettersKeepOnlyTheListedValues) {
-    EXPECT_TRUE(port.SetComNumber(20));
-    EXPECT_FALSE(port.SetComNumber(21));
-    EXPECT_EQ(port.GetComNumber(), 1);
-    EXPECT_TRUE(port.SetBaudRate(38400));
-    EXPECT_FALSE(port.SetBaudRate(1200));
-    EXPECT_EQ(port.GetBaudRate(), 4800);
-}
-
 TEST_F(Port, OpenUsesTheMappedDeviceAndWritesTheAutoInformationCommandFirst) {
     port.SetComNumber(2);
     port.SetBaudRate(19200);

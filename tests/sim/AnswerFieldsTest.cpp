@@ -35,21 +35,13 @@ std::optional<int> hex(const std::string& a, size_t pos) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return std::nullopt;
 }
-bool in(std::optional<int> v, int lo, int hi) {
-    return v && *v >= lo && *v <= hi;
-}
-int sel(const std::string& a) {
-    return a[2] - '0';
-}
-bool selOk(const std::string& a) {
-    return a[2] == '0' || a[2] == '1';
-}
-bool signAt(const std::string& a, size_t pos) {
-    return a[pos] == '+' || a[pos] == '-';
-}
-bool d(const std::string& a, size_t pos, int lo, int hi) {
+const auto in = [](std::optional<int> v, int lo, int hi) { return v && *v >= lo && *v <= hi; };
+const auto sel = [](const std::string& a) { return a[2] - '0'; };
+const auto selOk = [](const std::string& a) { return a[2] == '0' || a[2] == '1'; };
+const auto signAt = [](const std::string& a, size_t pos) { return a[pos] == '+' || a[pos] == '-'; };
+const auto d = [](const std::string& a, size_t pos, int lo, int hi) {
     return in(num(a, pos, 1), lo, hi);
-}
+};
 
 using Check = std::function<bool(const std::string&)>;
 
@@ -193,9 +185,7 @@ const std::map<std::string, Check>& fieldChecks() {
     return checks;
 }
 
-std::string digitStr(int v) {
-    return std::string(1, static_cast<char>('0' + v));
-}
+const auto digitStr = [](int v) { return std::string(1, static_cast<char>('0' + v)); };
 
 // The query forms of the controller's initial read, keep-alive and single reads.
 std::vector<std::string> allQueries() {

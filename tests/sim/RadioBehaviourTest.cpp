@@ -4,6 +4,7 @@
 #include <string>
 
 #include "SimTestHarness.h"
+#include "support/TestSupport.h"
 
 namespace velmora::sim {
 namespace {
@@ -20,26 +21,9 @@ TEST(RadioFraming, CommandsSplitAcrossWritesAndBatchedInOneWrite) {
 
 TEST(RadioFraming, MalformedUnknownAndOutOfRangeCommandsAreRefused) {
     RadioHarness h;
-    for (const char* c : {"XX;",
-                          "fa;",
-                          "F;",
-                          ";",
-                          "FA1;",
-                          "FA0001419500;",
-                          "FAx0014195;",
-                          "MD0E;",
-                          "BC2;",
-                          "BC21;",
-                          "IF00114195000+000000200080;",
-                          "ID2000;",
-                          "UL1;",
-                          "SM0100;",
-                          "EX;",
-                          "EXABC;",
-                          "KC600;",
-                          "PE100;",
-                          "RM8;",
-                          "RI9;"})
+    for (const std::string& c : velmora::test::words(
+             "XX; fa; F; ; FA1; FA0001419500; FAx0014195; MD0E; BC2; BC21; "
+             "IF00114195000+000000200080; ID2000; UL1; SM0100; EX; EXABC; KC600; PE100; RM8; RI9;"))
         EXPECT_EQ(h.send(c), "?;") << c;
     EXPECT_EQ(h.send("FA;"), "FA14195000;");  // nothing changed
     // Junk without ";" is forgotten once it grows too long; the next command is heard again.

@@ -24,12 +24,7 @@ class FakeThreadHandle : public ThreadHandle {
         std::lock_guard lock(mutex_);
         return posts_;
     }
-    std::vector<uint32_t> postedIds() const {
-        std::lock_guard lock(mutex_);
-        std::vector<uint32_t> ids;
-        for (const auto& m : posts_) ids.push_back(m.id);
-        return ids;
-    }
+    std::vector<uint32_t> postedIds() const { return idsOf(posts()); }
     void clear() {
         std::lock_guard lock(mutex_);
         posts_.clear();

@@ -1,8 +1,12 @@
 #pragma once
 // Helpers shared by the test programs.
+#include <algorithm>
 #include <chrono>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <thread>
+#include <vector>
 
 namespace velmora::test {
 
@@ -16,6 +20,17 @@ inline bool waitFor(const std::function<bool()>& cond,
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
+}
+
+// The words of a text separated by single spaces: long expected sequences stay readable.
+inline std::vector<std::string> words(std::string_view text) {
+    std::vector<std::string> out;
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = std::min(text.find(' ', at), text.size());
+        out.emplace_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return out;
 }
 
 }  // namespace velmora::test
