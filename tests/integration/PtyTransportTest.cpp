@@ -117,21 +117,10 @@ TEST(PtyTransport, SplitAnswersReassembleAndArePacedWithoutLoss) {
     EXPECT_GE(fromRadio, 8u);  // at least four pieces per answer
 }
 
-TEST(PtyTransport, AutoInformationReportsReachTheClient) {
-    SimulatedRadio radio;
-    PtyTransport transport(radio, {});
-    ASSERT_TRUE(transport.start());
-    Client client(transport.slavePath());
-    client.write("AI1;");
-    EXPECT_EQ(client.readUntil("AI1;"), "AI1;");
-    radio.frontPanel([](RadioModel& m) { m.set("TX", 0, 1); });
-    EXPECT_EQ(client.readUntil("RI61;"), "TX1;RI00;RI61;");
-}
-
-// The serving thread sleeps while idle, yet wakes for the radio's own timers: a rotator started
-// from the front panel reports each step with nothing written to the line, and a power-on asked
-// from outside comes after its delay.
-TEST(PtyTransport, RadioTimersRunWhileTheLineIsQuiet) {
+// The serving thread sleeps while idle, yet wakes for the radio's reports and own timers: a
+// rotator started from the front panel reports each step with nothing written to the line, and a
+// power-on asked from outside comes after its delay.
+TEST(PtyTransport, ReportsAndRadioTimersReachAQuietLine) {
     SimOptions options;
     options.rotatorStepMs = 20;
     options.powerOnDelayMs = 30;
