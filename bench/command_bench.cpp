@@ -88,12 +88,11 @@ void BM_InitialReadQueries(benchmark::State& state) {
     uint64_t commands = 0;
     const uint64_t allocationsBefore = bench::allocationCount();
     for (auto _ : state) {
-        bench.handleAndDrain({msg::REQ_START_INITIAL_READ, 0, 0});
+        bench.handleAndDrain({req::START_INITIAL_READ, 0, 0});
         for (int i = 0; i < kReadTableSize; ++i) {
-            commands +=
-                static_cast<uint64_t>(bench.handleAndDrain({msg::REQ_INITIAL_READ_STEP, 0, 0}));
+            commands += static_cast<uint64_t>(bench.handleAndDrain({req::INITIAL_READ_STEP, 0, 0}));
         }
-        bench.handleAndDrain({msg::REQ_STOP_READS, 0, 0});
+        bench.handleAndDrain({req::STOP_READS, 0, 0});
     }
     const uint64_t allocations = bench::allocationCount() - allocationsBefore;
     state.SetItemsProcessed(static_cast<int64_t>(commands));
@@ -121,7 +120,7 @@ void BM_MenuWrite(benchmark::State& state) {
         }
         const uint64_t before = bench::allocationCount();
         state.ResumeTiming();
-        commands += static_cast<uint64_t>(bench.handleAndDrain({msg::REQ_MENU_WRITE, 0, 0}));
+        commands += static_cast<uint64_t>(bench.handleAndDrain({req::MENU_WRITE, 0, 0}));
         allocations += bench::allocationCount() - before;
     }
     state.SetItemsProcessed(static_cast<int64_t>(commands));

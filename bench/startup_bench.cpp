@@ -80,7 +80,7 @@ void BM_StartToMenuReadComplete(benchmark::State& state) {
         host.setTimerHandler([&](int id) { app.onTimer(id); });
         app.start();
         // The keep-alive would add its own pauses to the command thread's queue.
-        host.killTimer(timer::kKeepAlive);
+        host.killTimer(timer::KEEP_ALIVE);
         const auto begin = Clock::now();
         PostPanelAction(app.store(), 1, false, false, false, 0);
         const auto deadline = begin + std::chrono::seconds(30);

@@ -44,7 +44,7 @@ std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store, Port
     auto thread = std::make_unique<Anl_Send_Thread>(store, std::move(openPort));
     if (!thread->start()) return nullptr;
     if (WindowHost* w = store.mainWindow.load(std::memory_order_acquire)) {
-        w->setTimer(timer::kKeepAlive, kKeepAliveMs);
+        w->setTimer(timer::KEEP_ALIVE, kKeepAliveMs);
     }
     return thread;
 }
@@ -65,31 +65,31 @@ bool PostCommandThread(RadioStateStore& store, uint32_t message, uintptr_t wPara
 }
 
 bool PostRotatorRead(RadioStateStore& store) {
-    return PostCommandThread(store, msg::REQ_ROTATOR_READ);
+    return PostCommandThread(store, req::ROTATOR_READ);
 }
 bool PostIdentify(RadioStateStore& store) {
-    return PostCommandThread(store, msg::REQ_IDENTIFY);
+    return PostCommandThread(store, req::IDENTIFY);
 }
 bool PostCommSwitch(RadioStateStore& store) {
-    return PostCommandThread(store, msg::REQ_COMM_SWITCH);
+    return PostCommandThread(store, req::COMM_SWITCH);
 }
 bool PostStartInitialRead(RadioStateStore& store) {
-    return PostCommandThread(store, msg::REQ_START_INITIAL_READ);
+    return PostCommandThread(store, req::START_INITIAL_READ);
 }
 bool PostStopReads(RadioStateStore& store) {
-    return PostCommandThread(store, msg::REQ_STOP_READS);
+    return PostCommandThread(store, req::STOP_READS);
 }
 bool PostStartMenuRead(RadioStateStore& store) {
-    return PostCommandThread(store, msg::REQ_START_MENU_READ);
+    return PostCommandThread(store, req::START_MENU_READ);
 }
 bool PostPowerOnRead(RadioStateStore& store) {
-    return PostCommandThread(store, msg::REQ_POWER_ON_READ);
+    return PostCommandThread(store, req::POWER_ON_READ);
 }
 bool PostPowerOffRead(RadioStateStore& store) {
-    return PostCommandThread(store, msg::REQ_POWER_OFF_READ);
+    return PostCommandThread(store, req::POWER_OFF_READ);
 }
 bool PostMemoryTextStep(RadioStateStore& store) {
-    return PostCommandThread(store, msg::REQ_MEMORY_TEXT_STEP);
+    return PostCommandThread(store, req::MEMORY_TEXT_STEP);
 }
 
 }  // namespace velmora

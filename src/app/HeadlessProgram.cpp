@@ -20,7 +20,7 @@ namespace velmora {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kComKeyAction = 1;  // the panel's COM key: 0x8501
+constexpr int kComKeyAction = 1;  // the panel's COM key: req::COMM_SWITCH
 constexpr auto kLoopSlice = std::chrono::milliseconds(50);
 
 // Decides when the run is over: forwards what it hears to the console (when there is one) and

@@ -27,27 +27,17 @@ struct TimerForward {
     uint32_t request;
 };
 constexpr TimerForward kTimerForwards[] = {
-    {timer::kInitialRead, msg::REQ_INITIAL_READ_STEP},  //  4 -> 0x8107
-    {timer::kMenuRead, msg::REQ_MENU_READ_STEP},        //  5 -> 0x8108
-    {timer::kKeepAlive, msg::REQ_KEEP_ALIVE},           //  8 -> 0x856A
-    {timer::kPowerOnRead, msg::REQ_POWER_ON_READ},      // 23 -> 0x8350
-    {timer::kPowerOffRead, msg::REQ_POWER_OFF_READ},    // 24 -> 0x8351
-    {timer::kMemoryText, msg::REQ_MEMORY_TEXT_STEP},    // 25 -> 0x810F
+    {timer::INITIAL_READ, req::INITIAL_READ_STEP}, {timer::MENU_READ, req::MENU_READ_STEP},
+    {timer::KEEP_ALIVE, req::KEEP_ALIVE},          {timer::POWER_ON_READ, req::POWER_ON_READ},
+    {timer::POWER_OFF_READ, req::POWER_OFF_READ},  {timer::MEMORY_TEXT, req::MEMORY_TEXT_STEP},
 };
 
-constexpr uint32_t kNotifyIdentification = 0x8344;
-constexpr uint32_t kLineFault = line_status::kRlsdHold | line_status::kTxim;
-
 std::string_view notificationCode(uint32_t id) {
-    if (id == msg::NOTIFY_EX) return "EX";
+    if (id == notify::EX) return "EX";
     for (const auto& r : kCatTables.answer) {
         if (static_cast<uint32_t>(r.second) == id) return {r.code, 2};
     }
     return {};
-}
-
-bool isNotification(uint32_t id) {
-    return (id >= msg::kNotifyFirst && id <= msg::kNotifyLast) || id == msg::NOTIFY_EX;
 }
 
 template <typename T>
@@ -161,7 +151,7 @@ void LinkApplication::onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lP
 }
 
 void LinkApplication::notify(uint32_t id) {
-    if (id == kNotifyIdentification && events_) events_->radioIdentified(store_->records.id.get());
+    if (id == notify::ID && events_) events_->radioIdentified(store_->records.id.get());
     progress_.notification(id);
     if (!events_) return;
     std::vector<RecordChange> changes;
@@ -174,16 +164,16 @@ void LinkApplication::notify(uint32_t id) {
 }
 
 void LinkApplication::onTimer(int id) {
-    if (id == timer::kInitialRead) progress_.initialReadTick();
-    if (id == timer::kMenuRead) progress_.menuReadTick();
+    if (id == timer::INITIAL_READ) progress_.initialReadTick();
+    if (id == timer::MENU_READ) progress_.menuReadTick();
     for (const auto& f : kTimerForwards) {
         if (f.timer == id) {
             PostCommandThread(*store_, f.request);
             return;
         }
     }
-    if (id == timer::kAnswerWatchdog) runWatchdog();
-    if (id == timer::kRotatorRead) checkPortForRotator();
+    if (id == timer::ANSWER_WATCHDOG) runWatchdog();
+    if (id == timer::ROTATOR_READ) checkPortForRotator();
 }
 
 void LinkApplication::runWatchdog() {
@@ -201,7 +191,11 @@ void LinkApplication::runWatchdog() {
 
 void LinkApplication::checkPortForRotator() {
     const std::optional<SerialStatus> status = port_.device().status();
-    if (status && (status->lineFlags & kLineFault) == 0) PostRotatorRead(*store_);
+    if (status && (status->lineFlags & line_status::kLineFault) == 0) PostRotatorRead(*store_);
+}
+
+bool LinkApplication::portOpen() {
+    return port_.IsPortOpen();
 }
 
 void LinkApplication::onPowerEvent(int code) {

@@ -15,6 +15,7 @@
 #include "app/CommFailureHandler.h"
 #include "app/LinkProgress.h"
 #include "link/StoreDump.h"
+#include "panel/display/LinkShell.h"
 #include "platform/PosixSerialDevice.h"
 #include "serial/ObservedSerialDevice.h"
 #include "serial/PortDirectory.h"
@@ -57,7 +58,7 @@ struct ShutdownReport {
 // Power events of the platform (the codes of the system's power broadcast) that close the port.
 bool powerEventClosesPort(int code);
 
-class LinkApplication : private SerialTrafficObserver {
+class LinkApplication : public LinkShell, private SerialTrafficObserver {
   public:
     LinkApplication(WindowHost& window, FailurePresenter& presenter, LinkApplicationConfig config);
     ~LinkApplication() override;
@@ -72,10 +73,11 @@ class LinkApplication : private SerialTrafficObserver {
     // CommSetting.csv cannot be read), the port, then Anl_Recv_Thread, Sio_Recv_Thread,
     // Sio_Send_Thread and Anl_Send_Thread. False when a thread cannot be created.
     bool start();
-    // A window message for the main window (failures, notifications).
-    void onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lParam);
-    // A tick of one of the main window's timers.
-    void onTimer(int id);
+    // LinkShell: a window message for the main window (failures, notifications), a tick of one
+    // of the main window's timers, and whether the port is open.
+    void onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
+    void onTimer(int id) override;
+    bool portOpen() override;
     // The platform's power-broadcast event: the port closes for the suspend and resume codes;
     // the next command opens it again.
     void onPowerEvent(int code);

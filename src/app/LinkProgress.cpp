@@ -6,10 +6,6 @@
 
 namespace velmora {
 
-namespace {
-constexpr uint32_t kNotifyPower = 0x8347;
-}  // namespace
-
 void LinkProgress::initialReadTick() {
     if (menuSteps_ > 0) forget();  // a new read after a menu read
     ++initialSteps_;
@@ -23,11 +19,11 @@ void LinkProgress::menuReadTick() {
 
 void LinkProgress::notification(uint32_t id) {
     const RadioRecords& r = store_.records;
-    if ((id == msg::NOTIFY_AI && r.ai.get() == 0) || (id == kNotifyPower && r.ps.get() == 0)) {
+    if ((id == notify::AI && r.ai.get() == 0) || (id == notify::PS && r.ps.get() == 0)) {
         forget();
         return;
     }
-    if (id != msg::NOTIFY_READS_DONE || menuSteps_ == 0) return;
+    if (id != notify::READS_DONE || menuSteps_ == 0) return;
     if (store_.windowFlags.readBusy.load(std::memory_order_acquire)) return;
     ++menuReadsCompleted_;
     forget();

@@ -1,8 +1,9 @@
 #pragma once
 // Follows the reads from what the main window sees of them - the ticks of timers 4 and 5 it
 // forwards, the read-busy flag and the notifications - and tells LinkEvents where they are.
-// The end of the menu read shows as 0x834D (which BG's answer shares) arriving after the read
-// has cleared read-busy; a read stopped halfway (auto-information or power off) forgets it.
+// The end of the menu read shows as notify::READS_DONE (which BG's answer shares) arriving after
+// the read has cleared read-busy; a read stopped halfway (auto-information or power off) forgets
+// it.
 #include <cstdint>
 
 namespace velmora {

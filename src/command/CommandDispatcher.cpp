@@ -49,20 +49,20 @@ std::span<const CommandDispatcher::ControlRow> CommandDispatcher::controlRows() 
     using D = CommandDispatcher;
     // clang-format off
     static constexpr ControlRow kRows[] = {
-        {msg::REQ_SEND_QUEUED,         &D::wakeSendThread},
-        {msg::REQ_START_INITIAL_READ,  &D::startInitialRead},
-        {msg::REQ_INITIAL_READ_STEP,   &D::initialReadStep},
-        {msg::REQ_START_MENU_READ,     &D::startMenuRead},
-        {msg::REQ_MENU_READ_STEP,      &D::menuReadStep},
-        {msg::REQ_STOP_READS,          &D::stopReads},
-        {msg::REQ_KEEP_ALIVE,          &D::keepAlive},
-        {msg::REQ_COMM_SWITCH,         &D::switchAutoInformation},
-        {msg::REQ_IDENTIFY,            &D::identifyRadio},
-        {msg::REQ_POWER_SWITCH,        &D::powerSwitch},
-        {msg::REQ_POWER_ON_READ,       &D::powerOnRead},
-        {msg::REQ_POWER_OFF_READ,      &D::powerOffRead},
-        {msg::REQ_MEMORY_TEXT_READ,    &D::startMemoryTextRead},
-        {msg::REQ_MEMORY_TEXT_STEP,    &D::memoryTextStep},
+        {req::SEND_QUEUED,         &D::wakeSendThread},
+        {req::START_INITIAL_READ,  &D::startInitialRead},
+        {req::INITIAL_READ_STEP,   &D::initialReadStep},
+        {req::START_MENU_READ,     &D::startMenuRead},
+        {req::MENU_READ_STEP,      &D::menuReadStep},
+        {req::STOP_READS,          &D::stopReads},
+        {req::KEEP_ALIVE,          &D::keepAlive},
+        {req::COMM_SWITCH,         &D::switchAutoInformation},
+        {req::IDENTIFY,            &D::identifyRadio},
+        {req::POWER_SWITCH,        &D::powerSwitch},
+        {req::POWER_ON_READ,       &D::powerOnRead},
+        {req::POWER_OFF_READ,      &D::powerOffRead},
+        {req::MEMORY_TEXT_READ,    &D::startMemoryTextRead},
+        {req::MEMORY_TEXT_STEP,    &D::memoryTextStep},
     };
     // clang-format on
     return kRows;

@@ -12,6 +12,7 @@
 #include "command/CommandContext.h"
 #include "command/PowerSequence.h"
 #include "command/ReadSequences.h"
+#include "link/MessageIds.h"
 
 namespace velmora {
 
@@ -58,8 +59,8 @@ class CommandDispatcher {
         void (CommandDispatcher::*handler)();
     };
 
-    // Request ids live in 0x8100-0x86FF: a flat table makes every look-up one index.
-    static constexpr uint32_t kFirstId = 0x8100, kIdCount = 0x600;
+    // Request ids live in req::FIRST .. FIRST + COUNT: a flat table makes every look-up one index.
+    static constexpr uint32_t kFirstId = req::FIRST, kIdCount = req::COUNT;
 
     static std::span<const ControlRow> controlRows();
     template <typename Row>

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "command/MenuWrite.h"
+#include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 
 namespace velmora::catalogue {
@@ -19,7 +20,7 @@ RadioRecords& records(CommandContext& context) {
     return context.store().records;
 }
 
-// 0x8536: with SF at 7 the key steps FS, otherwise it toggles RT.
+// req::FS_OR_RT: with SF at 7 the key steps FS, otherwise it toggles RT.
 void fsOrRt(CommandContext& context, const Request&) {
     const RadioRecords& r = records(context);
     if (r.sf.get() == 7) {
@@ -30,7 +31,7 @@ void fsOrRt(CommandContext& context, const Request&) {
     if (s == 0 || s == 1) context.sendSet("RT", s == 0 ? "1" : "0");
 }
 
-// 0x8537: with SF at 7 the key steps LK, otherwise it toggles XT.
+// req::LK_OR_XT: with SF at 7 the key steps LK, otherwise it toggles XT.
 void lkOrXt(CommandContext& context, const Request&) {
     const RadioRecords& r = records(context);
     if (r.sf.get() == 7) {
@@ -41,7 +42,7 @@ void lkOrXt(CommandContext& context, const Request&) {
     if (s == 0 || s == 1) context.sendSet("XT", s == 0 ? "1" : "0");
 }
 
-// 0x855F: the delay goes to VD and, after a pause, to SD.
+// req::VD_THEN_SD: the delay goes to VD and, after a pause, to SD.
 void vdThenSd(CommandContext& context, const Request& request) {
     CommandBuffer command;
     if (!command.beginSet("VD")) return;
@@ -53,7 +54,7 @@ void vdThenSd(CommandContext& context, const Request& request) {
     context.send(command);
 }
 
-// 0x8566: the IF shift of MAIN as a signed value.
+// req::IF_SHIFT_VALUE: the IF shift of MAIN as a signed value.
 void ifShiftValue(CommandContext& context, const Request& request) {
     CommandBuffer command;
     if (!command.beginSet("IS")) return;
@@ -76,7 +77,7 @@ void frequencyB(CommandContext& context, const Request& request) {
     frequency(context, "FB", request.value);
 }
 
-// 0x8555: VF of the target with the flag 1 and a signed one-digit value.
+// req::VF_SIGNED_VALUE: VF of the target with the flag 1 and a signed one-digit value.
 void vfSignedValue(CommandContext& context, const Request& request) {
     CommandBuffer command;
     if (!command.beginSet("VF")) return;
@@ -86,12 +87,12 @@ void vfSignedValue(CommandContext& context, const Request& request) {
     context.send(command);
 }
 
-// 0x8651: the status query of the target receiver.
+// req::RECEIVER_STATUS: the status query of the target receiver.
 void receiverStatus(CommandContext& context, const Request& request) {
     context.sendQuery(request.sub ? "OI" : "IF");
 }
 
-// 0x851F: the option menu of the FT key: 0 is FT0;, 2 is QS;.
+// req::FT_OR_QS: the option menu of the FT key: 0 is FT0;, 2 is QS;.
 void ftOrQs(CommandContext& context, const Request& request) {
     if (request.value == 0) {
         context.sendSet("FT", "0");
@@ -109,7 +110,8 @@ void ifShiftStep(CommandContext& context, int receiver, int64_t v) {
     command.signedField(3, 4, x);
     context.send(command);
 }
-// 0x8599 and 0x85A1: the IF shift of MAIN or SUB moved by whole steps of 20.
+// req::IF_SHIFT_STEP_MAIN and req::IF_SHIFT_STEP_SUB: the IF shift of MAIN or SUB moved by whole
+// steps of 20.
 void ifShiftStepMain(CommandContext& context, const Request& request) {
     ifShiftStep(context, kMain, request.value);
 }
@@ -125,7 +127,8 @@ void vfStep(CommandContext& context, int receiver, int64_t v) {
     command.signedField(4, 1, v);
     context.send(command);
 }
-// 0x859D, 0x859E (MAIN) and 0x85A5, 0x85A6 (SUB): VF with the stored selector and a signed v.
+// req::VF_STEP_MAIN, req::VF_STEP_MAIN_2 (MAIN) and req::VF_STEP_SUB, req::VF_STEP_SUB_2 (SUB): VF
+// with the stored selector and a signed v.
 void vfStepMain(CommandContext& context, const Request& request) {
     vfStep(context, kMain, request.value);
 }
@@ -133,27 +136,27 @@ void vfStepSub(CommandContext& context, const Request& request) {
     vfStep(context, kSub, request.value);
 }
 
-// 0x852A: every changed menu item is written.
+// req::MENU_WRITE: every changed menu item is written.
 void menuWrite(CommandContext& context, const Request&) {
     WriteChangedMenuItems(context);
 }
 
 // clang-format off
 constexpr SpecialRow kSpecial[] = {
-    {one(0x8536),           fsOrRt},
-    {one(0x8537),           lkOrXt},
-    {one(0x855F),           vdThenSd},
-    {one(0x8566),           ifShiftValue},
-    {one(0x8552),           frequencyA},
-    {one(0x8553),           frequencyB},
-    {one(0x8555),           vfSignedValue},
-    {one(0x8651),           receiverStatus},
-    {one(0x851F),           ftOrQs},
-    {one(0x8599),           ifShiftStepMain},
-    {one(0x85A1),           ifShiftStepSub},
-    {two(0x859D, 0x859E),   vfStepMain},
-    {two(0x85A5, 0x85A6),   vfStepSub},
-    {one(0x852A),           menuWrite},
+    {one(req::FS_OR_RT),           fsOrRt},
+    {one(req::LK_OR_XT),           lkOrXt},
+    {one(req::VD_THEN_SD),           vdThenSd},
+    {one(req::IF_SHIFT_VALUE),           ifShiftValue},
+    {one(req::FREQUENCY_A),           frequencyA},
+    {one(req::FREQUENCY_B),           frequencyB},
+    {one(req::VF_SIGNED_VALUE),           vfSignedValue},
+    {one(req::RECEIVER_STATUS),           receiverStatus},
+    {one(req::FT_OR_QS),           ftOrQs},
+    {one(req::IF_SHIFT_STEP_MAIN),           ifShiftStepMain},
+    {one(req::IF_SHIFT_STEP_SUB),           ifShiftStepSub},
+    {two(req::VF_STEP_MAIN, req::VF_STEP_MAIN_2),   vfStepMain},
+    {two(req::VF_STEP_SUB, req::VF_STEP_SUB_2),   vfStepSub},
+    {one(req::MENU_WRITE),           menuWrite},
 };
 // clang-format on
 

@@ -31,7 +31,7 @@ void SwitchAutoInformation(CommandContext& context) {
     // asked; taking its report for a failed switch off would end the link it just started.
     if (ai != 1 || !isOn(store.records.ai)) return;
     if (!context.pause(kAiOffPauseMs)) return;
-    context.postToSelf(msg::REQ_STOP_READS);
+    context.postToSelf(req::STOP_READS);
     store.link.aiOnSent.store(false, std::memory_order_relaxed);
     if (!isOn(store.records.ps)) {
         store.link.savedAutoInfoWanted.store(0, std::memory_order_relaxed);

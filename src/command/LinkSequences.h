@@ -10,12 +10,12 @@ inline constexpr int kAiOffPauseMs = 25;
 inline constexpr int kKeepAlivePauseMs = 30;
 inline constexpr int kIdentifyPauseMs = 25;
 
-// 0x8501: opens the port, sends AI1; or AI0; (by the stored state), asks AI; and, when the link
-// was on, switches it off at once on this side with a synthetic "AI0" answer.
+// req::COMM_SWITCH: opens the port, sends AI1; or AI0; (by the stored state), asks AI; and, when
+// the link was on, switches it off at once on this side with a synthetic "AI0" answer.
 void SwitchAutoInformation(CommandContext& context);
-// 0x856A: PS; while auto-information is on, then AI; while the radio is on too.
+// req::KEEP_ALIVE: PS; while auto-information is on, then AI; while the radio is on too.
 void KeepAlive(CommandContext& context);
-// 0x8352: ID; and ID2000;, 25 ms apart.
+// req::IDENTIFY: ID; and ID2000;, 25 ms apart.
 void IdentifyRadio(CommandContext& context);
 
 }  // namespace velmora

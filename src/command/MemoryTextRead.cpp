@@ -7,14 +7,14 @@ namespace velmora {
 
 void StartMemoryTextTimer(RadioStateStore& store) {
     if (WindowHost* w = store.mainWindow.load(std::memory_order_acquire)) {
-        w->setTimer(timer::kMemoryText, kMemoryTextStepMs);
+        w->setTimer(timer::MEMORY_TEXT, kMemoryTextStepMs);
     }
 }
 
 void StopMemoryTextTimer(RadioStateStore& store) {
     store.link.memoryTextPosition.store(kFirstMemoryText, std::memory_order_relaxed);
     if (WindowHost* w = store.mainWindow.load(std::memory_order_acquire)) {
-        w->killTimer(timer::kMemoryText);
+        w->killTimer(timer::MEMORY_TEXT);
     }
 }
 

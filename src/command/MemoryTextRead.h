@@ -15,7 +15,8 @@ void StartMemoryTextTimer(RadioStateStore& store);
 // Position back to 1, timer 25 killed.
 void StopMemoryTextTimer(RadioStateStore& store);
 
-// 0x810F: "KM" + the position + ";" and the position moves on; outside 1-5 the read ends.
+// req::MEMORY_TEXT_STEP: "KM" + the position + ";" and the position moves on; outside 1-5 the read
+// ends.
 void MemoryTextStep(CommandContext& context);
 
 }  // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
-// The menu write (0x852A): every menu item the operator changed goes to the radio as its EX set
-// command, 10 ms apart, and is marked written.
+// The menu write (req::MENU_WRITE): every menu item the operator changed goes to the radio as its
+// EX set command, 10 ms apart, and is marked written.
 #include "command/CommandContext.h"
 
 namespace velmora {

@@ -1,5 +1,6 @@
 #pragma once
-// Switching the radio on and off (0x8502) and the power reads that follow on timers 23 and 24.
+// Switching the radio on and off (req::POWER_SWITCH) and the power reads that follow on timers 23
+// and 24.
 #include <cstdint>
 
 #include "command/CommandContext.h"
@@ -14,11 +15,11 @@ class PowerSequence {
   public:
     explicit PowerSequence(CommandContext& context) : context_(context) {}
 
-    // 0x8502: by the stored power state, PS0; and timer 24, or PS1; twice and timer 23.
+    // req::POWER_SWITCH: by the stored power state, PS0; and timer 24, or PS1; twice and timer 23.
     void powerSwitch();
-    // 0x8350: the one read after switching on.
+    // req::POWER_ON_READ: the one read after switching on.
     void powerOnRead();
-    // 0x8351: two reads, 50 ms apart, after switching off.
+    // req::POWER_OFF_READ: two reads, 50 ms apart, after switching off.
     void powerOffRead();
 
     int32_t powerOffReads() const { return powerOffReads_; }

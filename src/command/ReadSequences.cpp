@@ -18,7 +18,7 @@ void ReadSequences::startInitialRead() {
     initialReadActive_ = true;
     readPosition_ = 0;
     context_.store().windowFlags.readBusy.store(true, std::memory_order_relaxed);
-    context_.setTimer(timer::kInitialRead, kReadStepMs);
+    context_.setTimer(timer::INITIAL_READ, kReadStepMs);
     setIndicators(true);
 }
 
@@ -38,7 +38,7 @@ void ReadSequences::startMenuRead() {
     if (menuReadActive_) return;
     menuReadActive_ = true;
     context_.store().windowFlags.readBusy.store(true, std::memory_order_relaxed);
-    context_.setTimer(timer::kMenuRead, kReadStepMs);
+    context_.setTimer(timer::MENU_READ, kReadStepMs);
 }
 
 void ReadSequences::menuReadStep() {
@@ -51,9 +51,9 @@ void ReadSequences::menuReadStep() {
     if (menuItem_ <= context_.store().menus.count()) return;
     menuItem_ = 1;
     stopMenuRead();
-    context_.postToWindow(msg::NOTIFY_READS_DONE);
-    context_.postToWindow(msg::NOTIFY_CO);
-    context_.postToWindow(msg::NOTIFY_BP);
+    context_.postToWindow(notify::READS_DONE);
+    context_.postToWindow(notify::CO);
+    context_.postToWindow(notify::BP);
 }
 
 void ReadSequences::stopReads() {
@@ -67,14 +67,14 @@ void ReadSequences::stopReads() {
 void ReadSequences::stopInitialRead() {
     if (!initialReadActive_) return;
     initialReadActive_ = false;
-    context_.killTimer(timer::kInitialRead);
+    context_.killTimer(timer::INITIAL_READ);
     setIndicators(false);
 }
 
 void ReadSequences::stopMenuRead() {
     if (!menuReadActive_) return;
     menuReadActive_ = false;
-    context_.killTimer(timer::kMenuRead);
+    context_.killTimer(timer::MENU_READ);
     endReadBusy();
 }
 

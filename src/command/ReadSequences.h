@@ -15,16 +15,17 @@ class ReadSequences {
   public:
     explicit ReadSequences(CommandContext& context) : context_(context) {}
 
-    // 0x834B: starts the initial read, or starts it over from position 0 while it runs (the
-    // timer is not started a second time).
+    // req::START_INITIAL_READ: starts the initial read, or starts it over from position 0 while it
+    // runs (the timer is not started a second time).
     void startInitialRead();
-    // 0x8107: asks one position, moves on; after the last one the menu read starts.
+    // req::INITIAL_READ_STEP: asks one position, moves on; after the last one the menu read starts.
     void initialReadStep();
-    // 0x834F: starts the menu read, or starts it over from item 1 while it runs.
+    // req::START_MENU_READ: starts the menu read, or starts it over from item 1 while it runs.
     void startMenuRead();
-    // 0x8108: asks one menu item, moves on; the step that asks the last item ends the read.
+    // req::MENU_READ_STEP: asks one menu item, moves on; the step that asks the last item ends the
+    // read.
     void menuReadStep();
-    // The reads' part of 0x834C: both reads stop wherever they are.
+    // The reads' part of req::STOP_READS: both reads stop wherever they are.
     void stopReads();
 
     bool initialReadActive() const { return initialReadActive_; }

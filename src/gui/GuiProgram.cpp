@@ -19,7 +19,7 @@ namespace velmora::gui {
 
 namespace {
 
-constexpr int kComKeyAction = 1;  // the panel's COM key: 0x8501
+constexpr int kComKeyAction = 1;  // the panel's COM key: req::COMM_SWITCH
 constexpr int kStopPollMs = 200;  // how soon a signal ends the run
 
 }  // namespace

@@ -49,7 +49,7 @@ MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptio
     setWindowIcon(makeIcon());
     LoadPanelBitmaps(pictures_, *source_);
     canvas_ = std::make_unique<QtCanvas>(*source_);
-    dlg_ = std::make_unique<CRemoteControllerDlg>(*canvas_, pictures_, app, host,
+    dlg_ = std::make_unique<CRemoteControllerDlg>(*canvas_, pictures_, app.store(), host, app,
                                                   DlgHooks{[this] { closeSplash(); }});
     dlg_->wipe();
     view_ = new PanelView(canvas_->backBuffer(), this);

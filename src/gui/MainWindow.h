@@ -8,11 +8,15 @@
 #include <QSplashScreen>
 #include <memory>
 
-#include "gui/CRemoteControllerDlg.h"
 #include "gui/PanelView.h"
 #include "gui/QtCanvas.h"
 #include "gui/QtPictureSource.h"
+#include "panel/display/CRemoteControllerDlg.h"
 #include "panel/display/PanelPictures.h"
+
+namespace velmora {
+class LinkApplication;
+}
 
 namespace velmora::gui {
 

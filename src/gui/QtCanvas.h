@@ -10,7 +10,7 @@ namespace velmora::gui {
 
 class QtCanvas : public Canvas {
   public:
-    static constexpr int kWidth = 1024, kHeight = 322;
+    static constexpr int kWidth = kPanelWidth, kHeight = kPanelHeight;
 
     explicit QtCanvas(const QtPictureSource& pictures);
 

@@ -104,7 +104,7 @@ void AnswerAnalysis::resetMeters() {
 }
 
 void AnswerAnalysis::onAnswerTimeout() {
-    postToCommandThread(msg::REQ_STOP_READS);
+    postToCommandThread(req::STOP_READS);
     store_.link.aiOnSent.store(false, std::memory_order_relaxed);
     analyse(cat::kSyntheticAutoInfoOff);
     PostAnswerNotification(store_, answer::AI);

@@ -8,7 +8,7 @@ namespace velmora {
 
 void PostAnswerNotification(const RadioStateStore& store, int answerIndex, intptr_t lParam) {
     if (answerIndex == -1) {
-        store.postToWindow(msg::NOTIFY_EX);
+        store.postToWindow(notify::EX);
         return;
     }
     if (answerIndex < 0 || answerIndex >= kAnswerTableSize) return;

@@ -11,7 +11,7 @@ AnswerAnalysis::Result AnswerReceiver::onAnswerQueued() {
     buffer_.fill(0);
     const uint16_t length = store_.recvRing.TryGet(buffer_.data());
     WindowHost* window = store_.mainWindow.load(std::memory_order_acquire);
-    if (window) window->killTimer(timer::kAnswerWatchdog);
+    if (window) window->killTimer(timer::ANSWER_WATCHDOG);
     store_.link.watchdogArmed.store(false, std::memory_order_relaxed);
 
     AnswerAnalysis::Result result;
@@ -20,7 +20,7 @@ AnswerAnalysis::Result AnswerReceiver::onAnswerQueued() {
         result = analysis_.handle(answer);
     }
 
-    if (window) window->setTimer(timer::kAnswerWatchdog, kWatchdogMs);
+    if (window) window->setTimer(timer::ANSWER_WATCHDOG, kWatchdogMs);
     store_.link.watchdogArmed.store(true, std::memory_order_relaxed);
     return result;
 }

@@ -1,5 +1,7 @@
 #include "link/CatCommandTable.h"
 
+#include "link/MessageIds.h"
+
 namespace velmora {
 
 namespace {
@@ -53,31 +55,12 @@ const CatTables kCatTables = {
         R("CW", 0, 3), R("BG", 3, 4), R("LM", 2, 4), R("PE", 3, 6), R("KC", 3, 6),
         R("CA", 3, 4),
     }},
-    // Answer table: code, notification id, length. The position is the answer index.
-    {{
-        A("ID", 0x8344, 7),  A("RT", 0x8302, 4),  A("XT", 0x8303, 4),  A("SF", 0x8304, 5),
-        A("BP", 0x8305, 8),  A("BC", 0x8306, 5),  A("CO", 0x8307, 7),  A("MS", 0x8346, 4),
-        A("NR", 0x8308, 5),  A("FT", 0x8309, 4),  A("FR", 0x830A, 4),  A("LK", 0x830C, 4),
-        A("FS", 0x830D, 4),  A("VS", 0x830E, 4),  A("NA", 0x830F, 5),  A("NB", 0x8310, 5),
-        A("RF", 0x8311, 5),  A("GT", 0x8312, 5),  A("RA", 0x8313, 5),  A("PA", 0x8314, 5),
-        A("KR", 0x8315, 4),  A("TS", 0x8316, 4),  A("AN", 0x8317, 6),  A("AC", 0x8318, 6),
-        A("DS", 0x8319, 4),  A("MX", 0x831A, 4),  A("VX", 0x831B, 4),  A("BI", 0x831C, 4),
-        A("PR", 0x831D, 4),  A("ML", 0x831E, 7),  A("CS", 0x831F, 4),  A("DP", 0x8320, 4),
-        A("RM", 0x8321, 7),  A("KP", 0x8322, 5),  A("KS", 0x8323, 6),  A("SD", 0x8324, 7),
-        A("NL", 0x8325, 7),  A("MG", 0x8326, 6),  A("PL", 0x8327, 6),  A("VG", 0x8328, 6),
-        A("VD", 0x8329, 7),  A("SQ", 0x832A, 7),  A("AG", 0x832B, 7),  A("RG", 0x832C, 7),
-        A("IF", 0x832D, 27), A("VF", 0x832E, 9),  A("IS", 0x832F, 9),  A("SH", 0x8330, 6),
-        A("RL", 0x8331, 6),  A("BY", 0x8332, 5),  A("FA", 0x8333, 11), A("FB", 0x8334, 11),
-        A("RO", 0x8335, 10), A("SC", 0x8336, 4),  A("SM", 0x8337, 7),  A("TX", 0x8338, 4),
-        A("UL", 0x8339, 4),  A("AI", 0x833A, 4),  A("CN", 0x833B, 6),  A("CT", 0x833C, 5),
-        A("KM", 0x833D, 54), A("MC", 0x833E, 6),  A("OI", 0x833F, 27), A("OS", 0x8340, 5),
-        A("PB", 0x8341, 5),  A("PC", 0x8342, 6),  A("RS", 0x8343, 4),  A("MD", 0x8345, 5),
-        A("PS", 0x8347, 4),  A("RI", 0x8348, 5),  A("CW", 0x8349, 4),  A("BG", 0x834D, 6),
-        A("LM", 0x834E, 5),  A("PE", 0x834F, 9),  A("DA", 0x8353, 7),  A("MR", 0x8354, 27),
-        A("KC", 0x8355, 8),  A("CA", 0x8356, 7),
-    }},
+    // Answer table: code, notification id, length (AnswerRows.h). The position is the answer index.
+#define VELMORA_ANSWER_RECORD(code, id, length) A(#code, id, length),
+    {{VELMORA_ANSWER_ROWS(VELMORA_ANSWER_RECORD)}},
+#undef VELMORA_ANSWER_RECORD
     0,
-    A("EX", 0x830B, 0),
+    A("EX", notify::EX, 0),
 };
 // clang-format on
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "link/AnswerRows.h"
+
 namespace velmora {
 
 struct CatCommandRecord {
@@ -41,16 +43,17 @@ struct CatTables {
     std::array<CatCommandRecord, kReadTableSize> read;
     std::array<CatCommandRecord, kAnswerTableSize> answer;
     int32_t zeroWord;
-    CatCommandRecord exAnswer;  // {"EX", 0x830B}; its length comes from the menu definitions
+    CatCommandRecord exAnswer;  // {"EX", notify::EX}; its length comes from the menu definitions
 };
 
 extern const CatTables kCatTables;
 
-// Answer indices the link core refers to by name.
+// The position of each answer in the answer table: answer::FA.
 namespace answer {
-inline constexpr int ID = 0, BP = 4, CO = 6, RF = 16, CW = 70, RM = 32, AI = 57, KM = 60, SM = 54,
-                     RS = 66, PS = 68, DA = 74, MR = 75, KC = 76, CA = 77;
-}
+#define VELMORA_ANSWER_INDEX(code, id, length) code,
+enum Index : int { VELMORA_ANSWER_ROWS(VELMORA_ANSWER_INDEX) };
+#undef VELMORA_ANSWER_INDEX
+}  // namespace answer
 
 // Position in the answer table of the record whose code equals the first two characters of
 // text, or -1. The search runs in table order and stops at the end of the array.

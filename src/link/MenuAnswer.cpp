@@ -15,11 +15,11 @@ namespace {
 uint32_t followUpNotification(int valueKind) {
     switch (valueKind) {
         case 11:
-            return msg::NOTIFY_CO;
+            return notify::CO;
         case 12:
-            return msg::NOTIFY_BP;
+            return notify::BP;
         case 15:
-            return msg::NOTIFY_SM;
+            return notify::SM;
         default:
             return 0;
     }
@@ -41,7 +41,7 @@ bool analyseMenuAnswer(AnswerAnalysis& an, const AnswerText& a) {
     const auto stored = menus.value(item);
     if (!stored || *stored == value) return false;
     if (!menus.setValue(item, value)) return false;
-    s.postToWindow(msg::NOTIFY_EX);
+    s.postToWindow(notify::EX);
     if (const uint32_t follow = followUpNotification(kind)) s.postToWindow(follow);
     return true;
 }

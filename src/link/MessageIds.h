@@ -1,67 +1,237 @@
 #pragma once
-// Every message id of the system in one place: thread messages between the worker threads,
-// window messages to the main window, and the notification posted after each analysed answer.
+// Every id of the system in one place, each with one name: the messages between the worker
+// threads and to the main window (msg), the notification posted after each analysed answer
+// (notify, named after the answer's code), the requests to Anl_Send_Thread (req), the window
+// notices that draw one element of the panel (notice) and the main window's timers (timer).
+//
+// One style for all: UPPER_SNAKE names in the namespace of their kind, as the design's own
+// WM_THREAD_QUIT and WM_SEND_NEXT. Logic and tests use these names; a constant table may carry
+// the number in its rows.
 #include <cstdint>
+
+#include "link/AnswerRows.h"
 
 namespace velmora::msg {
 
 // Thread control.
+inline constexpr uint32_t WM_ANSWER_QUEUED = 0x8102;   // to Anl_Recv_Thread: one answer in RecvRing
 inline constexpr uint32_t WM_SEND_NEXT = 0x8103;       // to Sio_Send_Thread: write one command
 inline constexpr uint32_t WM_RECEIVE_POLL = 0x8104;    // to Sio_Recv_Thread: one receive tick
-inline constexpr uint32_t WM_ANSWER_QUEUED = 0x8102;   // to Anl_Recv_Thread: one answer in RecvRing
 inline constexpr uint32_t WM_THREAD_QUIT = 0x8105;     // to any worker thread: end
 inline constexpr uint32_t WM_MENU_LOAD = 0x8106;       // to File_MenuListDefFile: install the table
 inline constexpr uint32_t WM_ANSWER_TIMEOUT = 0x810C;  // to Anl_Recv_Thread: the radio went silent
 
 // Window messages to the main window.
 inline constexpr uint32_t WM_COMM_FAILURE = 0x8109;  // wParam: enabled check, lParam: failure text
-inline constexpr uint32_t WM_AI_SWITCHED_ON = 0x810A;  // sent, not posted
-inline constexpr uint32_t WM_WAIT_WINDOW_CLOSE = 0x8803;
-inline constexpr uint32_t WM_COM_SELECT_CLOSED = 0x85CD;  // sent: the COM Select dialog has closed
-inline constexpr uint32_t WM_BAUD_RATE_CLOSED = 0x85CE;   // sent: the Baud rate dialog has closed
-
-// Notifications: answer analysed, the main window reads the store. Ids of the answer table run
-// from 0x8302 to 0x8356; the menu answer EX has its own.
-inline constexpr uint32_t kNotifyFirst = 0x8302;
-inline constexpr uint32_t kNotifyLast = 0x8356;
-inline constexpr uint32_t NOTIFY_EX = 0x830B;
-inline constexpr uint32_t NOTIFY_BP = 0x8305;
-inline constexpr uint32_t NOTIFY_CO = 0x8307;
-inline constexpr uint32_t NOTIFY_RM = 0x8321;
-inline constexpr uint32_t NOTIFY_SM = 0x8337;
-inline constexpr uint32_t NOTIFY_AI = 0x833A;
-inline constexpr uint32_t NOTIFY_READS_DONE = 0x834D;  // menu read ended (shares BG's id)
-
-// Requests to Anl_Send_Thread that the link itself posts (control messages of the command
-// thread). The operator's requests come from the panel action table.
-inline constexpr uint32_t REQ_ROTATOR_READ = 0x810D;        // "RO;"
-inline constexpr uint32_t REQ_INITIAL_READ_STEP = 0x8107;   // timer 4
-inline constexpr uint32_t REQ_MENU_READ_STEP = 0x8108;      // timer 5
-inline constexpr uint32_t REQ_MEMORY_TEXT_STEP = 0x810F;    // timer 25
-inline constexpr uint32_t REQ_START_INITIAL_READ = 0x834B;  // radio identified
-inline constexpr uint32_t REQ_STOP_READS = 0x834C;          // auto-information stopped
-inline constexpr uint32_t REQ_START_MENU_READ = 0x834F;     // radio status 2, end of initial read
-inline constexpr uint32_t REQ_POWER_ON_READ = 0x8350;       // timer 23
-inline constexpr uint32_t REQ_POWER_OFF_READ = 0x8351;      // timer 24
-inline constexpr uint32_t REQ_IDENTIFY = 0x8352;            // auto-information started
-inline constexpr uint32_t REQ_COMM_SWITCH = 0x8501;         // auto-information switch (COM key)
-inline constexpr uint32_t REQ_POWER_SWITCH = 0x8502;
-inline constexpr uint32_t REQ_KEEP_ALIVE = 0x856A;   // timer 8
-inline constexpr uint32_t REQ_SEND_QUEUED = 0x856B;  // text already in SendRing
-inline constexpr uint32_t REQ_MEMORY_TEXT_READ = 0x8652;
-inline constexpr uint32_t REQ_MENU_WRITE = 0x852A;
+inline constexpr uint32_t WM_AI_SWITCHED_ON = 0x810A;     // sent, not posted
+inline constexpr uint32_t WM_WAIT_WINDOW_CLOSE = 0x8803;  // to the wait window: the read finished
 
 }  // namespace velmora::msg
 
+namespace velmora::notify {
+
+// One notification per answer of the answer table: notify::FA is posted after an FA answer.
+#define VELMORA_NOTIFICATION_NAME(code, id, length) inline constexpr uint32_t code = id;
+VELMORA_ANSWER_ROWS(VELMORA_NOTIFICATION_NAME)
+#undef VELMORA_NOTIFICATION_NAME
+
+inline constexpr uint32_t EX = 0x830B;          // the menu answer, which is in no table
+inline constexpr uint32_t READS_DONE = BG;      // the menu read ended (shares BG's id)
+inline constexpr uint32_t RESERVED_1 = 0x8301;  // sent by the initial draw; no handler
+inline constexpr uint32_t RESERVED_2 = 0x834A;  // sent by the initial draw; no handler
+
+// The answer table's notifications run from FIRST to LAST; EX lies inside that range too.
+inline constexpr uint32_t FIRST = 0x8302;
+inline constexpr uint32_t LAST = 0x8356;
+
+}  // namespace velmora::notify
+
+namespace velmora {
+// A notification of an analysed answer (the answer table's or the menu answer's).
+constexpr bool isNotification(uint32_t id) {
+    return (id >= notify::FIRST && id <= notify::LAST) || id == notify::EX;
+}
+}  // namespace velmora
+
+namespace velmora::req {
+
+// Requests to Anl_Send_Thread that the link itself posts. The operator's requests come from the
+// panel action table and are named by their rows in the command catalogue.
+inline constexpr uint32_t INITIAL_READ_STEP = 0x8107;   // timer 4
+inline constexpr uint32_t MENU_READ_STEP = 0x8108;      // timer 5
+inline constexpr uint32_t ROTATOR_READ = 0x810D;        // "RO;"
+inline constexpr uint32_t MEMORY_TEXT_STEP = 0x810F;    // timer 25
+inline constexpr uint32_t START_INITIAL_READ = 0x834B;  // radio identified
+inline constexpr uint32_t STOP_READS = 0x834C;          // auto-information stopped
+inline constexpr uint32_t START_MENU_READ = 0x834F;     // radio status 2, end of initial read
+inline constexpr uint32_t POWER_ON_READ = 0x8350;       // timer 23
+inline constexpr uint32_t POWER_OFF_READ = 0x8351;      // timer 24
+inline constexpr uint32_t IDENTIFY = 0x8352;            // auto-information started
+inline constexpr uint32_t COMM_SWITCH = 0x8501;         // auto-information switch (the COM key)
+inline constexpr uint32_t POWER_SWITCH = 0x8502;        // the ON/OFF key
+inline constexpr uint32_t FS_OR_RT = 0x8536;            // SF 7: steps FS, else toggles RT
+inline constexpr uint32_t LK_OR_XT = 0x8537;            // SF 7: steps LK, else toggles XT
+inline constexpr uint32_t FT_OR_QS = 0x851F;            // option menu of the FT key
+inline constexpr uint32_t MENU_WRITE = 0x852A;          // every changed menu item
+inline constexpr uint32_t FREQUENCY_A = 0x8552;         // VFO-A to lParam Hz
+inline constexpr uint32_t FREQUENCY_B = 0x8553;         // VFO-B to lParam Hz
+inline constexpr uint32_t VF_SIGNED_VALUE = 0x8555;     // VF of the target, signed one digit
+inline constexpr uint32_t VD_THEN_SD = 0x855F;          // the delay to VD, then to SD
+inline constexpr uint32_t IF_SHIFT_VALUE = 0x8566;      // the IF shift of MAIN, signed
+inline constexpr uint32_t KEEP_ALIVE = 0x856A;          // timer 8
+inline constexpr uint32_t SEND_QUEUED = 0x856B;         // text already in SendRing
+inline constexpr uint32_t IF_SHIFT_STEP_MAIN = 0x8599;  // IF shift of MAIN by steps of 20
+inline constexpr uint32_t VF_STEP_MAIN = 0x859D;  // VF of MAIN, stored selector; _2 sends the same
+inline constexpr uint32_t VF_STEP_MAIN_2 = 0x859E;
+inline constexpr uint32_t IF_SHIFT_STEP_SUB = 0x85A1;  // IF shift of SUB by steps of 20
+inline constexpr uint32_t VF_STEP_SUB = 0x85A5;  // VF of SUB, stored selector; _2 sends the same
+inline constexpr uint32_t VF_STEP_SUB_2 = 0x85A6;
+inline constexpr uint32_t RECEIVER_STATUS = 0x8651;   // status query of the target receiver
+inline constexpr uint32_t MEMORY_TEXT_READ = 0x8652;  // the five keyer memory texts
+
+// Requests are looked up in one flat table over this range.
+inline constexpr uint32_t FIRST = 0x8100;
+inline constexpr uint32_t COUNT = 0x600;
+
+}  // namespace velmora::req
+
+namespace velmora::notice {
+
+// Window notices: each draws one key, lamp or knob of the panel. Keys and lamps take wParam 0
+// (released) or 1 (pressed).
+inline constexpr uint32_t COM_KEY = 0x8578;
+inline constexpr uint32_t ON_OFF_KEY = 0x8579;
+inline constexpr uint32_t DIM_KEY = 0x857A;
+inline constexpr uint32_t MOX_KEY = 0x857B;
+inline constexpr uint32_t VOX_KEY = 0x857C;
+inline constexpr uint32_t TUNE_KEY = 0x857D;
+inline constexpr uint32_t ANT_KEY = 0x857E;
+inline constexpr uint32_t RX_ANT_KEY = 0x857F;
+inline constexpr uint32_t MONI_KEY = 0x8580;
+inline constexpr uint32_t PROC_KEY = 0x8581;
+inline constexpr uint32_t KEYER_KEY = 0x8582;
+inline constexpr uint32_t ATT_KEY = 0x8583;
+inline constexpr uint32_t THRU_KEY = 0x8584;
+inline constexpr uint32_t RFLT_KEY = 0x8585;
+inline constexpr uint32_t AGC_KEY = 0x8586;
+inline constexpr uint32_t NB_KEY = 0x8587;
+inline constexpr uint32_t BK_IN_KEY = 0x8588;
+inline constexpr uint32_t SPOT_KEY = 0x8589;
+inline constexpr uint32_t RESERVED_GROUP_0 = 0x858A;  // 0 to 7: keys without pictures
+inline constexpr uint32_t RESERVED_GROUP_7 = 0x8591;
+inline constexpr uint32_t A_KEY = 0x8592;
+inline constexpr uint32_t B_KEY = 0x8593;
+inline constexpr uint32_t LSB_KEY = 0x8594;
+inline constexpr uint32_t USB_KEY = 0x8595;
+inline constexpr uint32_t CW_KEY = 0x8596;
+inline constexpr uint32_t AM_FM_KEY = 0x8597;
+inline constexpr uint32_t RTTY_KEY = 0x8598;
+inline constexpr uint32_t PKT_KEY = 0x8599;
+inline constexpr uint32_t STO_KEY = 0x859A;
+inline constexpr uint32_t RCL_KEY = 0x859B;
+inline constexpr uint32_t NAR_KEY = 0x859C;
+inline constexpr uint32_t SPLIT_KEY = 0x859D;
+inline constexpr uint32_t TXW_KEY = 0x859E;
+inline constexpr uint32_t CS_KEY = 0x859F;
+inline constexpr uint32_t DIAL_RX_LAMP = 0x85A0;
+inline constexpr uint32_t DIAL_TX_LAMP = 0x85A1;
+inline constexpr uint32_t FAST_KEY = 0x85A2;
+inline constexpr uint32_t LOCK_KEY = 0x85A3;
+inline constexpr uint32_t A_TO_B_KEY = 0x85A4;
+inline constexpr uint32_t A_SWAP_B_KEY = 0x85A5;
+inline constexpr uint32_t VM_KEY = 0x85A6;
+inline constexpr uint32_t M_TO_A_KEY = 0x85A7;
+inline constexpr uint32_t A_TO_M_KEY = 0x85A8;
+inline constexpr uint32_t MENU_KEY = 0x85A9;
+inline constexpr uint32_t BAND_50_KEY = 0x85AA;
+inline constexpr uint32_t BAND_1_8_KEY = 0x85AB;
+inline constexpr uint32_t BAND_3_5_KEY = 0x85AC;
+inline constexpr uint32_t BAND_7_KEY = 0x85AD;
+inline constexpr uint32_t BAND_10_KEY = 0x85AE;
+inline constexpr uint32_t BAND_14_KEY = 0x85AF;
+inline constexpr uint32_t BAND_18_KEY = 0x85B0;
+inline constexpr uint32_t BAND_21_KEY = 0x85B1;
+inline constexpr uint32_t BAND_24_5_KEY = 0x85B2;
+inline constexpr uint32_t BAND_28_KEY = 0x85B3;
+inline constexpr uint32_t BAND_GEN_KEY = 0x85B4;
+inline constexpr uint32_t ENT_KEY = 0x85B5;
+inline constexpr uint32_t RX_CLAR_KEY = 0x85B6;
+inline constexpr uint32_t TX_CLAR_KEY = 0x85B7;
+inline constexpr uint32_t CLEAR_KEY = 0x85B8;
+inline constexpr uint32_t RESERVED_GROUP_8 = 0x85B9;  // 8 to 12: keys without pictures
+inline constexpr uint32_t RESERVED_GROUP_12 = 0x85BD;
+inline constexpr uint32_t CLAR_RX_LED = 0x85BE;
+inline constexpr uint32_t CLAR_TX_LED = 0x85BF;
+inline constexpr uint32_t RESERVED_GROUP_13 = 0x85C0;  // 13 to 19: keys without pictures
+inline constexpr uint32_t RESERVED_GROUP_19 = 0x85C6;
+inline constexpr uint32_t AB_KEY = 0x85C7;
+inline constexpr uint32_t ANT_KEY_ALT = 0x85DC;
+inline constexpr uint32_t CLASS_A_KEY = 0x85DD;
+inline constexpr uint32_t UP_KEY = 0x85DE;
+inline constexpr uint32_t DOWN_KEY = 0x85DF;
+inline constexpr uint32_t PRESEL_FTUNE_KEY_A = 0x85E0;
+inline constexpr uint32_t SHIFT_KEY_A = 0x85E1;
+inline constexpr uint32_t CONT_APF_KEY_A = 0x85E2;
+inline constexpr uint32_t NOTCH_KEY_A = 0x85E3;
+inline constexpr uint32_t WIDTH_KEY_A = 0x85E4;
+inline constexpr uint32_t RESET_KEY_A = 0x85E5;
+inline constexpr uint32_t DNR_LAMP_A = 0x85E6;
+inline constexpr uint32_t DNF_LAMP_A = 0x85E7;
+inline constexpr uint32_t PRESEL_KEY_B = 0x85E8;
+inline constexpr uint32_t SHIFT_KEY_B = 0x85E9;
+inline constexpr uint32_t CONT_APF_KEY_B = 0x85EA;
+inline constexpr uint32_t NOTCH_KEY_B = 0x85EB;
+inline constexpr uint32_t WIDTH_KEY_B = 0x85EC;
+inline constexpr uint32_t RESET_KEY_B = 0x85ED;
+inline constexpr uint32_t DNR_LAMP_B = 0x85EE;
+inline constexpr uint32_t DNF_LAMP_B = 0x85EF;
+inline constexpr uint32_t CLAR_GRP_KEY = 0x85F0;
+inline constexpr uint32_t BAND_MCH_KEY = 0x85F1;
+inline constexpr uint32_t KEYS_FIRST = COM_KEY;  // the key and lamp notices run to KEYS_LAST
+inline constexpr uint32_t KEYS_LAST = BAND_MCH_KEY;
+
+// Knobs and the rest of the panel; wParam is the angle in degrees unless said otherwise.
+inline constexpr uint32_t MAIN_DIAL = 0x85C8;
+inline constexpr uint32_t CURSOR_A = 0x85C9;  // wParam: tuning cursor of VFO-A, 0 none or 1..8
+inline constexpr uint32_t CURSOR_B = 0x85CA;
+inline constexpr uint32_t CLAR_KNOB = 0x85CB;
+inline constexpr uint32_t VFO_SET_RESULT = 0x85CC;     // wParam: Hz, 0 when cancelled
+inline constexpr uint32_t COM_SELECT_CLOSED = 0x85CD;  // sent: the COM Select window has closed
+inline constexpr uint32_t BAUD_RATE_CLOSED = 0x85CE;   // sent: the Baud rate window has closed
+inline constexpr uint32_t COMMAND_SEND_CLOSED = 0x85CF;
+inline constexpr uint32_t LABEL_REGION = 0x85D2;  // wParam: lit, lParam: region; replayed
+inline constexpr uint32_t CLAR_KNOB_LARGE = 0x85D4;
+inline constexpr uint32_t CLAR_TURNED = 0x85D5;
+inline constexpr uint32_t DSP_KNOB_A = 0x85F2;  // eight notices each side: the knob's function
+inline constexpr uint32_t DSP_KNOB_B = 0x85FA;
+inline constexpr uint32_t DSP_KNOB_LAST = 0x8601;
+
+// Every notice lies in FIRST..LAST.
+inline constexpr uint32_t FIRST = KEYS_FIRST;
+inline constexpr uint32_t LAST = DSP_KNOB_LAST;
+
+}  // namespace velmora::notice
+
 namespace velmora::timer {
-// Main-window timer ids that drive the link.
-inline constexpr int kReceivePoll = 3;      // 1 ms
-inline constexpr int kInitialRead = 4;      // 30 ms
-inline constexpr int kMenuRead = 5;         // 30 ms
-inline constexpr int kKeepAlive = 8;        // 1000 ms
-inline constexpr int kAnswerWatchdog = 17;  // 3000 ms
-inline constexpr int kRotatorRead = 20;     // 100 ms
-inline constexpr int kPowerOnRead = 23;     // 100 ms
-inline constexpr int kPowerOffRead = 24;    // 50 ms
-inline constexpr int kMemoryText = 25;      // 30 ms
+
+// The main window's timer ids, and the period each runs at.
+inline constexpr int RECEIVE_POLL = 3;      // 1 ms: Sio_Recv_Thread's tick
+inline constexpr int INITIAL_READ = 4;      // 30 ms
+inline constexpr int MENU_READ = 5;         // 30 ms
+inline constexpr int FREQUENCY_A = 6;       // 30 ms: the frequency refresh
+inline constexpr int FREQUENCY_B = 7;       // 30 ms
+inline constexpr int KEEP_ALIVE = 8;        // 1000 ms
+inline constexpr int INITIAL_DRAW = 11;     // 10 ms, once
+inline constexpr int FULL_REPAINT = 13;     // 30 ms after the last exposure
+inline constexpr int SPLASH = 15;           // 3000 ms, once
+inline constexpr int ANSWER_WATCHDOG = 17;  // 3000 ms
+inline constexpr int ROTATOR_READ = 20;     // 100 ms
+inline constexpr int POWER_ON_READ = 23;    // 100 ms
+inline constexpr int POWER_OFF_READ = 24;   // 50 ms
+inline constexpr int MEMORY_TEXT = 25;      // 30 ms
+inline constexpr int FILTER_A = 32;         // 30 ms: the filter displays
+inline constexpr int FILTER_B = 33;
+inline constexpr int RFLT_BLINK_A = 34;  // the R.FLT blink
+inline constexpr int RFLT_BLINK_B = 35;
+
 }  // namespace velmora::timer

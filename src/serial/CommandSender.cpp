@@ -11,7 +11,6 @@ namespace velmora {
 
 namespace {
 
-constexpr uint32_t kLineFault = line_status::kRlsdHold | line_status::kTxim;
 // CTS hold alone does not stop a write: the device holds the bytes until CTS comes.
 constexpr uint32_t kLineHeld =
     line_status::kDsrHold | line_status::kXoffHold | line_status::kXoffSent | line_status::kEof;
@@ -67,7 +66,8 @@ SendOutcome CommandSender::sendOne() {
     if (!port_.IsPortOpen()) return SendOutcome::PortClosed;
 
     const SerialStatus status = port_.device().status().value_or(SerialStatus{});
-    if (status.outQueue >= SerialPort::kOutQueueLimit || (status.lineFlags & kLineFault)) {
+    if (status.outQueue >= SerialPort::kOutQueueLimit ||
+        (status.lineFlags & line_status::kLineFault)) {
         port_.ClosePort();
         return SendOutcome::LineFault;
     }

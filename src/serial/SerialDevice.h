@@ -34,6 +34,8 @@ inline constexpr uint32_t kTxim = 0x0040;  // immediate character waiting: never
 // together with kRlsdHold, so that the port logic treats it as the lost carrier it stands for
 // and closes the port; the next command reopens it.
 inline constexpr uint32_t kLineLost = 0x0100;
+// The flags that stop a write and the rotator read: the carrier lost or a character stuck.
+inline constexpr uint32_t kLineFault = kRlsdHold | kTxim;
 }  // namespace line_status
 
 // Modem input lines, when the device can report them (pseudo-terminals cannot).

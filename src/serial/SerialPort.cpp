@@ -18,10 +18,9 @@ namespace {
 
 // Line states in which the port is not usable: the carrier is gone (or the device with it), or
 // a character waits to be sent ahead of everything.
-constexpr uint32_t kLineFault = line_status::kRlsdHold | line_status::kTxim;
 
 bool lineFaulty(const std::optional<SerialStatus>& status) {
-    return status && (status->lineFlags & kLineFault) != 0;
+    return status && (status->lineFlags & line_status::kLineFault) != 0;
 }
 
 }  // namespace
@@ -151,7 +150,7 @@ void SerialPort::SendBaudRateToRadio(int32_t baud) {
     const int n = std::snprintf(command, sizeof command, "EX%03d%d;", cat::kBaudRateMenuItem,
                                 baudRateMenuDigit(baud));
     store_.sendRing.Put(static_cast<size_t>(n), command);
-    postTo(store_.threads.Anl_Send_Thread, msg::REQ_SEND_QUEUED);
+    postTo(store_.threads.Anl_Send_Thread, req::SEND_QUEUED);
 }
 
 bool SerialPort::ChangePort(int32_t n) {
@@ -168,7 +167,7 @@ bool SerialPort::ChangePort(int32_t n) {
         }
         SaveCommSetting();
     }
-    sendToWindow(msg::WM_COM_SELECT_CLOSED);
+    sendToWindow(notice::COM_SELECT_CLOSED);
     return true;
 }
 
@@ -182,14 +181,14 @@ void SerialPort::ChangeBaudRate(int32_t b, bool autoInfoWasOn) {
             ClosePort();
             if (autoInfoWasOn) {
                 // The command thread reopens the port and switches auto-information back on.
-                postTo(store_.threads.Anl_Send_Thread, msg::REQ_COMM_SWITCH);
+                postTo(store_.threads.Anl_Send_Thread, req::COMM_SWITCH);
             } else {
                 OpenPort();
             }
         }
         SaveCommSetting();
     }
-    sendToWindow(msg::WM_BAUD_RATE_CLOSED);
+    sendToWindow(notice::BAUD_RATE_CLOSED);
 }
 
 std::string SerialPort::describePort(int32_t com) const {
@@ -214,7 +213,7 @@ void SerialPort::setLastFailure(std::string why) {
 bool SerialPort::switchAutoInfoOff() {
     const auto on = [this] { return store_.records.ai.get() != 0; };
     if (!on()) return true;
-    postTo(store_.threads.Anl_Send_Thread, msg::REQ_COMM_SWITCH);
+    postTo(store_.threads.Anl_Send_Thread, req::COMM_SWITCH);
     for (int poll = 0; poll < kAutoInfoPolls; ++poll) {
         sleepMs(kAutoInfoPollMs);
         if (!on()) return true;

@@ -29,9 +29,9 @@ TEST_F(AnalysisThread, AnalysesPostedAnswersInOrderAndRearmsTheWatchdog) {
     queue("FA14195000");
     queue("FA14195010");
     queue("ZZ1");
-    ASSERT_TRUE(test::waitFor([&] { return window.setCount(timer::kAnswerWatchdog) == 3; }));
+    ASSERT_TRUE(test::waitFor([&] { return window.setCount(timer::ANSWER_WATCHDOG) == 3; }));
     EXPECT_EQ(store->records.fa.get(), 14195010);
-    EXPECT_EQ(window.postedIds(), (std::vector<uint32_t>{0x8333, 0x8333}));
+    EXPECT_EQ(window.postedIds(), (std::vector<uint32_t>{notify::FA, notify::FA}));
     EXPECT_TRUE(store->link.watchdogArmed.load());
 }
 
@@ -43,7 +43,7 @@ TEST_F(AnalysisThread, TimeOutSwitchesAutoInformationOff) {
     postTo(store->threads.Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
     ASSERT_TRUE(test::waitFor([&] { return store->records.ai.get() == 0; }));
     ASSERT_TRUE(test::waitFor([&] { return window.postedIds().size() == 4; }));
-    EXPECT_EQ(window.postedIds().back(), msg::NOTIFY_AI);
+    EXPECT_EQ(window.postedIds().back(), notify::AI);
 }
 
 TEST_F(AnalysisThread, EndsOnQuitAndLeavesTheStoreWhenDestroyed) {

@@ -52,7 +52,7 @@ TEST_F(CommandThread, StartPreparesTheLinkFlagsAndTheKeepAlive) {
     EXPECT_FALSE(store->link.watchdogArmed.load());
     EXPECT_FALSE(store->link.commandFlagB.load());
     EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
-    EXPECT_EQ(window.timers().at(timer::kKeepAlive), 1000);
+    EXPECT_EQ(window.timers().at(timer::KEEP_ALIVE), 1000);
     EXPECT_TRUE(StopCommandThread(*thread));
     thread.reset();
     EXPECT_EQ(store->threads.Anl_Send_Thread.load(), nullptr);
@@ -61,7 +61,7 @@ TEST_F(CommandThread, StartPreparesTheLinkFlagsAndTheKeepAlive) {
 TEST_F(CommandThread, PostedRequestsBecomeCommandsInOrder) {
     auto thread = StartCommandThread(*store, opener);
     ASSERT_NE(thread, nullptr);
-    EXPECT_TRUE(PostCommandThread(*store, 0x8552, 0x00100000, 14195000));
+    EXPECT_TRUE(PostCommandThread(*store, req::FREQUENCY_A, 0x00100000, 14195000));
     EXPECT_TRUE(PostCommandThread(*store, 0x8510, 0x10100001, 1));
     EXPECT_TRUE(PostRotatorRead(*store));
     EXPECT_TRUE(PostCommandThread(*store, 0x8543));  // taken, and ignored
@@ -79,11 +79,11 @@ TEST_F(CommandThread, TheFixedPostersReachTheirHandlers) {
     ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 2; }));
     EXPECT_EQ(portOpens.load(), 1);
     EXPECT_TRUE(PostStartInitialRead(*store));
-    ASSERT_TRUE(test::waitFor([&] { return window.timerRunning(timer::kInitialRead); }));
+    ASSERT_TRUE(test::waitFor([&] { return window.timerRunning(timer::INITIAL_READ); }));
     EXPECT_TRUE(PostStopReads(*store));
-    ASSERT_TRUE(test::waitFor([&] { return !window.timerRunning(timer::kInitialRead); }));
+    ASSERT_TRUE(test::waitFor([&] { return !window.timerRunning(timer::INITIAL_READ); }));
     EXPECT_TRUE(PostStartMenuRead(*store));
-    ASSERT_TRUE(test::waitFor([&] { return window.timerRunning(timer::kMenuRead); }));
+    ASSERT_TRUE(test::waitFor([&] { return window.timerRunning(timer::MENU_READ); }));
     EXPECT_TRUE(PostPowerOffRead(*store));
     EXPECT_TRUE(PostPowerOnRead(*store));
     EXPECT_TRUE(PostMemoryTextStep(*store));
@@ -96,15 +96,15 @@ TEST_F(CommandThread, StopEndsThePowerOnPausePromptly) {
     auto thread = StartCommandThread(*store, opener);
     ASSERT_NE(thread, nullptr);
     store->records.ps.set(0);
-    EXPECT_TRUE(PostCommandThread(*store, msg::REQ_POWER_SWITCH));
+    EXPECT_TRUE(PostCommandThread(*store, req::POWER_SWITCH));
     // The first PS1; is out: the thread is now in its first 800 ms pause.
     ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 1; }));
     EXPECT_TRUE(StopCommandThread(*thread));
     EXPECT_FALSE(thread->thread().isRunning());
     // The pause was cut short: the second PS1; and the read timer never came.
     EXPECT_EQ(taken(), (std::vector<std::string>{"PS1;"}));
-    EXPECT_FALSE(window.timerRunning(timer::kPowerOnRead));
-    EXPECT_FALSE(PostCommandThread(*store, msg::REQ_KEEP_ALIVE));
+    EXPECT_FALSE(window.timerRunning(timer::POWER_ON_READ));
+    EXPECT_FALSE(PostCommandThread(*store, req::KEEP_ALIVE));
 }
 
 }  // namespace

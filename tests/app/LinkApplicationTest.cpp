@@ -94,19 +94,21 @@ class Shell : public ::testing::Test {
 
 TEST_F(Shell, TimersBecomeRequestsToTheCommandThread) {
     for (int id : {4, 5, 8, 23, 24, 25, 1, 13}) app.onTimer(id);
-    EXPECT_EQ(commandThread.postedIds(),
-              (std::vector<uint32_t>{0x8107, 0x8108, 0x856A, 0x8350, 0x8351, 0x810F}));
+    EXPECT_EQ(
+        commandThread.postedIds(),
+        (std::vector<uint32_t>{req::INITIAL_READ_STEP, req::MENU_READ_STEP, req::KEEP_ALIVE,
+                               req::POWER_ON_READ, req::POWER_OFF_READ, req::MEMORY_TEXT_STEP}));
     // Timer 20 asks for the rotator only while the port is usable; it is closed here.
-    app.onTimer(timer::kRotatorRead);
+    app.onTimer(timer::ROTATOR_READ);
     EXPECT_EQ(commandThread.postedIds().size(), 6u);
 }
 
 TEST_F(Shell, TheWatchdogTimesOutAPendingAnswerAndAClosedPort) {
     store().link.answerPending = true;
-    app.onTimer(timer::kAnswerWatchdog);
+    app.onTimer(timer::ANSWER_WATCHDOG);
     EXPECT_FALSE(store().link.answerPending.load());
     EXPECT_EQ(analysisThread.postedIds(), std::vector<uint32_t>{msg::WM_ANSWER_TIMEOUT});
-    app.onTimer(timer::kAnswerWatchdog);  // nothing pending, but no port either
+    app.onTimer(timer::ANSWER_WATCHDOG);  // nothing pending, but no port either
     EXPECT_EQ(analysisThread.postedIds().size(), 2u);
 }
 

@@ -8,6 +8,7 @@
 #include "command/CatalogueTables.h"
 #include "command/CommandFixture.h"
 #include "command/PanelActionTable.h"
+#include "link/MessageIds.h"
 
 namespace velmora {
 namespace {
@@ -22,8 +23,9 @@ TEST(DispatcherTables, EveryPanelActionButOneAndEveryControlMessageIsHandled) {
     for (size_t i = 1; i < PanelActionTable.size(); ++i) {
         if (PanelActionTable[i] != kActionWithoutHandler) expected.insert(PanelActionTable[i]);
     }
-    for (uint32_t id : {0x834Bu, 0x8107u, 0x834Fu, 0x8108u, 0x834Cu, 0x8352u, 0x8350u, 0x8351u,
-                        0x810Fu, 0x810Du}) {
+    for (uint32_t id : {req::START_INITIAL_READ, req::INITIAL_READ_STEP, req::START_MENU_READ,
+                        req::MENU_READ_STEP, req::STOP_READS, req::IDENTIFY, req::POWER_ON_READ,
+                        req::POWER_OFF_READ, req::MEMORY_TEXT_STEP, req::ROTATOR_READ}) {
         expected.insert(id);
     }
     const auto handled = d.handledIds();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "command/CommandFixture.h"
+#include "link/MessageIds.h"
 
 namespace velmora {
 namespace {
@@ -23,7 +24,7 @@ class LinkSequencesTest : public test::CommandFixture {
 
 TEST_F(LinkSequencesTest, SwitchingOnSendsAi1AndAsks) {
     store->records.ai.set(0);
-    request(msg::REQ_COMM_SWITCH);
+    request(req::COMM_SWITCH);
     EXPECT_EQ(portOpens, 1);
     EXPECT_EQ(log(), (Strings{"AI1;", "~20", "AI;"}));
     EXPECT_TRUE(selfThread.postedIds().empty());
@@ -35,7 +36,7 @@ TEST_F(LinkSequencesTest, SwitchingOnSendsAi1AndAsks) {
 TEST_F(LinkSequencesTest, SwitchingOnStaysOnWhenTheRadioReportsAtOnce) {
     store->records.ai.set(0);
     duringPause = [this] { store->records.ai.set(1); };
-    request(msg::REQ_COMM_SWITCH);
+    request(req::COMM_SWITCH);
     EXPECT_EQ(log(), (Strings{"AI1;", "~20", "AI;"}));
     EXPECT_TRUE(selfThread.postedIds().empty());
     EXPECT_TRUE(takeAnswer().empty());
@@ -46,9 +47,9 @@ TEST_F(LinkSequencesTest, SwitchingOffEndsTheLinkOnThisSideAtOnce) {
     store->records.ps.set(0);
     store->link.aiOnSent = true;
     store->link.savedAutoInfoWanted = 1;
-    request(msg::REQ_COMM_SWITCH);
+    request(req::COMM_SWITCH);
     EXPECT_EQ(log(), (Strings{"AI0;", "~20", "AI;", "~25"}));
-    EXPECT_EQ(selfThread.postedIds(), (std::vector<uint32_t>{msg::REQ_STOP_READS}));
+    EXPECT_EQ(selfThread.postedIds(), (std::vector<uint32_t>{req::STOP_READS}));
     EXPECT_FALSE(store->link.aiOnSent.load());
     EXPECT_EQ(store->link.savedAutoInfoWanted.load(), 0) << "the radio is off";
     EXPECT_EQ(takeAnswer(), "AI0");
@@ -59,14 +60,14 @@ TEST_F(LinkSequencesTest, SwitchingOffWithTheRadioOnKeepsTheSavedWish) {
     store->records.ai.set(1);
     store->records.ps.set(1);
     store->link.savedAutoInfoWanted = 1;
-    request(msg::REQ_COMM_SWITCH);
+    request(req::COMM_SWITCH);
     EXPECT_EQ(store->link.savedAutoInfoWanted.load(), 1);
     EXPECT_EQ(takeAnswer(), "AI0");
 }
 
 TEST_F(LinkSequencesTest, AnUnknownAutoInformationStateOnlyOpensThePort) {
     store->records.ai.value = 2;
-    request(msg::REQ_COMM_SWITCH);
+    request(req::COMM_SWITCH);
     EXPECT_EQ(portOpens, 1);
     EXPECT_TRUE(log().empty());
     EXPECT_TRUE(sendThread.postedIds().empty());
@@ -75,7 +76,7 @@ TEST_F(LinkSequencesTest, AnUnknownAutoInformationStateOnlyOpensThePort) {
 TEST_F(LinkSequencesTest, AStopDuringTheSwitchSendsNoMore) {
     store->records.ai.set(1);
     pauseResult = false;
-    request(msg::REQ_COMM_SWITCH);
+    request(req::COMM_SWITCH);
     EXPECT_EQ(log(), (Strings{"AI0;", "~20"}));
     EXPECT_TRUE(recvThread.postedIds().empty());
 }
@@ -83,48 +84,48 @@ TEST_F(LinkSequencesTest, AStopDuringTheSwitchSendsNoMore) {
 TEST_F(LinkSequencesTest, KeepAliveAsksPowerAndAutoInformation) {
     store->records.ai.set(1);
     store->records.ps.set(1);
-    request(msg::REQ_KEEP_ALIVE);
+    request(req::KEEP_ALIVE);
     EXPECT_EQ(log(), (Strings{"PS;", "~30", "AI;"}));
     store->records.ps.set(0);
-    request(msg::REQ_KEEP_ALIVE);
+    request(req::KEEP_ALIVE);
     EXPECT_EQ(log(), (Strings{"PS;"}));
     store->records.ai.set(0);
     store->records.ps.set(1);
-    request(msg::REQ_KEEP_ALIVE);
+    request(req::KEEP_ALIVE);
     EXPECT_TRUE(log().empty());
 }
 
 TEST_F(LinkSequencesTest, IdentificationPair) {
-    request(msg::REQ_IDENTIFY);
+    request(req::IDENTIFY);
     EXPECT_EQ(log(), (Strings{"ID;", "~25", "ID2000;", "~25"}));
 }
 
 TEST_F(LinkSequencesTest, PowerOffThenTwoReadsFiftyMillisecondsApart) {
     store->records.ps.set(1);
-    request(msg::REQ_POWER_SWITCH);
+    request(req::POWER_SWITCH);
     EXPECT_EQ(log(), (Strings{"PS0;"}));
-    EXPECT_EQ(window.timers().at(timer::kPowerOffRead), 50);
-    request(msg::REQ_POWER_OFF_READ);
-    EXPECT_TRUE(window.timerRunning(timer::kPowerOffRead));
+    EXPECT_EQ(window.timers().at(timer::POWER_OFF_READ), 50);
+    request(req::POWER_OFF_READ);
+    EXPECT_TRUE(window.timerRunning(timer::POWER_OFF_READ));
     EXPECT_EQ(dispatcher.power().powerOffReads(), 1);
-    request(msg::REQ_POWER_OFF_READ);
-    EXPECT_FALSE(window.timerRunning(timer::kPowerOffRead));
+    request(req::POWER_OFF_READ);
+    EXPECT_FALSE(window.timerRunning(timer::POWER_OFF_READ));
     EXPECT_EQ(dispatcher.power().powerOffReads(), 0);
     EXPECT_EQ(log(), (Strings{"PS;", "PS;"}));
 }
 
 TEST_F(LinkSequencesTest, PowerOnTwiceWithPausesThenOneRead) {
     store->records.ps.set(0);
-    request(msg::REQ_POWER_SWITCH);
+    request(req::POWER_SWITCH);
     EXPECT_EQ(log(), (Strings{"PS1;", "~800", "PS1;", "~800"}));
-    EXPECT_EQ(window.timers().at(timer::kPowerOnRead), 100);
-    request(msg::REQ_POWER_ON_READ);
-    EXPECT_FALSE(window.timerRunning(timer::kPowerOnRead));
+    EXPECT_EQ(window.timers().at(timer::POWER_ON_READ), 100);
+    request(req::POWER_ON_READ);
+    EXPECT_FALSE(window.timerRunning(timer::POWER_ON_READ));
     EXPECT_EQ(log(), (Strings{"PS;"}));
 }
 
 TEST_F(LinkSequencesTest, QueuedTextOnlyWakesTheSendThread) {
-    request(msg::REQ_SEND_QUEUED);
+    request(req::SEND_QUEUED);
     EXPECT_EQ(sendThread.postedIds(), (std::vector<uint32_t>{msg::WM_SEND_NEXT}));
     EXPECT_TRUE(log().empty());
 }
@@ -147,10 +148,10 @@ TEST_F(MenuWriteTest, WritesEveryChangedItemTenMillisecondsApartAndClearsTheFlag
     change(3, 4, 3, -5);
     change(10, 0, 4, 1234);
     change(177, 4, 3, 12);
-    request(msg::REQ_MENU_WRITE);
+    request(req::MENU_WRITE);
     EXPECT_EQ(log(), (Strings{"EX003-05;", "~10", "EX0101234;", "~10", "EX177+12;", "~10"}));
     for (int n : {3, 10, 177}) EXPECT_EQ(store->menus.item(n)->changed, 0) << n;
-    request(msg::REQ_MENU_WRITE);
+    request(req::MENU_WRITE);
     EXPECT_TRUE(log().empty()) << "nothing is changed any more";
 }
 
@@ -158,7 +159,7 @@ TEST_F(MenuWriteTest, AStopDuringTheWriteLeavesTheRestChanged) {
     change(1, 0, 2, 1);
     change(2, 0, 2, 2);
     pauseResult = false;
-    request(msg::REQ_MENU_WRITE);
+    request(req::MENU_WRITE);
     EXPECT_EQ(sent(), (Strings{"EX00101;"}));
     EXPECT_EQ(store->menus.item(2)->changed, 1);
 }

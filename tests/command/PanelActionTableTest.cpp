@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "command/PanelActionTable.h"
+#include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "support/FakeThreadHandle.h"
 
@@ -15,7 +16,8 @@ TEST(PanelActionTable, ThreeRunsOfConsecutiveIds) {
     EXPECT_EQ(PanelActionTable[0], 0u);
     EXPECT_EQ(PanelActionTable.size(), 187u);
     // Index, id: each run starts at its first index and counts up by one to the next run.
-    const std::pair<size_t, uint32_t> runs[] = {{1, 0x8501}, {109, 0x862C}, {148, 0x8594}};
+    const std::pair<size_t, uint32_t> runs[] = {
+        {1, req::COMM_SWITCH}, {109, 0x862C}, {148, 0x8594}};
     for (size_t r = 0; r < 3; ++r) {
         const size_t end = r + 1 < 3 ? runs[r + 1].first : PanelActionTable.size();
         for (size_t i = runs[r].first; i < end; ++i) {
@@ -40,7 +42,7 @@ TEST_F(PostPanelActionTest, FlagsGoToTheirBitsAndTheValueToLParam) {
     EXPECT_TRUE(PostPanelAction(*store, 30, true, false, false, 0));
     EXPECT_EQ(thread.posts(), (std::vector<test::WindowMessage>{
                                   {0x8510, 0x10100001, 3},
-                                  {0x8552, 0x00100000, 14195000},
+                                  {req::FREQUENCY_A, 0x00100000, 14195000},
                                   {0x8597, 0, 0},
                                   {0x851E, 0x10000000, 0},
                               }));

@@ -8,6 +8,7 @@
 #include "command/CommandFixture.h"
 #include "command/InitialReadQueries.h"
 #include "command/MemoryTextRead.h"
+#include "link/MessageIds.h"
 #include "support/TestSupport.h"
 
 namespace velmora {
@@ -36,10 +37,10 @@ class ReadSequencesTest : public test::CommandFixture {
   protected:
     // One timer-4 tick per read-table position.
     void runInitialRead() {
-        for (int i = 0; i < kReadTableSize; ++i) request(msg::REQ_INITIAL_READ_STEP);
+        for (int i = 0; i < kReadTableSize; ++i) request(req::INITIAL_READ_STEP);
     }
     void menuSteps(int n) {
-        for (int i = 0; i < n; ++i) request(msg::REQ_MENU_READ_STEP);
+        for (int i = 0; i < n; ++i) request(req::MENU_READ_STEP);
     }
     bool indicatorsOn() {
         const auto& flags = store->windowFlags.initialReadIndicators;
@@ -52,9 +53,9 @@ class ReadSequencesTest : public test::CommandFixture {
 };
 
 TEST_F(ReadSequencesTest, TheInitialReadAsksEveryPositionInOrderWithItsPauses) {
-    request(msg::REQ_START_INITIAL_READ);
-    EXPECT_TRUE(window.timerRunning(timer::kInitialRead));
-    EXPECT_EQ(window.timers().at(timer::kInitialRead), 30);
+    request(req::START_INITIAL_READ);
+    EXPECT_TRUE(window.timerRunning(timer::INITIAL_READ));
+    EXPECT_EQ(window.timers().at(timer::INITIAL_READ), 30);
     EXPECT_TRUE(store->windowFlags.readBusy.load());
     EXPECT_TRUE(indicatorsOn());
     EXPECT_TRUE(log().empty()) << "the start itself asks nothing";
@@ -74,44 +75,44 @@ TEST_F(ReadSequencesTest, TheInitialReadAsksEveryPositionInOrderWithItsPauses) {
 }
 
 TEST_F(ReadSequencesTest, TheEndOfTheInitialReadStartsTheMenuRead) {
-    request(msg::REQ_START_INITIAL_READ);
+    request(req::START_INITIAL_READ);
     runInitialRead();
     EXPECT_FALSE(dispatcher.reads().initialReadActive());
     EXPECT_EQ(dispatcher.reads().readPosition(), 0);
-    EXPECT_FALSE(window.timerRunning(timer::kInitialRead));
+    EXPECT_FALSE(window.timerRunning(timer::INITIAL_READ));
     EXPECT_TRUE(indicatorsOff());
     EXPECT_TRUE(dispatcher.reads().menuReadActive());
     EXPECT_EQ(dispatcher.reads().menuItem(), 1);
-    EXPECT_TRUE(window.timerRunning(timer::kMenuRead));
-    EXPECT_EQ(window.timers().at(timer::kMenuRead), 30);
+    EXPECT_TRUE(window.timerRunning(timer::MENU_READ));
+    EXPECT_EQ(window.timers().at(timer::MENU_READ), 30);
     EXPECT_TRUE(store->windowFlags.readBusy.load());
 }
 
 TEST_F(ReadSequencesTest, ASecondStartBeginsAgainWithoutASecondTimer) {
-    request(msg::REQ_START_INITIAL_READ);
-    for (int i = 0; i < 10; ++i) request(msg::REQ_INITIAL_READ_STEP);
+    request(req::START_INITIAL_READ);
+    for (int i = 0; i < 10; ++i) request(req::INITIAL_READ_STEP);
     EXPECT_EQ(dispatcher.reads().readPosition(), 10);
     log();
-    request(msg::REQ_START_INITIAL_READ);
+    request(req::START_INITIAL_READ);
     EXPECT_EQ(dispatcher.reads().readPosition(), 0);
-    EXPECT_EQ(window.setCount(timer::kInitialRead), 1);
+    EXPECT_EQ(window.setCount(timer::INITIAL_READ), 1);
     runInitialRead();
     EXPECT_EQ(log(), kInitialRead) << "the whole read again, from the first position";
 }
 
 TEST_F(ReadSequencesTest, MenuReadAsksEveryItemAndEndsOnTheStepThatAskedTheLast) {
     installBuiltInMenu();
-    request(msg::REQ_START_MENU_READ);
+    request(req::START_MENU_READ);
     menuSteps(176);
     EXPECT_TRUE(dispatcher.reads().menuReadActive());
     EXPECT_TRUE(window.postedIds().empty());
     menuSteps(1);
     EXPECT_FALSE(dispatcher.reads().menuReadActive());
     EXPECT_EQ(dispatcher.reads().menuItem(), 1);
-    EXPECT_FALSE(window.timerRunning(timer::kMenuRead));
+    EXPECT_FALSE(window.timerRunning(timer::MENU_READ));
     EXPECT_FALSE(store->windowFlags.readBusy.load());
     EXPECT_EQ(window.postedIds(),
-              (std::vector<uint32_t>{msg::NOTIFY_READS_DONE, msg::NOTIFY_CO, msg::NOTIFY_BP}));
+              (std::vector<uint32_t>{notify::READS_DONE, notify::CO, notify::BP}));
     const Strings got = sent();
     ASSERT_EQ(got.size(), 177u);
     for (int n = 1; n <= 177; ++n) {
@@ -128,37 +129,37 @@ TEST_F(ReadSequencesTest, MenuReadWithNoItemsAsksTheFirstAndEndsAtOnce) {
     CommandDispatcher d(
         *fresh, [](int) { return true; }, nullptr);
     ASSERT_EQ(fresh->menus.count(), 0);
-    d.handle(msg::REQ_START_MENU_READ, 0, 0);
-    d.handle(msg::REQ_MENU_READ_STEP, 0, 0);
+    d.handle(req::START_MENU_READ, 0, 0);
+    d.handle(req::MENU_READ_STEP, 0, 0);
     uint8_t buffer[512];
     ASSERT_EQ(fresh->sendRing.TryGet(buffer), 6);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 6), "EX001;");
     EXPECT_EQ(fresh->sendRing.TryGet(buffer), CommRing::kEmpty);
     EXPECT_EQ(window.postedIds(),
-              (std::vector<uint32_t>{msg::NOTIFY_READS_DONE, msg::NOTIFY_CO, msg::NOTIFY_BP}));
+              (std::vector<uint32_t>{notify::READS_DONE, notify::CO, notify::BP}));
     EXPECT_FALSE(d.reads().menuReadActive());
     EXPECT_FALSE(fresh->windowFlags.readBusy.load());
 }
 
 TEST_F(ReadSequencesTest, ASecondMenuReadStartOnlyGoesBackToTheFirstItem) {
     installBuiltInMenu();
-    request(msg::REQ_START_MENU_READ);
+    request(req::START_MENU_READ);
     menuSteps(5);
-    request(msg::REQ_START_MENU_READ);
+    request(req::START_MENU_READ);
     EXPECT_EQ(dispatcher.reads().menuItem(), 1);
-    EXPECT_EQ(window.setCount(timer::kMenuRead), 1);
+    EXPECT_EQ(window.setCount(timer::MENU_READ), 1);
 }
 
 TEST_F(ReadSequencesTest, StopReadsEndsBothReadsAndTheMemoryTextRead) {
-    request(msg::REQ_START_INITIAL_READ);
-    for (int i = 0; i < 5; ++i) request(msg::REQ_INITIAL_READ_STEP);
+    request(req::START_INITIAL_READ);
+    for (int i = 0; i < 5; ++i) request(req::INITIAL_READ_STEP);
     store->link.memoryTextPosition = 3;
-    request(msg::REQ_STOP_READS);
+    request(req::STOP_READS);
     EXPECT_FALSE(dispatcher.reads().initialReadActive());
-    EXPECT_FALSE(window.timerRunning(timer::kInitialRead));
+    EXPECT_FALSE(window.timerRunning(timer::INITIAL_READ));
     EXPECT_TRUE(indicatorsOff());
     EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
-    EXPECT_EQ(window.killCount(timer::kMemoryText), 1);
+    EXPECT_EQ(window.killCount(timer::MEMORY_TEXT), 1);
     // Nothing reads now, so nothing may look busy.
     EXPECT_FALSE(store->windowFlags.readBusy.load());
     log();
@@ -171,21 +172,21 @@ TEST_F(ReadSequencesTest, StopReadsEndsBothReadsAndTheMemoryTextRead) {
 
 TEST_F(ReadSequencesTest, StoppingTheMenuReadClosesAnOpenWaitWindowAfterAPause) {
     installBuiltInMenu();
-    request(msg::REQ_START_MENU_READ);
+    request(req::START_MENU_READ);
     menuSteps(3);
     store->windowFlags.waitWindowOpen = true;
     log();
-    request(msg::REQ_STOP_READS);
+    request(req::STOP_READS);
     EXPECT_EQ(log(), (Strings{"~100"}));
     EXPECT_EQ(window.postedIds(), (std::vector<uint32_t>{msg::WM_WAIT_WINDOW_CLOSE}));
     EXPECT_FALSE(store->windowFlags.readBusy.load());
-    EXPECT_FALSE(window.timerRunning(timer::kMenuRead));
+    EXPECT_FALSE(window.timerRunning(timer::MENU_READ));
 
     // Without an open wait window a stop neither pauses nor posts.
     window.clear();
-    request(msg::REQ_START_MENU_READ);
+    request(req::START_MENU_READ);
     store->windowFlags.waitWindowOpen = false;
-    request(msg::REQ_STOP_READS);
+    request(req::STOP_READS);
     EXPECT_TRUE(window.postedIds().empty());
     EXPECT_TRUE(log().empty());
 }
@@ -204,23 +205,23 @@ class MemoryTextTest : public test::CommandFixture {};
 
 TEST_F(MemoryTextTest, FiveTextsThenTheTimerStopsAndTheNextReadStartsAtTheFirst) {
     store->link.memoryTextPosition = 1;
-    request(msg::REQ_MEMORY_TEXT_READ);
-    EXPECT_EQ(window.timers().at(timer::kMemoryText), 30);
-    for (int i = 0; i < 6; ++i) request(msg::REQ_MEMORY_TEXT_STEP);
+    request(req::MEMORY_TEXT_READ);
+    EXPECT_EQ(window.timers().at(timer::MEMORY_TEXT), 30);
+    for (int i = 0; i < 6; ++i) request(req::MEMORY_TEXT_STEP);
     EXPECT_EQ(sent(), (Strings{"KM1;", "KM2;", "KM3;", "KM4;", "KM5;"}));
-    EXPECT_FALSE(window.timerRunning(timer::kMemoryText));
+    EXPECT_FALSE(window.timerRunning(timer::MEMORY_TEXT));
     EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
-    request(msg::REQ_MEMORY_TEXT_READ);
-    request(msg::REQ_MEMORY_TEXT_STEP);
+    request(req::MEMORY_TEXT_READ);
+    request(req::MEMORY_TEXT_STEP);
     EXPECT_EQ(sent(), (Strings{"KM1;"}));
 }
 
 TEST_F(MemoryTextTest, APositionOutsideTheTextsSendsNothing) {
     store->link.memoryTextPosition = 0;
-    request(msg::REQ_MEMORY_TEXT_STEP);
+    request(req::MEMORY_TEXT_STEP);
     EXPECT_TRUE(sent().empty());
     EXPECT_EQ(store->link.memoryTextPosition.load(), 1);
-    EXPECT_EQ(window.killCount(timer::kMemoryText), 1);
+    EXPECT_EQ(window.killCount(timer::MEMORY_TEXT), 1);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "gui/MainMenu.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
-#include "panel/display/LabelRegion.h"
 
 namespace velmora::gui::test {
 namespace {
@@ -22,8 +21,8 @@ QImage vfoADigits(MainWindow& w) {
 TEST_F(WindowFixture, RadioChangeReachesTheDigitsOfTheBackBuffer) {
     connect();
     ASSERT_TRUE(pumpUntil([&] { return dlg().display().frequencyText(kMain) == "14195000"; }));
-    EXPECT_TRUE(host_.isTimerActive(timer::kKeepAlive));
-    EXPECT_EQ(host_.timerInterval(timer::kKeepAlive), 1000);
+    EXPECT_TRUE(host_.isTimerActive(timer::KEEP_ALIVE));
+    EXPECT_EQ(host_.timerInterval(timer::KEEP_ALIVE), 1000);
     ASSERT_TRUE(pumpUntil([&] { return app_->progress().initialReadSteps() > 1; }));
 
     const QImage before = vfoADigits(*window_);
@@ -73,30 +72,8 @@ TEST_F(WindowFixture, ExposureRunsOneFullRepaint) {
     ASSERT_TRUE(pumpUntil([&] { return window_->view().paints() > paints; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(dlg().fullRepaints(), 2);
-    EXPECT_FALSE(host_.isTimerActive(CRemoteControllerDlg::kTimerFullRepaint));
-    EXPECT_TRUE(host_.isTimerActive(PanelDisplay::kTimerFrequencyA));
-}
-
-// The lit label region of 0x85D2 survives the full repaint, the dial angle of 0x85C8 is kept for
-// it, and ids without a handler draw nothing.
-TEST_F(WindowFixture, FullRepaintReplaysTheLastLabelRegionAndDialAngle) {
-    ASSERT_TRUE(pumpUntil([&] { return dlg().fullRepaints() == 1; }));
-    const PanelRect r = kLabelRegions[4].first;
-    auto label = [&] { return window_->canvas().backBuffer().copy(r.x, r.y, r.width, r.height); };
-    const QImage plain = label();
-    const uint64_t generation = window_->canvas().generation();
-    host_.send(0x8301, 0, 0);
-    host_.send(0x834A, 0, 0);
-    EXPECT_EQ(window_->canvas().generation(), generation);
-
-    host_.send(0x85D2, 1, 4);
-    host_.send(0x85C8, 123, 0);
-    const QImage lit = label();
-    ASSERT_NE(lit, plain);
-    dlg().exposed();
-    ASSERT_TRUE(pumpUntil([&] { return dlg().fullRepaints() == 2; }));
-    EXPECT_EQ(label(), lit);
-    EXPECT_EQ(dlg().dialAngle(), 123);
+    EXPECT_FALSE(host_.isTimerActive(timer::FULL_REPAINT));
+    EXPECT_TRUE(host_.isTimerActive(timer::FREQUENCY_A));
 }
 
 TEST_F(WindowFixture, MenuBarHoldsEveryCommandOfResource130) {

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "integration/ShellFixture.h"
+#include "link/MessageIds.h"
 #include "resources/StringTable.h"
 
 namespace velmora {
@@ -41,7 +42,7 @@ TEST_F(LinkBehaviour, IdentifiedAgainDuringTheReadStartsItOverWithOneTimer) {
     startAll();
     connect();
     ASSERT_TRUE(runUntil([&] { return count(toRadio(), "NA1;") == 1; }));
-    postCommand(msg::REQ_START_INITIAL_READ);
+    postCommand(req::START_INITIAL_READ);
     // The read starts over from its first position: "RT;" again, then the rest in order.
     ASSERT_TRUE(runUntil([&] { return count(toRadio(), "NA1;") == 2; }));
     const auto sent = toRadio();
@@ -49,7 +50,7 @@ TEST_F(LinkBehaviour, IdentifiedAgainDuringTheReadStartsItOverWithOneTimer) {
     ASSERT_LT(again, sent.size());
     EXPECT_EQ(sent[again + 1], "XT;");
     EXPECT_LT(again, nth(sent, "NA1;", 1));
-    EXPECT_TRUE(host.isTimerActive(timer::kInitialRead));
+    EXPECT_TRUE(host.isTimerActive(timer::INITIAL_READ));
     EXPECT_EQ(count(sent, "EX001;"), 0u);
 }
 
@@ -58,7 +59,7 @@ TEST_F(LinkBehaviour, TheComKeySwitchesAutoInformationOffAndOnAgain) {
     connect();
     pressComKey();
     ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }));
-    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
+    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::INITIAL_READ); }));
     EXPECT_FALSE(store().windowFlags.readBusy.load());
     auto sent = toRadio();
     EXPECT_EQ(count(sent, "AI0;"), 2u);  // the port's open, then the COM key
@@ -66,7 +67,7 @@ TEST_F(LinkBehaviour, TheComKeySwitchesAutoInformationOffAndOnAgain) {
 
     pressComKey();
     ASSERT_TRUE(runUntil([&] { return count(toRadio(), "ID;") == 2; }));
-    EXPECT_TRUE(runUntil([&] { return host.isTimerActive(timer::kInitialRead); }));
+    EXPECT_TRUE(runUntil([&] { return host.isTimerActive(timer::INITIAL_READ); }));
     EXPECT_EQ(store().records.ai.get(), 1);
 }
 
@@ -77,9 +78,9 @@ TEST_F(LinkBehaviour, PowerOffResetsTheMetersAndPowerOnBringsTheLinkBack) {
     connect();
     // The switch goes by the power state the program knows: wait for the keep-alive to ask.
     ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 1; }));
-    postCommand(msg::REQ_POWER_SWITCH);
+    postCommand(req::POWER_SWITCH);
     ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 0; }));
-    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
+    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::INITIAL_READ); }));
     EXPECT_EQ(store().records.rm.get(), 0);
     EXPECT_FALSE(radio->powerOn());
     auto sent = toRadio();
@@ -87,7 +88,7 @@ TEST_F(LinkBehaviour, PowerOffResetsTheMetersAndPowerOnBringsTheLinkBack) {
     ASSERT_LT(off, sent.size());
     EXPECT_TRUE(runUntil([&] { return count(toRadio(), "PS;") >= 2; }));
 
-    postCommand(msg::REQ_POWER_SWITCH);
+    postCommand(req::POWER_SWITCH);
     ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 1; }, 10s));
     // The radio is asked to resume auto-information and identifies itself again.
     ASSERT_TRUE(runUntil([&] { return count(toRadio(), "ID;") == 2; }, 10s));
@@ -108,7 +109,7 @@ TEST_F(LinkBehaviour, AWrongRadioShowsString111AndSwitchesTheLinkOff) {
     ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }));
     const auto sent = toRadio();
     EXPECT_GT(nth(sent, "AI0;", 1), nth(sent, "ID;", 0));
-    EXPECT_FALSE(host.isTimerActive(timer::kInitialRead));
+    EXPECT_FALSE(host.isTimerActive(timer::INITIAL_READ));
     EXPECT_EQ(count(sent, "RT;"), 0u) << "no read of a radio that is not ours";
 }
 
@@ -123,8 +124,8 @@ TEST_F(LinkBehaviour, ASilentRadioTimesOutResetsTheMetersAndStopsTheReads) {
     // The analysis thread stores AI first and resets the meters right after: wait for both.
     EXPECT_TRUE(runUntil(
         [&] { return store().records.rm.get() == 0 && store().records.sm[1].get() == 0; }));
-    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
-    EXPECT_FALSE(host.isTimerActive(timer::kMenuRead));
+    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::INITIAL_READ); }));
+    EXPECT_FALSE(host.isTimerActive(timer::MENU_READ));
     EXPECT_FALSE(store().windowFlags.readBusy.load());
 }
 

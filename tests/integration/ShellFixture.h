@@ -108,7 +108,7 @@ class ShellFixture : public ::testing::Test {
     void connect() {
         pressComKey();
         ASSERT_TRUE(runUntil([&] { return store().records.id.get() == 362; }));
-        ASSERT_TRUE(runUntil([&] { return host.isTimerActive(timer::kInitialRead); }));
+        ASSERT_TRUE(runUntil([&] { return host.isTimerActive(timer::INITIAL_READ); }));
     }
 
     RadioStateStore& store() { return app->store(); }

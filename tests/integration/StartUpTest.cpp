@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "integration/ShellFixture.h"
+#include "link/MessageIds.h"
 #include "link/StoreDump.h"
 
 namespace velmora {
@@ -61,7 +62,7 @@ TEST_F(StartUp, TheComKeyBringsTheLinkUpAndTheReadsFillTheStoreAsTheRadioHoldsIt
     startAll();
     // The keep-alive would fall between the read's queries wherever its second ticks; without
     // it the order on the line is fixed.
-    host.killTimer(timer::kKeepAlive);
+    host.killTimer(timer::KEEP_ALIVE);
     radio->frontPanel([](sim::RadioModel& m) { m.setMenu(22, kBeaconRaw); });
     pressComKey();
     ASSERT_TRUE(runUntil([&] { return app->progress().menuReadsCompleted() == 1; },
@@ -95,17 +96,17 @@ TEST_F(StartUp, TheComKeyBringsTheLinkUpAndTheReadsFillTheStoreAsTheRadioHoldsIt
     }
     EXPECT_EQ(initialRead, readLines(kGolden)) << "the initial read differs from " << kGolden;
 
-    // The end of the menu read: 0x834D (as read-busy clears), then 0x8307 and 0x8305.
+    // The end of the menu read: notify::BG (as read-busy clears), then notify::CO and notify::BP.
     const auto& n = recorder.notifications;
-    auto end = std::find(n.begin(), n.end(), msg::NOTIFY_READS_DONE);
-    while (end != n.end() && std::find(end, n.end(), msg::NOTIFY_CO) == n.end())
-        end = std::find(end + 1, n.end(), msg::NOTIFY_READS_DONE);
+    auto end = std::find(n.begin(), n.end(), notify::READS_DONE);
+    while (end != n.end() && std::find(end, n.end(), notify::CO) == n.end())
+        end = std::find(end + 1, n.end(), notify::READS_DONE);
     ASSERT_NE(end, n.end());
-    const auto co = std::find(end, n.end(), msg::NOTIFY_CO);
-    EXPECT_NE(std::find(co, n.end(), msg::NOTIFY_BP), n.end());
+    const auto co = std::find(end, n.end(), notify::CO);
+    EXPECT_NE(std::find(co, n.end(), notify::BP), n.end());
     EXPECT_FALSE(store().windowFlags.readBusy.load());
-    EXPECT_FALSE(host.isTimerActive(timer::kInitialRead));
-    EXPECT_FALSE(host.isTimerActive(timer::kMenuRead));
+    EXPECT_FALSE(host.isTimerActive(timer::INITIAL_READ));
+    EXPECT_FALSE(host.isTimerActive(timer::MENU_READ));
     EXPECT_EQ(store().records.ai.get(), 1);
     EXPECT_TRUE(recorder.failures.empty() ||
                 recorder.failures == std::vector<int>{108});  // no CommSetting.csv yet

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 
 #include "LinkFixture.h"
+#include "link/MessageIds.h"
 #include "link/SimpleAnswerRows.h"
 
 namespace velmora::test {
@@ -10,8 +11,8 @@ namespace {
 using AnswerFields = LinkFixture;
 
 TEST_F(AnswerFields, FrequencyWithinRangeIsStoredCopiedAndNotified) {
-    expectRows(
-        {{"FA14195000", {0x8333}, &rec.fa, 14195000}, {"FB00030000", {0x8334}, &rec.fb, 30000}});
+    expectRows({{"FA14195000", {notify::FA}, &rec.fa, 14195000},
+                {"FB00030000", {notify::FB}, &rec.fb, 30000}});
     EXPECT_EQ(store->panel.vfoA.get(), 14195000);
     EXPECT_EQ(store->panel.vfoB.get(), 30000);
 }
@@ -22,26 +23,26 @@ TEST_F(AnswerFields, FrequencyOutOfRangeOrWithALetterChangesNothing) {
                 {"FA1419A000", {}},
                 {"FA1419500", {}, &rec.fa, 7000000}});  // one digit short: the NUL is no digit
     EXPECT_EQ(store->panel.vfoA.get(), 0);
-    expectRows({{"FA60000000", {0x8333}, &rec.fa, 60000000}});
+    expectRows({{"FA60000000", {notify::FA}, &rec.fa, 60000000}});
 }
 
 TEST_F(AnswerFields, SelectorPicksMainOrSubAndRefusesOthers) {
-    expectRows({{"BC01", {0x8306}, &rec.bc[kMain], 1},
-                {"BC11", {0x8306}, &rec.bc[kSub], 1},
+    expectRows({{"BC01", {notify::BC}, &rec.bc[kMain], 1},
+                {"BC11", {notify::BC}, &rec.bc[kSub], 1},
                 {"BC20", {}},
                 {"BC12", {}, &rec.bc[kSub], 1},  // above the record's max
-                {"NL1123", {0x8325}, &rec.nl[kSub], 123},
-                {"SH031", {0x8330}, &rec.sh[kMain], 31},
+                {"NL1123", {notify::NL}, &rec.nl[kSub], 123},
+                {"SH031", {notify::SH}, &rec.sh[kMain], 31},
                 {"RL000", {}}});  // RL starts at 1
 }
 
 TEST_F(AnswerFields, RfCarriesTheSelectorPlusOneAndReadsAHexDigit) {
     handle("RF13");
-    EXPECT_EQ(window.posts(), (std::vector<WindowMessage>{{0x8311, 0, 2}}));
+    EXPECT_EQ(window.posts(), (std::vector<WindowMessage>{{notify::RF, 0, 2}}));
     EXPECT_EQ(rec.rf[kSub].get(), 3);
     window.clear();
     handle("RF0A");
-    EXPECT_EQ(window.posts(), (std::vector<WindowMessage>{{0x8311, 0, 1}}));
+    EXPECT_EQ(window.posts(), (std::vector<WindowMessage>{{notify::RF, 0, 1}}));
     EXPECT_EQ(rec.rf[kMain].get(), 10);
     EXPECT_EQ(postsOf("RF1A"), Ids{});  // the sub record stops at 6
 }
@@ -49,15 +50,15 @@ TEST_F(AnswerFields, RfCarriesTheSelectorPlusOneAndReadsAHexDigit) {
 TEST_F(AnswerFields, PanelCopiesFollowOnlyTheCodesThatHaveThem) {
     handle("RT1");
     EXPECT_EQ(store->panel.rt.get(), 1);
-    expectRows({{"FT1", {0x8309}, &rec.ft, 1},
-                {"AC002", {0x8318}, &rec.ac, 2},
-                {"AC0X2", {0x8318}}});  // positions 2 and 3 are not read
+    expectRows({{"FT1", {notify::FT}, &rec.ft, 1},
+                {"AC002", {notify::AC}, &rec.ac, 2},
+                {"AC0X2", {notify::AC}}});  // positions 2 and 3 are not read
 }
 
 TEST_F(AnswerFields, LockDigitsCodeTwoFlagsAndAlwaysNotify) {
-    expectRows({{"LK7", {0x830C}, &rec.lk[1], 1},
-                {"LK8", {0x830C}, &rec.lk[0], 1},
-                {"FS6", {0x830D}, &rec.fs[0], 0}});
+    expectRows({{"LK7", {notify::LK}, &rec.lk[1], 1},
+                {"LK8", {notify::LK}, &rec.lk[0], 1},
+                {"FS6", {notify::FS}, &rec.fs[0], 0}});
     EXPECT_EQ(rec.fs[1].get(), 1);
     EXPECT_EQ(store->panel.fs[1].get(), 1);
 }
@@ -65,7 +66,7 @@ TEST_F(AnswerFields, LockDigitsCodeTwoFlagsAndAlwaysNotify) {
 TEST_F(AnswerFields, ModeSetsTheModeClass) {
     for (const auto& [answer, modeClass] :
          {std::pair{"MD0B", 2}, std::pair{"MD15", 1}, std::pair{"MD02", 0}}) {
-        EXPECT_EQ(postsOf(answer), Ids{0x8345}) << answer;
+        EXPECT_EQ(postsOf(answer), Ids{notify::MD}) << answer;
         EXPECT_EQ(store->panel.modeClass.get(), modeClass) << answer;
     }
     EXPECT_EQ(store->panel.md[kSub].get(), 5);
@@ -75,7 +76,7 @@ TEST_F(AnswerFields, ModeSetsTheModeClass) {
 
 TEST_F(AnswerFields, StatusAnswerFillsEveryFieldAndAndsTheResults) {
     //                 IF mem freq    sign clar rx tx mode vfo tone nr shift
-    EXPECT_EQ(postsOf("IF00114195000-012010201051"), Ids{0x832D});
+    EXPECT_EQ(postsOf("IF00114195000-012010201051"), Ids{notify::IF});
     const auto& s = rec.ifStatus;
     const int fields[] = {s.frequency.get(),  s.rxClarifier.get(), s.txClarifier.get(),
                           s.mode.get(),       s.vfoOrMemory.get(), s.toneMode.get(),
@@ -92,36 +93,36 @@ TEST_F(AnswerFields, StatusAnswerFillsEveryFieldAndAndsTheResults) {
 
     // OI: VFO-or-memory stops at 3.
     expectRows({{"OI00107000000+005001240010", {}},
-                {"OI00107000000+005001230010", {0x833F}, &rec.oiStatus.vfoOrMemory, 3}});
+                {"OI00107000000+005001230010", {notify::OI}, &rec.oiStatus.vfoOrMemory, 3}});
     EXPECT_EQ(rec.oiStatus.frequency.get(), 7000000);
     EXPECT_EQ(store->panel.vfoB.get(), 7000000);
 }
 
 TEST_F(AnswerFields, BreakInAndContourPickTheirFieldByPositionThree) {
-    expectRows({{"BP01250", {0x8305}, &rec.bpLevel[kMain], 250},
-                {"BP10001", {0x8305}, &rec.bpOn[kSub], 1},
-                {"BP10000", {0x8305}, &rec.bpOn[kSub], 0},
-                {"BP9X", {0x8305}},  // other selector: success, nothing stored
-                {"CO0140", {0x8307}, &rec.coFirst[kMain], 40},
+    expectRows({{"BP01250", {notify::BP}, &rec.bpLevel[kMain], 250},
+                {"BP10001", {notify::BP}, &rec.bpOn[kSub], 1},
+                {"BP10000", {notify::BP}, &rec.bpOn[kSub], 0},
+                {"BP9X", {notify::BP}},  // other selector: success, nothing stored
+                {"CO0140", {notify::CO}, &rec.coFirst[kMain], 40},
                 {"CO1251", {}},  // above the second value's 50
-                {"CO1241", {0x8307}, &rec.coSecond[kSub], 41}});
+                {"CO1241", {notify::CO}, &rec.coSecond[kSub], 41}});
     EXPECT_EQ(store->panel.bpLevel[kMain].get(), 250);
 }
 
 TEST_F(AnswerFields, GroupSelectorsPickTheirRecord) {
-    expectRows({{"BG105", {0x834D}, &rec.bg[1], 5}});
+    expectRows({{"BG105", {notify::BG}, &rec.bg[1], 5}});
     EXPECT_EQ(rec.bg[2].get(), -1);
-    expectRows({{"BG209", {0x834D}, &rec.bg[2], 9}, {"BG305", {}}});
+    expectRows({{"BG209", {notify::BG}, &rec.bg[2], 9}, {"BG305", {}}});
     EXPECT_EQ(rec.bg[1].get(), -1);
-    expectRows({{"PE212005", {0x834F}, &rec.pe[1][1][2], 5},  // set digit 2 is the second set
-                {"PE011-15", {0x834F}, &rec.pe[0][1][1], -15},
-                {"PE020018", {0x834F}, &rec.pe[0][2][0], 18},
+    expectRows({{"PE212005", {notify::PE}, &rec.pe[1][1][2], 5},  // set digit 2 is the second set
+                {"PE011-15", {notify::PE}, &rec.pe[0][1][1], -15},
+                {"PE020018", {notify::PE}, &rec.pe[0][2][0], 18},
                 {"PE020019", {}},  // band 2 stops at 18
                 {"PE220019", {}},  // in both sets
-                {"PE220018", {0x834F}, &rec.pe[1][2][0], 18},
+                {"PE220018", {notify::PE}, &rec.pe[1][2][0], 18},
                 {"PE000008", {}},  // band 0 at 7
                 {"PE130007", {}},
-                {"KC51312", {0x8355}, &rec.kcValue[1][0], 3},
+                {"KC51312", {notify::KC}, &rec.kcValue[1][0], 3},
                 // Digit 9 is no key, so the answer fails, but it names the first flag, which is
                 // kept.
                 {"KC50910", {}, &rec.kcFlag[0][0], 1},
@@ -133,12 +134,12 @@ TEST_F(AnswerFields, GroupSelectorsPickTheirRecord) {
 TEST_F(AnswerFields, RadioInformationNeedsAutoInformation) {
     EXPECT_EQ(postsOf("RI31"), Ids{});
     rec.ai.set(1);
-    expectRows({{"RI31", {0x8348}, &rec.ri[3], 1}, {"RI91", {0x8348}}, {"RI32", {}}});
+    expectRows({{"RI31", {notify::RI}, &rec.ri[3], 1}, {"RI91", {notify::RI}}, {"RI32", {}}});
 }
 
 TEST_F(AnswerFields, KeyerMemoryTextsAreCopiedUpToFiftyCharacters) {
     std::array<char, BoundedText::kCapacity> out{};
-    EXPECT_EQ(postsOf("KM2" + std::string(60, 'Q')), Ids{0x833D});
+    EXPECT_EQ(postsOf("KM2" + std::string(60, 'Q')), Ids{notify::KM});
     EXPECT_EQ(rec.kmText[1].copyInto(out), std::string(50, 'Q'));
     EXPECT_EQ(out[50], '\0');
     handle("KM5CQ DE TEST}");
@@ -147,20 +148,20 @@ TEST_F(AnswerFields, KeyerMemoryTextsAreCopiedUpToFiftyCharacters) {
 }
 
 TEST_F(AnswerFields, MetersAndOddFieldsFollowTheirRules) {
-    expectRows({{"RM1123", {0x8321}, &rec.rm, 123},
-                {"RM1999", {0x8321}, &rec.rm, 123},  // always succeeds, stores nothing too high
-                {"ML0001", {0x831E}, &rec.mlFlag, 1},
-                {"ML1200", {0x831E}, &rec.mlLevel, 200},
-                {"AN021", {0x8317}, &rec.anAntenna[kMain], 1},
-                {"AN2", {0x8317}, &rec.anFlag[kMain], 1},
-                {"IS0-0500", {0x832F}, &rec.is[kMain], -500},
+    expectRows({{"RM1123", {notify::RM}, &rec.rm, 123},
+                {"RM1999", {notify::RM}, &rec.rm, 123},  // always succeeds, stores nothing too high
+                {"ML0001", {notify::ML}, &rec.mlFlag, 1},
+                {"ML1200", {notify::ML}, &rec.mlLevel, 200},
+                {"AN021", {notify::AN}, &rec.anAntenna[kMain], 1},
+                {"AN2", {notify::AN}, &rec.anFlag[kMain], 1},
+                {"IS0-0500", {notify::IS}, &rec.is[kMain], -500},
                 {"IS00500", {}},
-                {"VF01123100", {0x832E}, &rec.vf[kMain].level[1], 123},
-                {"CA0001", {0x8356}},
+                {"VF01123100", {notify::VF}, &rec.vf[kMain].level[1], 123},
+                {"CA0001", {notify::CA}},
                 {"CA1001", {}},
-                {"RO0123045", {0x8335}, &rec.roFirst, 123},
-                {"PB0", {0x8341}},
-                {"LM", {0x834E}}});
+                {"RO0123045", {notify::RO}, &rec.roFirst, 123},
+                {"PB0", {notify::PB}},
+                {"LM", {notify::LM}}});
     EXPECT_EQ(rec.vf[kMain].flag.get(), 1);
     EXPECT_EQ(rec.vf[kMain].digit[1].get(), 1);
     EXPECT_EQ(rec.roSecond.get(), 45);

@@ -3,6 +3,7 @@
 #include "LinkFixture.h"
 #include "link/AnswerReceiver.h"
 #include "link/AnswerWatchdog.h"
+#include "link/MessageIds.h"
 
 namespace velmora::test {
 namespace {
@@ -17,9 +18,9 @@ TEST_F(Receiver, AnalysesTheQueuedAnswerAndRearmsTheWatchdog) {
     queue("FA14195000");
     receiver.onAnswerQueued();
     EXPECT_EQ(rec.fa.get(), 14195000);
-    EXPECT_EQ(window.postedIds(), Ids{0x8333});
-    EXPECT_EQ(window.killCount(timer::kAnswerWatchdog), 1);
-    EXPECT_EQ(window.timers(), (std::map<int, int>{{timer::kAnswerWatchdog, 3000}}));
+    EXPECT_EQ(window.postedIds(), Ids{notify::FA});
+    EXPECT_EQ(window.killCount(timer::ANSWER_WATCHDOG), 1);
+    EXPECT_EQ(window.timers(), (std::map<int, int>{{timer::ANSWER_WATCHDOG, 3000}}));
     EXPECT_TRUE(store->link.watchdogArmed.load());
 }
 
@@ -30,8 +31,8 @@ TEST_F(Receiver, WatchdogIsRearmedAfterUnknownAndFailedAnswers) {
         queue(answer);
         receiver.onAnswerQueued();
         EXPECT_EQ(window.postedIds(), Ids{}) << answer;
-        EXPECT_EQ(window.killCount(timer::kAnswerWatchdog), 1);
-        EXPECT_EQ(window.setCount(timer::kAnswerWatchdog), 1);
+        EXPECT_EQ(window.killCount(timer::ANSWER_WATCHDOG), 1);
+        EXPECT_EQ(window.setCount(timer::ANSWER_WATCHDOG), 1);
         EXPECT_TRUE(store->link.watchdogArmed.load());
     }
 }
@@ -40,7 +41,7 @@ TEST_F(Receiver, MessageWithoutAnEntryOnlyRearms) {
     const auto result = receiver.onAnswerQueued();
     EXPECT_EQ(result.index, AnswerAnalysis::kNoRecord);
     EXPECT_TRUE(window.postedIds().empty());
-    EXPECT_TRUE(window.timerRunning(timer::kAnswerWatchdog));
+    EXPECT_TRUE(window.timerRunning(timer::ANSWER_WATCHDOG));
 }
 
 TEST_F(Receiver, AnswersComeOutInOrderOnePerMessage) {

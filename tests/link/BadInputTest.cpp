@@ -4,6 +4,7 @@
 
 #include "LinkFixture.h"
 #include "link/CatCommandTable.h"
+#include "link/MessageIds.h"
 #include "link/RecordDefaults.h"
 
 namespace velmora::test {
@@ -40,8 +41,8 @@ TEST_F(BadInput, RandomAnswersOfEveryCodeKeepRecordsInRange) {
         if (!result.success) {
             // Only the link answers' own reactions may reach the window.
             for (const auto& m : window.posts()) {
-                ASSERT_TRUE(m.id == msg::WM_COMM_FAILURE || m.id == msg::NOTIFY_RM ||
-                            m.id == msg::NOTIFY_SM)
+                ASSERT_TRUE(m.id == msg::WM_COMM_FAILURE || m.id == notify::RM ||
+                            m.id == notify::SM)
                     << answer << " posted " << std::hex << m.id;
             }
         }

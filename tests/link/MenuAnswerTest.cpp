@@ -1,5 +1,6 @@
 // Menu answers: sized and decoded through the menu definitions, notified only on a change.
 #include "LinkFixture.h"
+#include "link/MessageIds.h"
 
 namespace velmora::test {
 namespace {
@@ -30,16 +31,16 @@ class MenuAnswers : public LinkFixture {
 
 TEST_F(MenuAnswers, RepeatedValuePostsNothingAndChangedValuePostsEx) {
     EXPECT_EQ(postsOf("EX001000"), Ids{});  // equals the stored 0
-    EXPECT_EQ(postsOf("EX001042"), Ids{0x830B});
+    EXPECT_EQ(postsOf("EX001042"), Ids{notify::EX});
     EXPECT_EQ(value(1), 42);
     EXPECT_EQ(postsOf("EX001042"), Ids{});
 }
 
 TEST_F(MenuAnswers, FollowUpNotificationsByValueKind) {
-    EXPECT_EQ(postsOf("EX0020150"), (Ids{0x830B, 0x8305}));
+    EXPECT_EQ(postsOf("EX0020150"), (Ids{notify::EX, notify::BP}));
     EXPECT_EQ(postsOf("EX0020150"), Ids{});
-    EXPECT_EQ(postsOf("EX0051"), (Ids{0x830B, 0x8307}));
-    EXPECT_EQ(postsOf("EX00607"), (Ids{0x830B, 0x8337}));
+    EXPECT_EQ(postsOf("EX0051"), (Ids{notify::EX, notify::CO}));
+    EXPECT_EQ(postsOf("EX00607"), (Ids{notify::EX, notify::SM}));
 }
 
 TEST_F(MenuAnswers, BitStringsAndBeaconTimesDecode) {
@@ -67,7 +68,7 @@ TEST_F(MenuAnswers, AWidthThatCannotFitTheBufferIsDropped) {
     EXPECT_EQ(postsOf("EX0011"), Ids{});
     wide.width = 506;
     store->menus.setItem(1, wide);
-    EXPECT_EQ(postsOf("EX0011"), Ids{0x830B});
+    EXPECT_EQ(postsOf("EX0011"), Ids{notify::EX});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "link/GeneralSetter.h"
+#include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "link/RecordDefaults.h"
 #include "link/StoreDump.h"
@@ -171,13 +172,13 @@ TEST(StoreDump, JsonQuotesTextsOnlyAndEscapesThem) {
 
 TEST(StoreShape, ThreadPointersAreNullSafe) {
     auto s = initialisedStore();
-    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, 0x834B));
+    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, req::START_INITIAL_READ));
     test::FakeThreadHandle thread;
     s->threads.Anl_Send_Thread = &thread;
-    EXPECT_TRUE(postTo(s->threads.Anl_Send_Thread, 0x834B));
+    EXPECT_TRUE(postTo(s->threads.Anl_Send_Thread, req::START_INITIAL_READ));
     thread.setRunning(false);
-    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, 0x834B));
-    EXPECT_EQ(thread.postedIds(), std::vector<uint32_t>{0x834B});
+    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, req::START_INITIAL_READ));
+    EXPECT_EQ(thread.postedIds(), std::vector<uint32_t>{req::START_INITIAL_READ});
 }
 
 }  // namespace

@@ -13,12 +13,12 @@ using PortSwitch = SerialFixture;
 TEST_F(PortSwitch, NothingChosenOnlyTellsTheWindow) {
     ASSERT_TRUE(port.OpenPort());
     EXPECT_TRUE(port.ChangePort(0));
-    EXPECT_EQ(window.sends(), (std::vector<WindowMessage>{{msg::WM_COM_SELECT_CLOSED, 0, 0}}));
+    EXPECT_EQ(window.sends(), (std::vector<WindowMessage>{{notice::COM_SELECT_CLOSED, 0, 0}}));
     EXPECT_TRUE(port.IsPortOpen());
     EXPECT_FALSE(std::filesystem::exists(commSettingFile()));
 
     port.ChangeBaudRate(0, false);
-    EXPECT_EQ(window.sends().back().id, msg::WM_BAUD_RATE_CLOSED);
+    EXPECT_EQ(window.sends().back().id, notice::BAUD_RATE_CLOSED);
     EXPECT_FALSE(std::filesystem::exists(commSettingFile()));
     EXPECT_TRUE(store->sendRing.unreadCount() == 0);
 }
@@ -31,7 +31,7 @@ TEST_F(PortSwitch, ThePortInUseIsOnlySavedAndStaysOpen) {
     EXPECT_TRUE(probe.opens().empty());
     EXPECT_TRUE(commandThread.posts().empty());
     EXPECT_EQ(readCommSetting(), "1,4800,0\n");
-    EXPECT_EQ(window.sends().back().id, msg::WM_COM_SELECT_CLOSED);
+    EXPECT_EQ(window.sends().back().id, notice::COM_SELECT_CLOSED);
 }
 
 TEST_F(PortSwitch, ANewPortIsProbedThenTheOldOneClosed) {
@@ -68,7 +68,7 @@ TEST_F(PortSwitch, AutoInformationIsSwitchedOffBeforeThePortCloses) {
         if (sleeps.size() == 3) store->records.ai.set(0);
     };
     EXPECT_TRUE(port.ChangePort(2));
-    EXPECT_EQ(commandThread.postedIds(), (std::vector<uint32_t>{msg::REQ_COMM_SWITCH}));
+    EXPECT_EQ(commandThread.postedIds(), (std::vector<uint32_t>{req::COMM_SWITCH}));
     EXPECT_EQ(sleeps, (std::vector<int>{100, 100, 100}));
     EXPECT_FALSE(port.IsPortOpen());
     EXPECT_EQ(port.GetComNumber(), 2);
@@ -90,7 +90,7 @@ TEST_F(PortSwitch, TheSameSpeedIsOnlySaved) {
     EXPECT_EQ(store->sendRing.unreadCount(), 0);
     EXPECT_TRUE(port.IsPortOpen());
     EXPECT_EQ(readCommSetting(), "1,4800,0\n");
-    EXPECT_EQ(window.sends().back().id, msg::WM_BAUD_RATE_CLOSED);
+    EXPECT_EQ(window.sends().back().id, notice::BAUD_RATE_CLOSED);
 }
 
 TEST_F(PortSwitch, ANewSpeedIsSentToTheRadioThenThePortReopensAtIt) {
@@ -104,7 +104,7 @@ TEST_F(PortSwitch, ANewSpeedIsSentToTheRadioThenThePortReopensAtIt) {
     uint8_t buf[512];
     ASSERT_EQ(store->sendRing.TryGet(buf), 7u);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buf), 7), "EX0323;");
-    EXPECT_EQ(commandThread.postedIds(), (std::vector<uint32_t>{msg::REQ_SEND_QUEUED}));
+    EXPECT_EQ(commandThread.postedIds(), (std::vector<uint32_t>{req::SEND_QUEUED}));
     EXPECT_TRUE(port.IsPortOpen());
     ASSERT_EQ(device.opens().size(), 2u);
     EXPECT_EQ(device.opens()[1].baud, 38400);
@@ -118,9 +118,8 @@ TEST_F(PortSwitch, WithAutoInformationTheCommandThreadReopensThePort) {
         if (sleeps.size() == 1) store->records.ai.set(0);
     };
     port.ChangeBaudRate(9600, true);
-    EXPECT_EQ(
-        commandThread.postedIds(),
-        (std::vector<uint32_t>{msg::REQ_SEND_QUEUED, msg::REQ_COMM_SWITCH, msg::REQ_COMM_SWITCH}));
+    EXPECT_EQ(commandThread.postedIds(),
+              (std::vector<uint32_t>{req::SEND_QUEUED, req::COMM_SWITCH, req::COMM_SWITCH}));
     EXPECT_EQ(sleeps, (std::vector<int>{100, 1000}));
     EXPECT_FALSE(port.IsPortOpen());
     EXPECT_EQ(port.GetBaudRate(), 9600);

@@ -117,7 +117,7 @@ TEST_F(Port, BaudRateCommandGoesThroughTheCommandThread) {
     port.SendBaudRateToRadio(19200);
     port.SendBaudRateToRadio(1200);
     EXPECT_EQ(commandThread.postedIds(),
-              (std::vector<uint32_t>{msg::REQ_SEND_QUEUED, msg::REQ_SEND_QUEUED}));
+              (std::vector<uint32_t>{req::SEND_QUEUED, req::SEND_QUEUED}));
     uint8_t buf[512];
     ASSERT_EQ(store->sendRing.TryGet(buf), 7u);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buf), 7), "EX0322;");

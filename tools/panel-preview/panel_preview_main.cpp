@@ -9,6 +9,7 @@
 
 #include "gui/QtCanvas.h"
 #include "gui/QtPictureSource.h"
+#include "link/MessageIds.h"
 #include "link/RadioInfo.h"
 #include "link/RadioStateStore.h"
 #include "panel/display/DrawKnob.h"
@@ -134,13 +135,13 @@ int main(int argc, char** argv) {
     PanelDisplay display(canvas, pictures, *store, timers);
 
     canvas.drawBackground();
-    for (uint32_t id = 0x8302; id <= 0x8356; ++id) display.onNotification(id);
+    for (uint32_t id = notify::FIRST; id <= notify::LAST; ++id) display.onNotification(id);
     display.setDigitCursor(kMain, 4);
-    for (uint32_t n = 0x8578; n <= 0x85F1; ++n) display.onKeyNotice(n, 0);
-    display.onKeyNotice(0x85AF, 1);  // the 14 MHz key held down
-    display.onKeyNotice(0x85A4, 1);  // A>B held down
-    display.onKeyNotice(0x8583, 1);  // ATT held down
-    display.onNotification(0x8311);
+    for (uint32_t n = notice::KEYS_FIRST; n <= notice::KEYS_LAST; ++n) display.onKeyNotice(n, 0);
+    display.onKeyNotice(notice::BAND_14_KEY, 1);  // the 14 MHz key held down
+    display.onKeyNotice(notice::A_TO_B_KEY, 1);   // A>B held down
+    display.onKeyNotice(notice::ATT_KEY, 1);      // ATT held down
+    display.onNotification(notify::RF);
     meters(canvas, pictures);
     DrawKnob(canvas, Knob::MainDial, 30);
     DrawKnob(canvas, Knob::Clar, kKnobAtRest);

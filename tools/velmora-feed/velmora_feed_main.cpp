@@ -27,7 +27,7 @@ namespace velmora::feed {
 namespace {
 
 std::string codeOfNotification(uint32_t id) {
-    if (id == msg::NOTIFY_EX) return "EX";
+    if (id == notify::EX) return "EX";
     for (const auto& r : kCatTables.answer) {
         if (static_cast<uint32_t>(r.second) == id) return {r.code[0], r.code[1]};
     }

@@ -25,6 +25,10 @@ struct Rgb {
 // The colour that lets the background show through a picture.
 inline constexpr Rgb kTransparentColour{0, 255, 0};
 
+// The panel picture's size: the window's back buffer and every full-panel picture.
+inline constexpr int32_t kPanelWidth = 1024, kPanelHeight = 322;
+inline constexpr PanelRect kPanelArea{0, 0, kPanelWidth, kPanelHeight};
+
 class Canvas {
   public:
     virtual ~Canvas() = default;

@@ -1,6 +1,7 @@
 #pragma once
-// The key and lamp pictures that the panel input asks for by image notice (0x8578..0x85F1):
-// pressed or released, and with keys that carry a lamp, lit while their feature is on.
+// The key and lamp pictures that the panel input asks for by image notice
+// (notice::KEYS_FIRST..KEYS_LAST): pressed or released, and with keys that carry a lamp, lit while
+// their feature is on.
 #include <cstdint>
 #include <functional>
 

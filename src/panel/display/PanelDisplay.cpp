@@ -1,5 +1,6 @@
 #include "panel/display/PanelDisplay.h"
 
+#include "link/MessageIds.h"
 #include "panel/display/ClarifierDisplay.h"
 #include "panel/display/FrequencyDisplay.h"
 #include "panel/display/ModeIndicators.h"
@@ -10,9 +11,11 @@ namespace velmora {
 
 namespace {
 // The DSP keys and lamps of both sides, released (their lamps follow the store).
-constexpr uint32_t kDspKeyNotices[] = {0x85E0, 0x85E1, 0x85E2, 0x85E3, 0x85E4, 0x85E5,
-                                       0x85E6, 0x85E7, 0x85E8, 0x85E9, 0x85EA, 0x85EB,
-                                       0x85EC, 0x85ED, 0x85EE, 0x85EF};
+constexpr uint32_t kDspKeyNotices[] = {
+    notice::PRESEL_FTUNE_KEY_A, notice::SHIFT_KEY_A, notice::CONT_APF_KEY_A, notice::NOTCH_KEY_A,
+    notice::WIDTH_KEY_A,        notice::RESET_KEY_A, notice::DNR_LAMP_A,     notice::DNF_LAMP_A,
+    notice::PRESEL_KEY_B,       notice::SHIFT_KEY_B, notice::CONT_APF_KEY_B, notice::NOTCH_KEY_B,
+    notice::WIDTH_KEY_B,        notice::RESET_KEY_B, notice::DNR_LAMP_B,     notice::DNF_LAMP_B};
 }  // namespace
 
 PanelDisplay::PanelDisplay(Canvas& canvas, const PanelPictures& pictures,
@@ -68,122 +71,123 @@ void PanelDisplay::drawDspKeys() {
 }
 
 void PanelDisplay::onTimer(int id) {
-    if (id == kTimerFrequencyA) drawFrequency(kMain);
-    if (id == kTimerFrequencyB) drawFrequency(kSub);
+    if (id == timer::FREQUENCY_A) drawFrequency(kMain);
+    if (id == timer::FREQUENCY_B) drawFrequency(kSub);
     rflt_.onTimer(ctx_, id);
 }
 
 bool PanelDisplay::onNotification(uint32_t id) {
     const auto& r = ctx_.store.records;
     switch (id) {
-        case 0x8302:
+        case notify::RT:
             DrawClarifierWords(ctx_);
             drawFrequency(kMain);
             return true;
-        case 0x8303:
+        case notify::XT:
             DrawClarifierWords(ctx_);
             return true;
-        case 0x8304:
-            for (uint32_t notice : {0x85F0u, 0x85F1u, 0x85C7u}) onKeyNotice(notice, 0);
+        case notify::SF:
+            for (uint32_t key : {notice::CLAR_GRP_KEY, notice::BAND_MCH_KEY, notice::AB_KEY})
+                onKeyNotice(key, 0);
             return true;
-        case 0x8306:
+        case notify::BC:
             ctx_.draw(PanelElement::DnfLampA, r.bc[0].get() == 1 ? 2 : 0);
             ctx_.draw(PanelElement::DnfLampB, r.bc[1].get() == 1 ? 2 : 0);
             return true;
-        case 0x8307:
-        case 0x8355:
+        case notify::CO:
+        case notify::KC:
             drawDspKeys();
             return true;
-        case 0x8308:
+        case notify::NR:
             ctx_.draw(reservedGroup(20), 0);
             return true;
-        case 0x8309:
+        case notify::FT:
             DrawTransmitSideLamps(ctx_);
             return true;
-        case 0x830A:
+        case notify::FR:
             DrawReceiveLamps(ctx_);
             return true;
-        case 0x830C:
+        case notify::LK:
             DrawLockWords(ctx_);
             return true;
-        case 0x830D:
+        case notify::FS:
             DrawFastWords(ctx_);
             return true;
-        case 0x830E:
-            onKeyNotice(0x8592, 0);
-            onKeyNotice(0x8593, 0);
+        case notify::VS:
+            onKeyNotice(notice::A_KEY, 0);
+            onKeyNotice(notice::B_KEY, 0);
             drawModeSides();
             DrawNarrowWords(ctx_);
             return true;
-        case 0x830F:
+        case notify::NA:
             DrawNarrowWords(ctx_);
             return true;
-        case 0x8310:
+        case notify::NB:
             DrawNoiseBlankerWords(ctx_);
             return true;
-        case 0x8311:
+        case notify::RF:
             drawRflt(kMain);
             drawRflt(kSub);
             return true;
-        case 0x8312:
+        case notify::GT:
             DrawAgc(ctx_, kMain, r.gt[0].get());
             DrawAgc(ctx_, kSub, r.gt[1].get());
             return true;
-        case 0x8313:
+        case notify::RA:
             DrawAttenuator(ctx_, kMain, r.ra[0].get());
             DrawAttenuator(ctx_, kSub, r.ra[1].get());
             return true;
-        case 0x8314:
+        case notify::PA:
             DrawPreamp(ctx_, kMain, r.pa[0].get());
             DrawPreamp(ctx_, kSub, r.pa[1].get());
             return true;
-        case 0x8315:
+        case notify::KR:
             DrawKeyerWord(ctx_);
             return true;
-        case 0x8317:
+        case notify::AN:
             DrawAntenna(ctx_, kMain, r.anAntenna[0].get(), r.anFlag[0].get());
             DrawAntenna(ctx_, kSub, r.anAntenna[1].get(), r.anFlag[1].get());
             return true;
-        case 0x8318:
+        case notify::AC:
             DrawTunerWord(ctx_);
             return true;
-        case 0x831A:
-            onKeyNotice(0x857B, 0);
+        case notify::MX:
+            onKeyNotice(notice::MOX_KEY, 0);
             return true;
-        case 0x831B:
-            onKeyNotice(0x857C, 0);
+        case notify::VX:
+            onKeyNotice(notice::VOX_KEY, 0);
             return true;
-        case 0x831C:
+        case notify::BI:
             DrawBreakInWord(ctx_);
             return true;
-        case 0x831D:
-        case 0x8327:
+        case notify::PR:
+        case notify::PL:
             DrawProcessorWord(ctx_);
             return true;
-        case 0x831E:
+        case notify::ML:
             DrawMonitorWord(ctx_);
             return true;
-        case 0x832D:
+        case notify::IF:
             drawClarifier();
             return true;
-        case 0x832E:
+        case notify::VF:
             DrawPreselectorWords(ctx_);
             return true;
-        case 0x8332:
+        case notify::BY:
             DrawBusyWords(ctx_);
             return true;
-        case 0x8333:
+        case notify::FA:
             drawFrequency(kMain);
             return true;
-        case 0x8334:
+        case notify::FB:
             drawFrequency(kSub);
             return true;
-        case 0x8345:
+        case notify::MD:
             drawModeSides();
             DrawNarrowWords(ctx_);
             drawDspKeys();
             return true;
-        case 0x8348:
+        case notify::RI:
             DrawRadioInfoWords(ctx_);
             return true;
         default:

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "link/MessageIds.h"
 #include "link/WindowHost.h"
 #include "panel/display/DisplayContext.h"
 #include "panel/display/KeyPictures.h"
@@ -19,11 +20,12 @@ class PanelDisplay {
 
     // Draws the display part of notification id; returns false for ids with no display part
     // here. The window adds what belongs to the meters for the same id (the MONI/PROC knob of
-    // 0x831E and 0x8327, the bar meter of 0x833A and 0x8347, the auxiliary pictures).
+    // notify::ML and PL, the bar meter of notify::AI and PS, the auxiliary pictures).
     bool onNotification(uint32_t id);
-    // Key and lamp image notices 0x8578..0x85F1 (pressed 0 or 1).
+    // Key and lamp image notices notice::KEYS_FIRST..KEYS_LAST (pressed 0 or 1).
     void onKeyNotice(uint32_t notice, int pressed);
-    // 0x85C9 / 0x85CA: the tuning cursor of VFO-A / VFO-B (0 none, 1..8), then that redraw.
+    // notice::CURSOR_A / CURSOR_B: the tuning cursor of VFO-A / VFO-B (0 none, 1..8), then that
+    // redraw.
     void setDigitCursor(int side, int cursor);
     // Timers 6 and 7 (the 30 ms frequency refresh) and 34/35 (the R.FLT blink).
     void onTimer(int id);
@@ -46,8 +48,6 @@ class PanelDisplay {
     const std::string& frequencyText(int side) const { return side == kSub ? subText_ : mainText_; }
     const std::string& clarifierText() const { return clarText_; }
     int digitCursor(int side) const { return side == kSub ? subCursor_ : mainCursor_; }
-
-    static constexpr int kTimerFrequencyA = 6, kTimerFrequencyB = 7;
 
   private:
     void drawModeSides();

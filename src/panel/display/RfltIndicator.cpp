@@ -88,8 +88,8 @@ bool RfltIndicator::shouldEndBlink(const DisplayContext& ctx, int side) const {
 }
 
 void RfltIndicator::onTimer(const DisplayContext& ctx, int timerId) {
-    if (timerId != kTimerA && timerId != kTimerB) return;
-    const int side = timerId == kTimerB ? kSub : kMain;
+    if (timerId != timer::RFLT_BLINK_A && timerId != timer::RFLT_BLINK_B) return;
+    const int side = timerId == timer::RFLT_BLINK_B ? kSub : kMain;
     Side& s = sides_[index(side)];
     if (s.isStatic) {
         stop(side);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "link/MessageIds.h"
 #include "link/WindowHost.h"
 #include "panel/display/DisplayContext.h"
 
@@ -11,7 +12,6 @@ namespace velmora {
 
 class RfltIndicator {
   public:
-    static constexpr int kTimerA = 34, kTimerB = 35;
     static constexpr int kBlinkPeriodMs = 500;
 
     explicit RfltIndicator(WindowHost& timers) : timers_(timers) {}
@@ -43,7 +43,7 @@ class RfltIndicator {
         uint32_t blinkKnobTurns = 0;
     };
     static size_t index(int side) { return side == 1 ? 1 : 0; }
-    static int timerOf(int side) { return side == 1 ? kTimerB : kTimerA; }
+    static int timerOf(int side) { return side == 1 ? timer::RFLT_BLINK_B : timer::RFLT_BLINK_A; }
 
     void startBlink(const DisplayContext& ctx, int side, int part);
     void stop(int side);

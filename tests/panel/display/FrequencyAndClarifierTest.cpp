@@ -1,3 +1,4 @@
+#include "link/MessageIds.h"
 #include "panel/display/DisplayFixture.h"
 
 namespace velmora::test {
@@ -55,12 +56,12 @@ TEST_F(FrequencyTest, CursorHighlightsOneDigitButNeverABlank) {
 TEST_F(FrequencyTest, ClarifierOffsetShownOnVfoAOnlyWhileRxClarifierIsOn) {
     store->panel.vfoA.set(7000000);
     store->records.ifStatus.clarifierOffset.set(-1250.7);
-    display->onTimer(PanelDisplay::kTimerFrequencyA);
+    display->onTimer(timer::FREQUENCY_A);
     EXPECT_EQ(display->frequencyText(kMain), " 7000000");
     store->panel.rt.set(1);
-    display->onNotification(0x8302);
+    display->onNotification(notify::RT);
     EXPECT_EQ(display->frequencyText(kMain), " 6998750");
-    display->onTimer(PanelDisplay::kTimerFrequencyA);  // the refresh agrees with the notification
+    display->onTimer(timer::FREQUENCY_A);  // the refresh agrees with the notification
     EXPECT_EQ(display->frequencyText(kMain), " 6998750");
 }
 
@@ -74,7 +75,7 @@ class ClarifierTest : public DisplayFixture {
     }
     void show(double offset) {
         store->records.ifStatus.clarifierOffset.set(offset);
-        display->onNotification(0x832D);
+        display->onNotification(notify::IF);
     }
 };
 
@@ -96,11 +97,11 @@ TEST_F(ClarifierTest, DigitsAndSignsFollowTheTruncatedOffset) {
 
 TEST_F(ClarifierTest, MemoryModeLightsMrOrMtAndLeavesThemForUnknownValues) {
     store->records.ifStatus.vfoOrMemory.set(1);
-    display->onNotification(0x832D);
+    display->onNotification(notify::IF);
     EXPECT_EQ(stateOf(E::Mr), 1);
     EXPECT_EQ(stateOf(E::Mt), 0);
     store->records.ifStatus.vfoOrMemory.set(4);
-    display->onNotification(0x832D);
+    display->onNotification(notify::IF);
     EXPECT_EQ(stateOf(E::Mr), 0);
     EXPECT_EQ(stateOf(E::Mt), 1);
 }

@@ -1,38 +1,33 @@
 #pragma once
 // The main window's logic without its widget: the message map (one handler per id, the first
-// entry wins), the display timers, the start-up draw and the full repaint. It draws into the
-// window's back buffer through the PanelDisplay and hands the link's messages and timers to the
-// application shell. Everything here runs on the GUI thread.
+// entry wins), the display timers, the start-up draw and the full repaint. It draws through the
+// Canvas (the window's back buffer) and the PanelDisplay and hands the link's messages and timers
+// to the LinkShell. Everything here runs on the GUI thread; nothing here knows the toolkit, so
+// tests drive it with a recording canvas.
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
+#include "panel/display/LinkShell.h"
 #include "panel/display/PanelDisplay.h"
 
 namespace velmora {
-class LinkApplication;
-}
-
-namespace velmora::gui {
-
-class QtCanvas;
 
 struct DlgHooks {
-    std::function<void()> closeSplash;  // timer 15
+    std::function<void()> closeSplash;  // timer::SPLASH
 };
 
 class CRemoteControllerDlg {
   public:
-    // Display timers of the window (the link's own timers are listed in the shell).
-    static constexpr int kTimerInitialDraw = 11, kTimerFullRepaint = 13, kTimerSplash = 15;
-    static constexpr int kTimerFilterA = 32, kTimerFilterB = 33;
+    // The periods of the display timers.
     static constexpr int kRefreshMs = 30, kInitialDrawMs = 10, kSplashMs = 3000;
 
-    CRemoteControllerDlg(QtCanvas& canvas, const PanelPictures& pictures, LinkApplication& app,
-                         WindowHost& host, DlgHooks hooks);
+    CRemoteControllerDlg(Canvas& canvas, const PanelPictures& pictures, RadioStateStore& store,
+                         WindowHost& host, LinkShell& link, DlgHooks hooks = {});
 
     // The background picture over every element (with what the background carries).
     void wipe();
-    // Start-up: the splash timer (when a splash is shown), then the display timers 6, 7, 32, 33
+    // Start-up: the splash timer (when a splash is shown), then the frequency and filter timers
     // and the initial draw 10 ms later.
     void startUp(bool splashShown);
     // The window was exposed or restored: the full repaint follows 30 ms after the last of these.
@@ -60,14 +55,15 @@ class CRemoteControllerDlg {
     void keyRange(uint32_t first, uint32_t last);
     void drawRestingKnobs();
 
-    QtCanvas& canvas_;
-    LinkApplication& app_;
+    Canvas& canvas_;
+    RadioStateStore& store_;
     WindowHost& host_;
+    LinkShell& link_;
     DlgHooks hooks_;
     PanelDisplay display_;
     int dialAngle_ = 0;
     bool litRegionLit_ = false;
-    int litRegionIndex_ = -1;  // none replayed until the first 0x85D2
+    int litRegionIndex_ = -1;  // none replayed until the first notice::LABEL_REGION
     bool refreshOnlyChanges_ = true;
     struct Shown {
         uint32_t hz = 0;
@@ -77,4 +73,4 @@ class CRemoteControllerDlg {
     bool initialDrawDone_ = false;
 };
 
-}  // namespace velmora::gui
+}  // namespace velmora
