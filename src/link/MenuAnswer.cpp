@@ -3,9 +3,9 @@
 
 #include "link/AnswerAnalysis.h"
 #include "link/AnswerHandlers.h"
+#include "link/MenuValueCodec.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
-#include "menulist/MenuValueCodec.h"
 
 namespace velmora {
 

@@ -13,12 +13,12 @@
 #include "link/CommRing.h"
 #include "link/LinkFlags.h"
 #include "link/MainWindowFlags.h"
+#include "link/MenuTable.h"
 #include "link/PanelState.h"
 #include "link/RadioRecords.h"
 #include "link/SerialPortState.h"
 #include "link/ThreadPointers.h"
 #include "link/WindowHost.h"
-#include "menulist/MenuTable.h"
 
 namespace velmora {
 
