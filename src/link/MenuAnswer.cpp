@@ -41,8 +41,8 @@ bool analyseMenuAnswer(AnswerAnalysis& an, const AnswerText& a) {
     const auto stored = menus.value(item);
     if (!stored || *stored == value) return false;
     if (!menus.setValue(item, value)) return false;
-    s.postToWindow(msg::NOTIFY_EX);
-    if (const uint32_t follow = followUpNotification(kind)) s.postToWindow(follow);
+    s.mailbox.postToWindow(msg::NOTIFY_EX);
+    if (const uint32_t follow = followUpNotification(kind)) s.mailbox.postToWindow(follow);
     return true;
 }
 

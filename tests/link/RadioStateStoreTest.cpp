@@ -8,7 +8,6 @@
 #include "link/RadioStateStore.h"
 #include "link/RecordDefaults.h"
 #include "link/StoreDump.h"
-#include "support/FakeThreadHandle.h"
 
 namespace velmora {
 namespace {
@@ -167,17 +166,6 @@ TEST(StoreDump, JsonQuotesTextsOnlyAndEscapesThem) {
     EXPECT_NE(json.find("\"KM1\": \"CQ \\\"DX\\\"\""), std::string::npos);
     EXPECT_NE(json.find("\"EX001\": "), std::string::npos);
     EXPECT_EQ(json.substr(json.size() - 3), "\n}\n");
-}
-
-TEST(StoreShape, ThreadPointersAreNullSafe) {
-    auto s = initialisedStore();
-    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, 0x834B));
-    test::FakeThreadHandle thread;
-    s->threads.Anl_Send_Thread = &thread;
-    EXPECT_TRUE(postTo(s->threads.Anl_Send_Thread, 0x834B));
-    thread.setRunning(false);
-    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, 0x834B));
-    EXPECT_EQ(thread.postedIds(), std::vector<uint32_t>{0x834B});
 }
 
 }  // namespace
