@@ -25,12 +25,34 @@ class ThreadMailbox {
         : threads_(threads), mainWindow_(mainWindow) {}
 
     // Queues the message for the thread; false when the thread is not there or has ended.
-    bool post(Thread to, uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) const;
+    bool post(Thread to, uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) const {
+        ThreadHandle* thread = pointerOf(to).load(std::memory_order_acquire);
+        return thread && thread->post(id, wParam, lParam);
+    }
     // Queues the message for the main window; false when there is no window.
-    bool postToWindow(uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) const;
+    bool postToWindow(uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) const {
+        WindowHost* window = mainWindow_.load(std::memory_order_acquire);
+        if (window) window->post(id, wParam, lParam);
+        return window != nullptr;
+    }
 
   private:
-    const std::atomic<ThreadHandle*>& pointerOf(Thread thread) const;
+    // Inline with the posts above: the send path posts once per command.
+    const std::atomic<ThreadHandle*>& pointerOf(Thread thread) const {
+        switch (thread) {
+            case Thread::Sio_Recv_Thread:
+                return threads_.Sio_Recv_Thread;
+            case Thread::Anl_Recv_Thread:
+                return threads_.Anl_Recv_Thread;
+            case Thread::Sio_Send_Thread:
+                return threads_.Sio_Send_Thread;
+            case Thread::Anl_Send_Thread:
+                return threads_.Anl_Send_Thread;
+            case Thread::File_MenuListDefFile:
+                break;
+        }
+        return threads_.File_MenuListDefFile;
+    }
 
     const ThreadPointers& threads_;
     const std::atomic<WindowHost*>& mainWindow_;
