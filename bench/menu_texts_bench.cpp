@@ -2,10 +2,10 @@
 // built-in table into a store.
 #include <benchmark/benchmark.h>
 
+#include "link/MenuTable.h"
+#include "link/MenuValueCodec.h"
 #include "menulist/BuiltInMenuTable.h"
-#include "menulist/MenuTable.h"
 #include "menulist/MenuTexts.h"
-#include "menulist/MenuValueCodec.h"
 
 namespace {
 

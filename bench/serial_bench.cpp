@@ -277,7 +277,7 @@ void BM_CommandToStoreRoundTrip(benchmark::State& state) {
         std::snprintf(command, sizeof command, "FA%08d;", frequency);
         const auto t0 = Clock::now();
         store->sendRing.Put(std::strlen(command), command);
-        postTo(store->threads.Sio_Send_Thread, msg::WM_SEND_NEXT);
+        store->mailbox.post(Thread::Sio_Send_Thread, msg::WM_SEND_NEXT);
         const auto deadline = t0 + std::chrono::seconds(2);
         while (store->records.fa.get() != frequency && Clock::now() < deadline) {
             std::this_thread::yield();

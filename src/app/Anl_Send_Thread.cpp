@@ -59,37 +59,4 @@ bool StopCommandThread(Anl_Send_Thread& thread) {
     return ended;
 }
 
-bool PostCommandThread(RadioStateStore& store, uint32_t message, uintptr_t wParam,
-                       intptr_t lParam) {
-    return postTo(store.threads.Anl_Send_Thread, message, wParam, lParam);
-}
-
-bool PostRotatorRead(RadioStateStore& store) {
-    return PostCommandThread(store, req::ROTATOR_READ);
-}
-bool PostIdentify(RadioStateStore& store) {
-    return PostCommandThread(store, req::IDENTIFY);
-}
-bool PostCommSwitch(RadioStateStore& store) {
-    return PostCommandThread(store, req::COMM_SWITCH);
-}
-bool PostStartInitialRead(RadioStateStore& store) {
-    return PostCommandThread(store, req::START_INITIAL_READ);
-}
-bool PostStopReads(RadioStateStore& store) {
-    return PostCommandThread(store, req::STOP_READS);
-}
-bool PostStartMenuRead(RadioStateStore& store) {
-    return PostCommandThread(store, req::START_MENU_READ);
-}
-bool PostPowerOnRead(RadioStateStore& store) {
-    return PostCommandThread(store, req::POWER_ON_READ);
-}
-bool PostPowerOffRead(RadioStateStore& store) {
-    return PostCommandThread(store, req::POWER_OFF_READ);
-}
-bool PostMemoryTextStep(RadioStateStore& store) {
-    return PostCommandThread(store, req::MEMORY_TEXT_STEP);
-}
-
 }  // namespace velmora

@@ -43,21 +43,6 @@ std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store, Port
 // (StopThread), and it is joined and withdrawn from the store. True when it has ended.
 bool StopCommandThread(Anl_Send_Thread& thread);
 
-// A plain post to the command thread; false when it is not there.
-bool PostCommandThread(RadioStateStore& store, uint32_t message, uintptr_t wParam = 0,
-                       intptr_t lParam = 0);
-
-// The fixed requests, each with wParam 0 and lParam 0.
-bool PostRotatorRead(RadioStateStore& store);       // 0x810D
-bool PostIdentify(RadioStateStore& store);          // 0x8352
-bool PostCommSwitch(RadioStateStore& store);        // 0x8501
-bool PostStartInitialRead(RadioStateStore& store);  // 0x834B
-bool PostStopReads(RadioStateStore& store);         // 0x834C
-bool PostStartMenuRead(RadioStateStore& store);     // 0x834F
-bool PostPowerOnRead(RadioStateStore& store);       // 0x8350
-bool PostPowerOffRead(RadioStateStore& store);      // 0x8351
-bool PostMemoryTextStep(RadioStateStore& store);    // 0x810F
-
 inline constexpr int kKeepAliveMs = 1000;
 
 }  // namespace velmora

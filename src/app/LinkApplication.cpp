@@ -103,7 +103,7 @@ void LinkApplication::startMenuLoader(RadioStateStore& store) {
     // Through the main window like every other failure text, so that it shows the string-table
     // text and keeps to the one-box rule.
     hooks.showFailure = [&store](std::string_view) {
-        store.postToWindow(msg::WM_COMM_FAILURE, 0, failure::kMenuFile);
+        store.mailbox.postToWindow(msg::WM_COMM_FAILURE, 0, failure::kMenuFile);
     };
     menuLoader_ = startMenuListDefFile(store.menus, std::move(hooks));
     if (menuLoader_)
@@ -168,7 +168,7 @@ void LinkApplication::onTimer(int id) {
     if (id == timer::MENU_READ) progress_.menuReadTick();
     for (const auto& f : kTimerForwards) {
         if (f.timer == id) {
-            PostCommandThread(*store_, f.request);
+            store_->mailbox.post(Thread::Anl_Send_Thread, f.request);
             return;
         }
     }
@@ -186,12 +186,13 @@ void LinkApplication::runWatchdog() {
     in.portValid = port_.IsPortOpen() && status.has_value();
     const WatchdogDecision d = decideWatchdog(in);
     if (d.clearAnswerPending) store_->link.answerPending.store(false, std::memory_order_release);
-    if (d.postTimeout) postTo(store_->threads.Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
+    if (d.postTimeout) store_->mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
 }
 
 void LinkApplication::checkPortForRotator() {
     const std::optional<SerialStatus> status = port_.device().status();
-    if (status && (status->lineFlags & line_status::kLineFault) == 0) PostRotatorRead(*store_);
+    if (status && (status->lineFlags & line_status::kLineFault) == 0)
+        store_->mailbox.post(Thread::Anl_Send_Thread, req::ROTATOR_READ);
 }
 
 bool LinkApplication::portOpen() {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <span>
 
-#include "command/WriteField.h"
+#include "link/WriteField.h"
 
 namespace velmora {
 

@@ -13,7 +13,7 @@ CommandContext::CommandContext(RadioStateStore& store, Sleeper sleeper, PortOpen
 void CommandContext::send(const CommandBuffer& command) {
     if (command.length() == 0) return;
     store_.sendRing.Put(static_cast<size_t>(command.length()), command.data());
-    postTo(store_.threads.Sio_Send_Thread, msg::WM_SEND_NEXT);
+    store_.mailbox.post(Thread::Sio_Send_Thread, msg::WM_SEND_NEXT);
 }
 
 void CommandContext::sendSet(std::string_view code, std::string_view params) {
@@ -44,12 +44,8 @@ void CommandContext::killTimer(int id) {
     if (WindowHost* w = store_.mainWindow.load(std::memory_order_acquire)) w->killTimer(id);
 }
 
-void CommandContext::postToWindow(uint32_t id) {
-    store_.postToWindow(id, 0, 0);
-}
-
-void CommandContext::postToSelf(uint32_t id) {
-    postTo(store_.threads.Anl_Send_Thread, id);
+const ThreadMailbox& CommandContext::mailbox() const {
+    return store_.mailbox;
 }
 
 }  // namespace velmora

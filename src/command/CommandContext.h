@@ -12,6 +12,7 @@
 namespace velmora {
 
 class RadioStateStore;
+class ThreadMailbox;
 
 // Pauses the calling thread ms milliseconds; false when the pause was cut short because the
 // thread is being ended (the handler then gives up what it had still to send).
@@ -47,12 +48,12 @@ class CommandContext {
     bool pause(int ms);
     bool openPort();
 
-    // The main window's timers and messages; nothing when there is no window.
+    // The main window's timers; nothing when there is no window.
     void setTimer(int id, int ms);
     void killTimer(int id);
-    void postToWindow(uint32_t id);
-    // A post to the command thread itself, queued behind what waits there already.
-    void postToSelf(uint32_t id);
+    // Posts to the main window and to the threads, this one included (queued behind what waits
+    // there already).
+    const ThreadMailbox& mailbox() const;
 
   private:
     RadioStateStore& store_;

@@ -152,7 +152,7 @@ void CommandDispatcher::dispatch(const Route& route, const Request& request) {
 }
 
 void CommandDispatcher::wakeSendThread() {
-    postTo(context_.store().threads.Sio_Send_Thread, msg::WM_SEND_NEXT);
+    context_.store().mailbox.post(Thread::Sio_Send_Thread, msg::WM_SEND_NEXT);
 }
 
 void CommandDispatcher::stopReads() {

@@ -31,14 +31,14 @@ void SwitchAutoInformation(CommandContext& context) {
     // asked; taking its report for a failed switch off would end the link it just started.
     if (ai != 1 || !isOn(store.records.ai)) return;
     if (!context.pause(kAiOffPauseMs)) return;
-    context.postToSelf(req::STOP_READS);
+    context.mailbox().post(Thread::Anl_Send_Thread, req::STOP_READS);
     store.link.aiOnSent.store(false, std::memory_order_relaxed);
     if (!isOn(store.records.ps)) {
         store.link.savedAutoInfoWanted.store(0, std::memory_order_relaxed);
     }
     // The analysis then treats the link as off at once, without waiting for the radio.
     store.recvRing.Put(kSyntheticAiOff.size(), kSyntheticAiOff.data());
-    postTo(store.threads.Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
+    store.mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
 }
 
 void KeepAlive(CommandContext& context) {

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "link/MenuValueCodec.h"
 #include "link/RadioStateStore.h"
-#include "menulist/MenuValueCodec.h"
 
 namespace velmora {
 

@@ -36,8 +36,9 @@ constinit const PanelActionTableType PanelActionTable = buildTable();
 bool PostPanelAction(RadioStateStore& store, int action, bool carriesTarget, bool isSub,
                      bool carriesValue, int32_t value) {
     if (action <= 0 || action >= kPanelActionCount) return false;
-    return postTo(store.threads.Anl_Send_Thread, PanelActionTable[static_cast<size_t>(action)],
-                  panelActionFlags(carriesTarget, isSub, carriesValue), value);
+    return store.mailbox.post(Thread::Anl_Send_Thread,
+                              PanelActionTable[static_cast<size_t>(action)],
+                              panelActionFlags(carriesTarget, isSub, carriesValue), value);
 }
 
 }  // namespace velmora

@@ -51,9 +51,9 @@ void ReadSequences::menuReadStep() {
     if (menuItem_ <= context_.store().menus.count()) return;
     menuItem_ = 1;
     stopMenuRead();
-    context_.postToWindow(notify::READS_DONE);
-    context_.postToWindow(notify::CO);
-    context_.postToWindow(notify::BP);
+    context_.mailbox().postToWindow(notify::READS_DONE);
+    context_.mailbox().postToWindow(notify::CO);
+    context_.mailbox().postToWindow(notify::BP);
 }
 
 void ReadSequences::stopReads() {
@@ -83,7 +83,7 @@ void ReadSequences::endReadBusy() {
     if (flags.waitWindowOpen.load(std::memory_order_relaxed)) {
         // The wait window closes a moment after the read ends, not in the same instant.
         context_.pause(kWaitWindowCloseMs);
-        context_.postToWindow(msg::WM_WAIT_WINDOW_CLOSE);
+        context_.mailbox().postToWindow(msg::WM_WAIT_WINDOW_CLOSE);
     }
     flags.readBusy.store(false, std::memory_order_relaxed);
 }

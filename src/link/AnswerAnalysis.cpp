@@ -93,7 +93,7 @@ AnswerAnalysis::Result AnswerAnalysis::handle(const AnswerText& text) {
     const Result result = analyse(text);
     // The menu answer has posted its own notifications.
     if (result.success && result.index >= 0) {
-        PostAnswerNotification(store_, result.index, result.lParam);
+        PostAnswerNotification(store_.mailbox, result.index, result.lParam);
     }
     return result;
 }
@@ -104,14 +104,10 @@ void AnswerAnalysis::resetMeters() {
 }
 
 void AnswerAnalysis::onAnswerTimeout() {
-    postToCommandThread(req::STOP_READS);
+    store_.mailbox.post(Thread::Anl_Send_Thread, req::STOP_READS);
     store_.link.aiOnSent.store(false, std::memory_order_relaxed);
     analyse(cat::kSyntheticAutoInfoOff);
-    PostAnswerNotification(store_, answer::AI);
-}
-
-void AnswerAnalysis::postToCommandThread(uint32_t id) const {
-    postTo(store_.threads.Anl_Send_Thread, id);
+    PostAnswerNotification(store_.mailbox, answer::AI);
 }
 
 }  // namespace velmora

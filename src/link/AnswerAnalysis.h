@@ -41,9 +41,6 @@ class AnswerAnalysis {
     // analyse the synthetic "AI0" followed by the AI notification.
     void onAnswerTimeout();
 
-    // A request to Anl_Send_Thread with wParam 0 and lParam 0 (nothing when it is not running).
-    void postToCommandThread(uint32_t id) const;
-
     RadioStateStore& store() { return store_; }
 
   private:

@@ -1,7 +1,7 @@
 #include "link/AnswerLength.h"
 
 #include "link/CatCommandTable.h"
-#include "menulist/MenuTable.h"
+#include "link/MenuTable.h"
 
 namespace velmora {
 

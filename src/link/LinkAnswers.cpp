@@ -14,10 +14,10 @@ bool analyseID(AnswerAnalysis& an, const AnswerText& a) {
     int32_t v = 0;
     const bool ok = a.number(2, 4, v) && s.records.id.set(v);
     if (std::memcmp(a.data() + 2, cat::kIdentification.data(), 4) != 0) {
-        an.postToCommandThread(req::COMM_SWITCH);
-        s.postToWindow(msg::WM_COMM_FAILURE, 1, 3);
+        s.mailbox.post(Thread::Anl_Send_Thread, req::COMM_SWITCH);
+        s.mailbox.postToWindow(msg::WM_COMM_FAILURE, 1, 3);
     } else {
-        an.postToCommandThread(req::START_INITIAL_READ);
+        s.mailbox.post(Thread::Anl_Send_Thread, req::START_INITIAL_READ);
     }
     return ok;
 }
@@ -33,7 +33,7 @@ bool analyseAI(AnswerAnalysis& an, const AnswerText& a) {
     link.autoInfoWanted.store(now, std::memory_order_relaxed);
     const bool switchedOn = now == 1 && now != old;
     if (switchedOn || link.reEnablePending.load(std::memory_order_relaxed)) {
-        an.postToCommandThread(req::IDENTIFY);
+        s.mailbox.post(Thread::Anl_Send_Thread, req::IDENTIFY);
         link.reEnablePending.store(false, std::memory_order_relaxed);
     }
     if (switchedOn) {
@@ -45,10 +45,10 @@ bool analyseAI(AnswerAnalysis& an, const AnswerText& a) {
     if (link.aiOnSent.load(std::memory_order_relaxed)) {
         // The radio dropped auto-information that we had asked for: ask again.
         link.autoInfoWanted.store(0, std::memory_order_relaxed);
-        an.postToCommandThread(req::COMM_SWITCH);
+        s.mailbox.post(Thread::Anl_Send_Thread, req::COMM_SWITCH);
         return false;
     }
-    an.postToCommandThread(req::STOP_READS);
+    s.mailbox.post(Thread::Anl_Send_Thread, req::STOP_READS);
     an.resetMeters();
     return true;
 }
@@ -70,13 +70,13 @@ bool analysePS(AnswerAnalysis& an, const AnswerText& a) {
                 // auto-information off whatever the store still says from before, so the switch
                 // must find it off and ask for it on - not send "AI0;".
                 s.records.ai.set(0);
-                an.postToCommandThread(req::COMM_SWITCH);
+                s.mailbox.post(Thread::Anl_Send_Thread, req::COMM_SWITCH);
             }
         } else {
             link.savedAutoInfoWanted.store(link.autoInfoWanted.load(std::memory_order_relaxed),
                                            std::memory_order_relaxed);
             an.resetMeters();
-            an.postToCommandThread(req::STOP_READS);
+            s.mailbox.post(Thread::Anl_Send_Thread, req::STOP_READS);
         }
     }
     link.lastKnownPower.store(power, std::memory_order_relaxed);
@@ -87,7 +87,7 @@ bool analyseRS(AnswerAnalysis& an, const AnswerText& a) {
     auto& s = an.store();
     int32_t v = 0;
     if (!a.digit(2, v) || !s.records.rs.set(v)) return false;
-    if (s.records.rs.get() == 2) an.postToCommandThread(req::START_MENU_READ);
+    if (s.records.rs.get() == 2) s.mailbox.post(Thread::Anl_Send_Thread, req::START_MENU_READ);
     return true;
 }
 

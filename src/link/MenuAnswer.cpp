@@ -3,9 +3,9 @@
 
 #include "link/AnswerAnalysis.h"
 #include "link/AnswerHandlers.h"
+#include "link/MenuValueCodec.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
-#include "menulist/MenuValueCodec.h"
 
 namespace velmora {
 
@@ -41,8 +41,8 @@ bool analyseMenuAnswer(AnswerAnalysis& an, const AnswerText& a) {
     const auto stored = menus.value(item);
     if (!stored || *stored == value) return false;
     if (!menus.setValue(item, value)) return false;
-    s.postToWindow(notify::EX);
-    if (const uint32_t follow = followUpNotification(kind)) s.postToWindow(follow);
+    s.mailbox.postToWindow(notify::EX);
+    if (const uint32_t follow = followUpNotification(kind)) s.mailbox.postToWindow(follow);
     return true;
 }
 

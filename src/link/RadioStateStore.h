@@ -1,7 +1,8 @@
 #pragma once
 // The one block of state that the link threads, the main window and the dialogs share: the
 // radio-state records, the menu definitions, the link flags, the panel state, the serial port's
-// fields, the two rings and the pointers to the worker threads and the main window.
+// fields, the two rings, the pointers to the worker threads and the main window, and the mailbox
+// that posts through them.
 //
 // main() (or a test) creates one store with std::make_unique<RadioStateStore>() - it holds two
 // 1 MiB rings, so it does not belong on a stack - and passes it by reference to what needs it.
@@ -13,12 +14,13 @@
 #include "link/CommRing.h"
 #include "link/LinkFlags.h"
 #include "link/MainWindowFlags.h"
+#include "link/MenuTable.h"
 #include "link/PanelState.h"
 #include "link/RadioRecords.h"
 #include "link/SerialPortState.h"
+#include "link/ThreadMailbox.h"
 #include "link/ThreadPointers.h"
 #include "link/WindowHost.h"
-#include "menulist/MenuTable.h"
 
 namespace velmora {
 
@@ -38,11 +40,8 @@ class RadioStateStore {
     RecvRing recvRing;
     ThreadPointers threads;
     std::atomic<WindowHost*> mainWindow{nullptr};
-
-    // Posts to the main window if there is one.
-    void postToWindow(uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) const {
-        if (WindowHost* w = mainWindow.load(std::memory_order_acquire)) w->post(id, wParam, lParam);
-    }
+    // Posts to the threads above and the main window; hand it to parts that only post.
+    ThreadMailbox mailbox{threads, mainWindow};
 };
 
 // Starts the menu loader: creates File_MenuListDefFile, waits 10 ms, posts it WM_MENU_LOAD.

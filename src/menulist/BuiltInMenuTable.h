@@ -3,7 +3,7 @@
 // the radio's factory default as each item's value. The loader installs it into the store.
 #include <array>
 
-#include "menulist/MenuItemDef.h"
+#include "link/MenuItemDef.h"
 
 namespace velmora {
 

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "link/MenuTable.h"
 #include "link/MessageIds.h"
 #include "menulist/BuiltInMenuTable.h"
-#include "menulist/MenuTable.h"
 
 namespace velmora {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "menulist/MenuValueCodec.h"
+#include "link/MenuValueCodec.h"
 
 namespace velmora {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "menulist/MenuItemDef.h"
+#include "link/MenuItemDef.h"
 
 namespace velmora {
 

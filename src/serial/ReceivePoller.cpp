@@ -112,7 +112,7 @@ void ReceivePoller::handOn() {
     const size_t length = static_cast<size_t>(expectedLength_) - 1;
     const bool queued = store_.recvRing.Put(length, buffer_.data()) == length;
     buffer_.drop(static_cast<size_t>(expectedLength_));
-    if (queued) postTo(store_.threads.Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
+    if (queued) store_.mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
 }
 
 }  // namespace velmora

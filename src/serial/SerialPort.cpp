@@ -150,7 +150,7 @@ void SerialPort::SendBaudRateToRadio(int32_t baud) {
     const int n = std::snprintf(command, sizeof command, "EX%03d%d;", cat::kBaudRateMenuItem,
                                 baudRateMenuDigit(baud));
     store_.sendRing.Put(static_cast<size_t>(n), command);
-    postTo(store_.threads.Anl_Send_Thread, req::SEND_QUEUED);
+    store_.mailbox.post(Thread::Anl_Send_Thread, req::SEND_QUEUED);
 }
 
 bool SerialPort::ChangePort(int32_t n) {
@@ -181,7 +181,7 @@ void SerialPort::ChangeBaudRate(int32_t b, bool autoInfoWasOn) {
             ClosePort();
             if (autoInfoWasOn) {
                 // The command thread reopens the port and switches auto-information back on.
-                postTo(store_.threads.Anl_Send_Thread, req::COMM_SWITCH);
+                store_.mailbox.post(Thread::Anl_Send_Thread, req::COMM_SWITCH);
             } else {
                 OpenPort();
             }
@@ -202,7 +202,7 @@ std::string SerialPort::lastFailure() const {
 
 void SerialPort::postOpenFailure(std::string why) {
     setLastFailure(describePort(GetComNumber()) + ": " + why);
-    store_.postToWindow(msg::WM_COMM_FAILURE, 0, 0);
+    store_.mailbox.postToWindow(msg::WM_COMM_FAILURE, 0, 0);
 }
 
 void SerialPort::setLastFailure(std::string why) {
@@ -213,7 +213,7 @@ void SerialPort::setLastFailure(std::string why) {
 bool SerialPort::switchAutoInfoOff() {
     const auto on = [this] { return store_.records.ai.get() != 0; };
     if (!on()) return true;
-    postTo(store_.threads.Anl_Send_Thread, req::COMM_SWITCH);
+    store_.mailbox.post(Thread::Anl_Send_Thread, req::COMM_SWITCH);
     for (int poll = 0; poll < kAutoInfoPolls; ++poll) {
         sleepMs(kAutoInfoPollMs);
         if (!on()) return true;

@@ -127,7 +127,7 @@ void SimulatedRadio::handleCommand(std::string_view command, int64_t t) {
         startSilence(t);
     if (model_.get("PS") == 0) return handlePowerCommand(command, t);
     if (faults_.refuseFraction > 0 && random_.unit() < faults_.refuseFraction)
-        return emit(std::string(kRefusal), t);
+        return queueAnswer(std::string(kRefusal), t);
     if (command.substr(0, 2) == "PS" && command.size() == 4 && command[2] == '0') {
         // Switching off: the radio forgets auto-information and goes quiet.
         model_.set("PS", 0, 0);
@@ -136,14 +136,15 @@ void SimulatedRadio::handleCommand(std::string_view command, int64_t t) {
         return;
     }
     std::string answer = interpretCommand(model_, command);
-    if (!answer.empty()) return emit(std::move(answer), t);  // a query or a refusal: no change
+    if (!answer.empty())
+        return queueAnswer(std::move(answer), t);  // a query or a refusal: no change
     scheduleRotator(t);
     reportChanges(t);
 }
 
 // Switched off, the radio hears only its power commands.
 void SimulatedRadio::handlePowerCommand(std::string_view command, int64_t t) {
-    if (command == "PS;") emit("PS0;", t);
+    if (command == "PS;") queueAnswer("PS0;", t);
     if (command == "PS1;") startPowerOn(t);
 }
 
@@ -213,7 +214,7 @@ bool SimulatedRadio::silent(int64_t t) const {
     return silentUntil_ >= 0 && (silentUntil_ == kForever || t < silentUntil_);
 }
 
-void SimulatedRadio::emit(std::string answer, int64_t t) {
+void SimulatedRadio::queueAnswer(std::string answer, int64_t t) {
     if (!silent(t)) answers_.push_back(std::move(answer));
 }
 
@@ -222,10 +223,10 @@ void SimulatedRadio::reportChanges(int64_t t) {
     std::vector<int64_t> menu = currentMenu(model_);
     const bool on = model_.get("AI") == 1 && model_.get("PS") == 1;
     for (size_t i = 0; on && i < now.size(); ++i)
-        if (now[i] != reported_[i]) emit(now[i], t);
+        if (now[i] != reported_[i]) queueAnswer(now[i], t);
     for (size_t i = 0; on && i < menu.size(); ++i)
         if (menu[i] != reportedMenu_[i])
-            emit(*answerQuery(model_, "EX" + digits(static_cast<int64_t>(i) + 1, 3)), t);
+            queueAnswer(*answerQuery(model_, "EX" + digits(static_cast<int64_t>(i) + 1, 3)), t);
     reported_ = std::move(now);
     reportedMenu_ = std::move(menu);
 }

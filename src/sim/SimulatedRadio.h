@@ -71,7 +71,8 @@ class SimulatedRadio {
     void scheduleRotator(int64_t t);
     void driftMeters();
     void turnRotator();
-    void emit(std::string answer, int64_t t);
+    // Queues one answer for the line; dropped while the radio is silent.
+    void queueAnswer(std::string answer, int64_t t);
     void startSilence(int64_t t);
     bool silent(int64_t t) const;
     void reportChanges(int64_t t);

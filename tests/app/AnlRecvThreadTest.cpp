@@ -18,7 +18,7 @@ class AnalysisThread : public test::StoreFixture {
   protected:
     void queue(std::string_view answer) {
         store->recvRing.Put(answer.size(), answer.data());
-        postTo(store->threads.Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
+        store->mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
     }
 };
 
@@ -40,7 +40,7 @@ TEST_F(AnalysisThread, TimeOutSwitchesAutoInformationOff) {
     ASSERT_NE(thread, nullptr);
     queue("AI1");
     ASSERT_TRUE(test::waitFor([&] { return store->records.ai.get() == 1; }));
-    postTo(store->threads.Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
+    store->mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
     ASSERT_TRUE(test::waitFor([&] { return store->records.ai.get() == 0; }));
     ASSERT_TRUE(test::waitFor([&] { return window.postedIds().size() == 4; }));
     EXPECT_EQ(window.postedIds().back(), notify::AI);
@@ -49,9 +49,9 @@ TEST_F(AnalysisThread, TimeOutSwitchesAutoInformationOff) {
 TEST_F(AnalysisThread, EndsOnQuitAndLeavesTheStoreWhenDestroyed) {
     auto thread = StartAnalysisThread(*store);
     ASSERT_NE(thread, nullptr);
-    EXPECT_TRUE(postTo(store->threads.Anl_Recv_Thread, msg::WM_THREAD_QUIT));
+    EXPECT_TRUE(store->mailbox.post(Thread::Anl_Recv_Thread, msg::WM_THREAD_QUIT));
     ASSERT_TRUE(test::waitFor([&] { return !thread->thread().isRunning(); }));
-    EXPECT_FALSE(postTo(store->threads.Anl_Recv_Thread, msg::WM_ANSWER_QUEUED));
+    EXPECT_FALSE(store->mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_QUEUED));
     thread.reset();
     EXPECT_EQ(store->threads.Anl_Recv_Thread.load(), nullptr);
 }

@@ -31,6 +31,10 @@ class CommandThread : public test::StoreFixture {
         }
         return out;
     }
+    // A request to the command thread, as the link posts it.
+    bool request(uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) {
+        return store->mailbox.post(Thread::Anl_Send_Thread, id, wParam, lParam);
+    }
 
     test::FakeThreadHandle sendThread;
     std::atomic<int> portOpens{0};
@@ -61,32 +65,32 @@ TEST_F(CommandThread, StartPreparesTheLinkFlagsAndTheKeepAlive) {
 TEST_F(CommandThread, PostedRequestsBecomeCommandsInOrder) {
     auto thread = StartCommandThread(*store, opener);
     ASSERT_NE(thread, nullptr);
-    EXPECT_TRUE(PostCommandThread(*store, req::FREQUENCY_A, 0x00100000, 14195000));
-    EXPECT_TRUE(PostCommandThread(*store, 0x8510, 0x10100001, 1));
-    EXPECT_TRUE(PostRotatorRead(*store));
-    EXPECT_TRUE(PostCommandThread(*store, 0x8543));  // taken, and ignored
-    EXPECT_TRUE(PostIdentify(*store));
+    EXPECT_TRUE(request(0x8552, 0x00100000, 14195000));
+    EXPECT_TRUE(request(0x8510, 0x10100001, 1));
+    EXPECT_TRUE(request(req::ROTATOR_READ));
+    EXPECT_TRUE(request(0x8543));  // taken, and ignored
+    EXPECT_TRUE(request(req::IDENTIFY));
     ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 5; }));
     EXPECT_EQ(taken(), (std::vector<std::string>{"FA14195000;", "GT14;", "RO;", "ID;", "ID2000;"}));
     EXPECT_TRUE(StopCommandThread(*thread));
 }
 
-TEST_F(CommandThread, TheFixedPostersReachTheirHandlers) {
+TEST_F(CommandThread, TheLinkRequestsReachTheirHandlers) {
     auto thread = StartCommandThread(*store, opener);
     ASSERT_NE(thread, nullptr);
     store->records.ai.set(0);
-    EXPECT_TRUE(PostCommSwitch(*store));
+    EXPECT_TRUE(request(req::COMM_SWITCH));
     ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 2; }));
     EXPECT_EQ(portOpens.load(), 1);
-    EXPECT_TRUE(PostStartInitialRead(*store));
+    EXPECT_TRUE(request(req::START_INITIAL_READ));
     ASSERT_TRUE(test::waitFor([&] { return window.timerRunning(timer::INITIAL_READ); }));
-    EXPECT_TRUE(PostStopReads(*store));
+    EXPECT_TRUE(request(req::STOP_READS));
     ASSERT_TRUE(test::waitFor([&] { return !window.timerRunning(timer::INITIAL_READ); }));
-    EXPECT_TRUE(PostStartMenuRead(*store));
+    EXPECT_TRUE(request(req::START_MENU_READ));
     ASSERT_TRUE(test::waitFor([&] { return window.timerRunning(timer::MENU_READ); }));
-    EXPECT_TRUE(PostPowerOffRead(*store));
-    EXPECT_TRUE(PostPowerOnRead(*store));
-    EXPECT_TRUE(PostMemoryTextStep(*store));
+    EXPECT_TRUE(request(req::POWER_OFF_READ));
+    EXPECT_TRUE(request(req::POWER_ON_READ));
+    EXPECT_TRUE(request(req::MEMORY_TEXT_STEP));
     ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 5; }));
     EXPECT_EQ(taken(), (std::vector<std::string>{"AI1;", "AI;", "PS;", "PS;", "KM1;"}));
     EXPECT_TRUE(StopCommandThread(*thread));
@@ -96,7 +100,7 @@ TEST_F(CommandThread, StopEndsThePowerOnPausePromptly) {
     auto thread = StartCommandThread(*store, opener);
     ASSERT_NE(thread, nullptr);
     store->records.ps.set(0);
-    EXPECT_TRUE(PostCommandThread(*store, req::POWER_SWITCH));
+    EXPECT_TRUE(request(req::POWER_SWITCH));
     // The first PS1; is out: the thread is now in its first 800 ms pause.
     ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 1; }));
     EXPECT_TRUE(StopCommandThread(*thread));
@@ -104,7 +108,7 @@ TEST_F(CommandThread, StopEndsThePowerOnPausePromptly) {
     // The pause was cut short: the second PS1; and the read timer never came.
     EXPECT_EQ(taken(), (std::vector<std::string>{"PS1;"}));
     EXPECT_FALSE(window.timerRunning(timer::POWER_ON_READ));
-    EXPECT_FALSE(PostCommandThread(*store, req::KEEP_ALIVE));
+    EXPECT_FALSE(request(req::KEEP_ALIVE));
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <atomic>
 
 #include "app/File_MenuListDefFile.h"
+#include "link/MenuTable.h"
 #include "link/MessageIds.h"
-#include "menulist/MenuTable.h"
 #include "support/TestSupport.h"
 
 namespace velmora {

@@ -38,7 +38,7 @@ class SerialThreads : public test::StoreFixture {
     }
     void send(const std::string& command) {
         store->sendRing.Put(command.size(), command.data());
-        postTo(store->threads.Sio_Send_Thread, msg::WM_SEND_NEXT);
+        store->mailbox.post(Thread::Sio_Send_Thread, msg::WM_SEND_NEXT);
     }
 
     test::FakeThreadHandle analysis;
@@ -138,7 +138,7 @@ TEST_F(SerialThreads, CommandsLeaveInPutOrderAfterTheAutoInformationCommand) {
 
 TEST_F(SerialThreads, ASendRequestWithoutACommandDoesNotHoldTheThread) {
     auto thread = StartSendThread(*store, port);
-    postTo(store->threads.Sio_Send_Thread, msg::WM_SEND_NEXT);
+    store->mailbox.post(Thread::Sio_Send_Thread, msg::WM_SEND_NEXT);
     send("FA;");
     ASSERT_TRUE(test::waitFor([&] { return device.written() == "AI0;FA;"; }));
     EXPECT_TRUE(StopThread(&thread->thread()));

@@ -93,7 +93,7 @@ class SerialLink : public ::testing::Test {
     }
     void send(const std::string& command) {
         store->sendRing.Put(command.size(), command.data());
-        postTo(store->threads.Sio_Send_Thread, msg::WM_SEND_NEXT);
+        store->mailbox.post(Thread::Sio_Send_Thread, msg::WM_SEND_NEXT);
     }
 
     std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "link/AnswerLength.h"
-#include "menulist/MenuTable.h"
+#include "link/MenuTable.h"
 
 namespace velmora {
 namespace {

@@ -9,7 +9,6 @@
 #include "link/RadioStateStore.h"
 #include "link/RecordDefaults.h"
 #include "link/StoreDump.h"
-#include "support/FakeThreadHandle.h"
 
 namespace velmora {
 namespace {
@@ -168,17 +167,6 @@ TEST(StoreDump, JsonQuotesTextsOnlyAndEscapesThem) {
     EXPECT_NE(json.find("\"KM1\": \"CQ \\\"DX\\\"\""), std::string::npos);
     EXPECT_NE(json.find("\"EX001\": "), std::string::npos);
     EXPECT_EQ(json.substr(json.size() - 3), "\n}\n");
-}
-
-TEST(StoreShape, ThreadPointersAreNullSafe) {
-    auto s = initialisedStore();
-    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, req::START_INITIAL_READ));
-    test::FakeThreadHandle thread;
-    s->threads.Anl_Send_Thread = &thread;
-    EXPECT_TRUE(postTo(s->threads.Anl_Send_Thread, req::START_INITIAL_READ));
-    thread.setRunning(false);
-    EXPECT_FALSE(postTo(s->threads.Anl_Send_Thread, req::START_INITIAL_READ));
-    EXPECT_EQ(thread.postedIds(), std::vector<uint32_t>{req::START_INITIAL_READ});
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "link/MenuValueCodec.h"
 #include "menulist/BuiltInMenuTable.h"
 #include "menulist/MenuTexts.h"
-#include "menulist/MenuValueCodec.h"
 
 namespace velmora {
 namespace {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "link/MenuTable.h"
 #include "link/MessageIds.h"
 #include "menulist/BuiltInMenuTable.h"
 #include "menulist/MenuListDefLoader.h"
-#include "menulist/MenuTable.h"
 
 namespace velmora {
 namespace {

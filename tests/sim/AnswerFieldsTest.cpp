@@ -12,8 +12,8 @@
 #include "SimTestHarness.h"
 #include "link/AnswerLength.h"
 #include "link/CatCommandTable.h"
+#include "link/MenuTable.h"
 #include "menulist/BuiltInMenuTable.h"
-#include "menulist/MenuTable.h"
 #include "sim/SimMenu.h"
 
 namespace velmora::sim {

@@ -7,7 +7,7 @@
 #include <mutex>
 #include <optional>
 
-#include "menulist/MenuItemDef.h"
+#include "link/MenuItemDef.h"
 
 namespace velmora {
 

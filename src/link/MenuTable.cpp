@@ -1,4 +1,4 @@
-#include "menulist/MenuTable.h"
+#include "link/MenuTable.h"
 
 #include <algorithm>
 

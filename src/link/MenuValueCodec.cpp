@@ -1,8 +1,8 @@
-#include "menulist/MenuValueCodec.h"
+#include "link/MenuValueCodec.h"
 
 #include <cmath>
 
-#include "command/WriteField.h"
+#include "link/WriteField.h"
 
 namespace velmora {
 

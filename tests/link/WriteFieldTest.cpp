@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "command/WriteField.h"
+#include "link/WriteField.h"
 
 namespace velmora {
 namespace {

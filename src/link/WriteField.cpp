@@ -1,4 +1,4 @@
-#include "command/WriteField.h"
+#include "link/WriteField.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
+#include "link/MenuValueCodec.h"
 #include "menulist/BuiltInMenuTable.h"
-#include "menulist/MenuValueCodec.h"
 
 namespace velmora {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "menulist/MenuItemDef.h"
+#include "link/MenuItemDef.h"
 
 namespace velmora {
 
