@@ -57,17 +57,20 @@ TEST_F(LinkBehaviour, TheComKeySwitchesAutoInformationOffAndOnAgain) {
     startAll();
     connect();
     pressComKey();
-    ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }));
-    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
-    EXPECT_FALSE(store().windowFlags.readBusy.load());
+    // The command thread stops the read after the AI answer: wait for all of it.
+    ASSERT_TRUE(runUntil([&] {
+        return store().records.ai.get() == 0 && !host.isTimerActive(timer::kInitialRead) &&
+               !store().windowFlags.readBusy.load();
+    }));
     auto sent = toRadio();
     EXPECT_EQ(count(sent, "AI0;"), 2u);  // the port's open, then the COM key
     EXPECT_EQ(sent[nth(sent, "AI0;", 1) + 1], "AI;");
 
     pressComKey();
-    ASSERT_TRUE(runUntil([&] { return count(toRadio(), "ID;") == 2; }));
-    EXPECT_TRUE(runUntil([&] { return host.isTimerActive(timer::kInitialRead); }));
-    EXPECT_EQ(store().records.ai.get(), 1);
+    ASSERT_TRUE(runUntil([&] {
+        return count(toRadio(), "ID;") >= 2 && host.isTimerActive(timer::kInitialRead) &&
+               store().records.ai.get() == 1;
+    }));
 }
 
 TEST_F(LinkBehaviour, PowerOffResetsTheMetersAndPowerOnBringsTheLinkBack) {
@@ -78,9 +81,11 @@ TEST_F(LinkBehaviour, PowerOffResetsTheMetersAndPowerOnBringsTheLinkBack) {
     // The switch goes by the power state the program knows: wait for the keep-alive to ask.
     ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 1; }));
     postCommand(msg::REQ_POWER_SWITCH);
-    ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 0; }));
-    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
-    EXPECT_EQ(store().records.rm.get(), 0);
+    // The analysis thread stores PS and then resets the meter; the command thread stops the read.
+    ASSERT_TRUE(runUntil([&] {
+        return store().records.ps.get() == 0 && store().records.rm.get() == 0 &&
+               !host.isTimerActive(timer::kInitialRead);
+    }));
     EXPECT_FALSE(radio->powerOn());
     auto sent = toRadio();
     const size_t off = nth(sent, "PS0;", 0);
@@ -119,13 +124,15 @@ TEST_F(LinkBehaviour, ASilentRadioTimesOutResetsTheMetersAndStopsTheReads) {
     radio->silenceFor(3600000);
     store().records.rm.set(120);
     store().records.sm[1].set(80);
-    ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }, 10s));
-    // The analysis thread stores AI first and resets the meters right after: wait for both.
+    // The analysis thread stores AI and then resets the meters; the command thread then stops
+    // the reads, their timers before read-busy: wait for the whole stopped state at once.
     EXPECT_TRUE(runUntil(
-        [&] { return store().records.rm.get() == 0 && store().records.sm[1].get() == 0; }));
-    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::kInitialRead); }));
-    EXPECT_FALSE(host.isTimerActive(timer::kMenuRead));
-    EXPECT_FALSE(store().windowFlags.readBusy.load());
+        [&] {
+            return store().records.ai.get() == 0 && store().records.rm.get() == 0 &&
+                   store().records.sm[1].get() == 0 && !host.isTimerActive(timer::kInitialRead) &&
+                   !host.isTimerActive(timer::kMenuRead) && !store().windowFlags.readBusy.load();
+        },
+        10s));
 }
 
 TEST_F(LinkBehaviour, ARadioThatGoesAwayIsReopenedWithAutoInformationFirst) {
