@@ -2,7 +2,8 @@
 // Every record of the store under a stable key, for dumps and for showing what an answer changed:
 // the radio-state records ("FA", "MD.main", "IF.clarifier", "KM1"), the link flags
 // ("link.aiOnSent") and the menu item values ("EX001" ...). The radio-state keys are the ones the
-// simulated radio uses in its state dump, so that the two dumps compare key by key.
+// simulated radio uses in its state dump, and the values are in the same units (a menu item as
+// its EX field carries it), so that the two dumps compare key by key.
 #include <functional>
 #include <string>
 #include <string_view>
