@@ -19,8 +19,22 @@
 namespace velmora {
 namespace {
 
-const std::filesystem::path kGolden =
-    std::filesystem::path(__FILE__).parent_path() / "golden" / "initial_read.txt";
+// The golden file beside this source. __FILE__ is relative to the build tree when the compiler
+// was handed relative paths (as ccache with CCACHE_BASEDIR does); the build trees lie below the
+// source tree, so a relative one is looked for from the current directory upward.
+std::filesystem::path goldenFile() {
+    const std::filesystem::path relative =
+        std::filesystem::path("tests") / "integration" / "golden" / "initial_read.txt";
+    const std::filesystem::path here =
+        std::filesystem::path(__FILE__).parent_path() / "golden" / "initial_read.txt";
+    if (here.is_absolute()) return here;
+    for (auto dir = std::filesystem::current_path(); dir != dir.parent_path();
+         dir = dir.parent_path()) {
+        if (std::filesystem::exists(dir / relative)) return dir / relative;
+    }
+    return here;
+}
+const std::filesystem::path kGolden = goldenFile();
 
 std::vector<std::string> readLines(const std::filesystem::path& path) {
     std::ifstream in(path);
