@@ -65,6 +65,13 @@ TEST_F(LinkBehaviour, TheComKeySwitchesAutoInformationOffAndOnAgain) {
     auto sent = toRadio();
     EXPECT_EQ(count(sent, "AI0;"), 2u);  // the port's open, then the COM key
     EXPECT_EQ(sent[nth(sent, "AI0;", 1) + 1], "AI;");
+    // When the radio's answer is slow the switch completes the off on its own side (a "AI0" of
+    // its own for the analysis) after the state above: a rotator read queued behind it, and its
+    // answer analysed, shows that both threads are done with the switch before it is pressed
+    // again.
+    radio->frontPanel([](sim::RadioModel& m) { m.rotator.direction = 123; });
+    postCommand(msg::REQ_ROTATOR_READ);
+    ASSERT_TRUE(runUntil([&] { return store().records.roFirst.get() == 123; }));
 
     pressComKey();
     ASSERT_TRUE(runUntil([&] {
