@@ -50,9 +50,10 @@ bool isTextKey(std::string_view key) {
     return false;
 }
 
-}  // namespace
+// Menu items in the store's units (beacon times in seconds), or as their EX field carries them.
+enum class MenuUnits { Stored, Field };
 
-void forEachRecord(RadioStateStore& store, const RecordVisitor& visit) {
+void visitRecords(RadioStateStore& store, MenuUnits units, const RecordVisitor& visit) {
     RadioRecords& r = store.records;
     for (const auto& row : intRecordDefaults()) {
         visit(row.key, std::to_string(row.record(r).get()));
@@ -69,8 +70,16 @@ void forEachRecord(RadioStateStore& store, const RecordVisitor& visit) {
     for (int n = 1; n <= store.menus.count(); ++n) {
         char key[16];
         std::snprintf(key, sizeof key, "EX%03d", n);
-        visit(key, formatDouble(menuFieldValue(store.menus, n)));
+        const double value = units == MenuUnits::Field ? menuFieldValue(store.menus, n)
+                                                       : store.menus.value(n).value_or(0);
+        visit(key, formatDouble(value));
     }
+}
+
+}  // namespace
+
+void forEachRecord(RadioStateStore& store, const RecordVisitor& visit) {
+    visitRecords(store, MenuUnits::Stored, visit);
 }
 
 RecordSnapshot snapshotRecords(RadioStateStore& store) {
@@ -100,7 +109,7 @@ std::vector<RecordChange> diffSnapshots(const RecordSnapshot& before, const Reco
 std::string storeDumpJson(RadioStateStore& store) {
     std::string out = "{\n";
     bool first = true;
-    forEachRecord(store, [&](std::string_view key, std::string_view value) {
+    visitRecords(store, MenuUnits::Field, [&](std::string_view key, std::string_view value) {
         if (!first) out += ",\n";
         first = false;
         out += "  ";

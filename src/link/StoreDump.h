@@ -2,8 +2,7 @@
 // Every record of the store under a stable key, for dumps and for showing what an answer changed:
 // the radio-state records ("FA", "MD.main", "IF.clarifier", "KM1"), the link flags
 // ("link.aiOnSent") and the menu item values ("EX001" ...). The radio-state keys are the ones the
-// simulated radio uses in its state dump, and the values are in the same units (a menu item as
-// its EX field carries it), so that the two dumps compare key by key.
+// simulated radio uses in its state dump, so that the two dumps compare key by key.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -29,7 +28,9 @@ struct RecordChange {
 };
 std::vector<RecordChange> diffSnapshots(const RecordSnapshot& before, const RecordSnapshot& after);
 
-// The whole store as one JSON object in the simulated radio's format: numbers bare, texts quoted.
+// The whole store as one JSON object in the simulated radio's format: numbers bare, texts quoted,
+// menu items as their EX field carries them (the beacon time as the radio's code, not seconds),
+// as the simulated radio keeps them.
 std::string storeDumpJson(RadioStateStore& store);
 
 }  // namespace velmora
