@@ -62,9 +62,6 @@ TEST_F(LinkBehaviour, TheComKeySwitchesAutoInformationOffAndOnAgain) {
         return store().records.ai.get() == 0 && !host.isTimerActive(timer::kInitialRead) &&
                !store().windowFlags.readBusy.load();
     }));
-    auto sent = toRadio();
-    EXPECT_EQ(count(sent, "AI0;"), 2u);  // the port's open, then the COM key
-    EXPECT_EQ(sent[nth(sent, "AI0;", 1) + 1], "AI;");
     // When the radio's answer is slow the switch completes the off on its own side (a "AI0" of
     // its own for the analysis) after the state above: a rotator read queued behind it, and its
     // answer analysed, shows that both threads are done with the switch before it is pressed
@@ -72,6 +69,9 @@ TEST_F(LinkBehaviour, TheComKeySwitchesAutoInformationOffAndOnAgain) {
     radio->frontPanel([](sim::RadioModel& m) { m.rotator.direction = 123; });
     postCommand(msg::REQ_ROTATOR_READ);
     ASSERT_TRUE(runUntil([&] { return store().records.roFirst.get() == 123; }));
+    auto sent = toRadio();
+    EXPECT_EQ(count(sent, "AI0;"), 2u);  // the port's open, then the COM key
+    EXPECT_EQ(sent[nth(sent, "AI0;", 1) + 1], "AI;");
 
     pressComKey();
     ASSERT_TRUE(runUntil([&] {
