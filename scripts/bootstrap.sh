@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, only those missing; safe to run again.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev
+          clang libclang-rt-14-dev clang-format
           qt6-base-dev libgl-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -4,8 +4,8 @@
 // thread and publishes the thread in the store.
 #include <memory>
 
+#include "app/PublishedWorker.h"
 #include "link/AnswerReceiver.h"
-#include "platform/WorkerThread.h"
 
 namespace velmora {
 
@@ -14,19 +14,13 @@ class RadioStateStore;
 class Anl_Recv_Thread {
   public:
     explicit Anl_Recv_Thread(RadioStateStore& store);
-    // Withdraws the thread from the store, then ends and joins it.
-    ~Anl_Recv_Thread();
 
-    Anl_Recv_Thread(const Anl_Recv_Thread&) = delete;
-    Anl_Recv_Thread& operator=(const Anl_Recv_Thread&) = delete;
-
-    bool start();
-    WorkerThread& thread() { return thread_; }
+    bool start() { return worker_.start(); }
+    WorkerThread& thread() { return worker_.thread(); }
 
   private:
-    RadioStateStore& store_;
     AnswerReceiver receiver_;  // used on the thread only
-    WorkerThread thread_;
+    PublishedWorker worker_;   // last: withdrawn and ended before the receiver goes
 };
 
 // Creates and starts the analysis thread and stores its pointer in the store; nullptr if the

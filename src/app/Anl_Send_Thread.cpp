@@ -9,30 +9,12 @@
 namespace velmora {
 
 Anl_Send_Thread::Anl_Send_Thread(RadioStateStore& store, PortOpener openPort)
-    : store_(store),
-      dispatcher_(
-          store, [this](int ms) { return thread_.sleepFor(ms); }, std::move(openPort)) {
+    : dispatcher_(
+          store, [this](int ms) { return thread().sleepFor(ms); }, std::move(openPort)),
+      worker_("Anl_Send_Thread", store.threads.Anl_Send_Thread) {
     for (uint32_t id : dispatcher_.handledIds()) {
-        thread_.on(id, [this, id](uintptr_t w, intptr_t l) { dispatcher_.handle(id, w, l); });
+        thread().on(id, [this, id](uintptr_t w, intptr_t l) { dispatcher_.handle(id, w, l); });
     }
-}
-
-Anl_Send_Thread::~Anl_Send_Thread() {
-    withdraw();
-    thread_.requestStop();
-    thread_.join();
-}
-
-bool Anl_Send_Thread::start() {
-    if (!thread_.start()) return false;
-    store_.threads.Anl_Send_Thread.store(&thread_, std::memory_order_release);
-    return true;
-}
-
-void Anl_Send_Thread::withdraw() {
-    ThreadHandle* self = &thread_;
-    store_.threads.Anl_Send_Thread.compare_exchange_strong(self, nullptr,
-                                                           std::memory_order_acq_rel);
 }
 
 std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store, PortOpener openPort) {

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/PublishedWorker.h"
 #include "command/CommandDispatcher.h"
 #include "command/MemoryTextRead.h"
-#include "platform/WorkerThread.h"
 
 namespace velmora {
 
@@ -17,22 +17,15 @@ class RadioStateStore;
 class Anl_Send_Thread {
   public:
     Anl_Send_Thread(RadioStateStore& store, PortOpener openPort);
-    // Withdraws the thread from the store, then ends and joins it.
-    ~Anl_Send_Thread();
 
-    Anl_Send_Thread(const Anl_Send_Thread&) = delete;
-    Anl_Send_Thread& operator=(const Anl_Send_Thread&) = delete;
-
-    bool start();
-    WorkerThread& thread() { return thread_; }
+    bool start() { return worker_.start(); }
+    WorkerThread& thread() { return worker_.thread(); }
     // Takes the thread out of the store: later posts find no command thread.
-    void withdraw();
+    void withdraw() { worker_.withdraw(); }
 
   private:
-    RadioStateStore& store_;
     CommandDispatcher dispatcher_;  // used on the thread only
-    // Last, so that it ends and is joined before the dispatcher goes away.
-    WorkerThread thread_{"Anl_Send_Thread"};
+    PublishedWorker worker_;        // last: withdrawn and ended before the dispatcher goes
 };
 
 // Clears the three link flags the thread owns, sets the memory text position to 1, creates and

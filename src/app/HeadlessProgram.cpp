@@ -22,6 +22,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kComKeyAction = 1;  // the panel's COM key: req::COMM_SWITCH
 constexpr auto kLoopSlice = std::chrono::milliseconds(50);
+constexpr auto kLastAnswerSlice = std::chrono::milliseconds(5);  // while the last answer is due
 
 // Decides when the run is over: forwards what it hears to the console (when there is one) and
 // ends the run on the events --exit-after-read waits for.
@@ -61,9 +62,19 @@ class RunWatch : public LinkEvents, public FailurePresenter {
     }
     void menuReadComplete() override {
         if (console_) console_->menuReadComplete();
-        if (exitAfterRead_ && !exitCode_) {
+        // The read ends as its last query is queued; the run waits for that query's answer.
+        if (exitAfterRead_ && !exitCode_ && !lastAnswerDue_)
+            lastAnswerDue_ = Clock::now() + std::chrono::milliseconds(kLastMenuAnswerWaitMs);
+    }
+    bool awaitsLastAnswer() const { return lastAnswerDue_.has_value() && !exitCode_; }
+    // Ends the run once the read's last answer is in, or as failed when it is late.
+    void checkLastAnswer(const LinkProgress& progress, Clock::time_point now) {
+        if (!awaitsLastAnswer()) return;
+        if (progress.lastMenuAnswerIn()) {
             exitCode_ = 0;
             host_.quit();
+        } else if (now >= *lastAnswerDue_) {
+            fail("the last menu answer did not arrive");
         }
     }
     void notification(uint32_t id, std::string_view code,
@@ -89,6 +100,7 @@ class RunWatch : public LinkEvents, public FailurePresenter {
     HeadlessHost& host_;
     RadioStateStore* store_ = nullptr;
     bool autoInfoSeen_ = false;
+    std::optional<Clock::time_point> lastAnswerDue_;
     std::optional<int> exitCode_;
     std::string failure_;
 };
@@ -155,11 +167,14 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
         limitMs < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(limitMs);
     while (!watch.exitCode() && !stop.load(std::memory_order_acquire)) {
         const auto now = Clock::now();
+        watch.checkLastAnswer(app.progress(), now);
+        if (watch.exitCode()) break;
         if (now >= deadline) {
             if (options.exitAfterRead) watch.fail("the menu read did not complete in time");
             break;
         }
-        host.run(std::min(deadline, now + kLoopSlice));
+        host.run(
+            std::min(deadline, now + (watch.awaitsLastAnswer() ? kLastAnswerSlice : kLoopSlice)));
     }
 
     const ShutdownReport report = app.shutdown();

@@ -10,9 +10,13 @@ namespace velmora {
 
 inline constexpr long kExitAfterReadLimitMs =
     60000;  // a read that has not completed by then failed
+// How long --exit-after-read waits, once the menu read has asked its last item, for that answer:
+// the answer watchdog's period.
+inline constexpr long kLastMenuAnswerWaitMs = 3000;
 
-// Runs until the duration passes, stop is set, or (with exitAfterRead) the menu read completes
-// or the link fails. Returns the exit code: 0, 1 for a start that failed, 2 for a failed link.
+// Runs until the duration passes, stop is set, or (with exitAfterRead) the menu read's last
+// answer is in or the link fails. Returns the exit code: 0, 1 for a start that failed, 2 for a
+// failed link.
 int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
                 const std::atomic<bool>& stop);
 

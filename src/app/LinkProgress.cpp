@@ -30,6 +30,11 @@ void LinkProgress::notification(uint32_t id) {
     if (events_) events_->menuReadComplete();
 }
 
+bool LinkProgress::lastMenuAnswerIn() const {
+    return store_.windowFlags.menuItemAnswered.load(std::memory_order_acquire) ==
+           store_.menus.count();
+}
+
 void LinkProgress::forget() {
     initialSteps_ = 0;
     menuSteps_ = 0;

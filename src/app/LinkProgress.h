@@ -27,6 +27,9 @@ class LinkProgress {
     int initialReadSteps() const { return initialSteps_; }
     int menuReadSteps() const { return menuSteps_; }
     int menuReadsCompleted() const { return menuReadsCompleted_; }
+    // The menu read ends as its last query is queued; this tells when that query's answer has
+    // been analysed too (the value is then in the store).
+    bool lastMenuAnswerIn() const;
 
   private:
     void forget();

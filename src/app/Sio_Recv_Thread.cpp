@@ -5,6 +5,7 @@
 #include <chrono>
 #include <ctime>
 
+#include "app/PublishedWorker.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "serial/SerialPort.h"
@@ -15,9 +16,7 @@ Sio_Recv_Thread::Sio_Recv_Thread(RadioStateStore& store, SerialPort& port)
     : store_(store), port_(port), poller_(store, port) {}
 
 Sio_Recv_Thread::~Sio_Recv_Thread() {
-    ThreadHandle* self = this;
-    store_.threads.Sio_Recv_Thread.compare_exchange_strong(self, nullptr,
-                                                           std::memory_order_acq_rel);
+    withdrawThread(store_.threads.Sio_Recv_Thread, *this);
     requestStop();
     join();
 }

@@ -5,7 +5,7 @@
 // thread always comes back to its queue and can end.
 #include <memory>
 
-#include "platform/WorkerThread.h"
+#include "app/PublishedWorker.h"
 #include "serial/CommandSender.h"
 
 namespace velmora {
@@ -16,19 +16,13 @@ class SerialPort;
 class Sio_Send_Thread {
   public:
     Sio_Send_Thread(RadioStateStore& store, SerialPort& port);
-    // Withdraws the thread from the store, then ends and joins it.
-    ~Sio_Send_Thread();
 
-    Sio_Send_Thread(const Sio_Send_Thread&) = delete;
-    Sio_Send_Thread& operator=(const Sio_Send_Thread&) = delete;
-
-    bool start();
-    WorkerThread& thread() { return thread_; }
+    bool start() { return worker_.start(); }
+    WorkerThread& thread() { return worker_.thread(); }
 
   private:
-    RadioStateStore& store_;
-    CommandSender sender_;  // used on the thread only
-    WorkerThread thread_;
+    CommandSender sender_;    // used on the thread only
+    PublishedWorker worker_;  // last: withdrawn and ended before the sender goes
 };
 
 // Empties SendRing, creates and starts the send thread and stores it in the store; nullptr if

@@ -1,5 +1,7 @@
 #include "app/TrafficLog.h"
 
+#include "files/EscapedBytes.h"
+
 namespace velmora {
 
 TrafficLog::~TrafficLog() {
@@ -16,27 +18,12 @@ bool TrafficLog::open(const std::string& path) {
     return file_ != nullptr;
 }
 
-std::string TrafficLog::escape(std::string_view bytes) {
-    std::string s;
-    for (char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            s += ch;
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            s += hex;
-        }
-    }
-    return s;
-}
-
 void TrafficLog::write(const char* direction, std::string_view bytes) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start_)
                         .count();
     std::fprintf(file_, "%lld %s %s\n", static_cast<long long>(ms), direction,
-                 escape(bytes).c_str());
+                 escapedBytes(bytes).c_str());
     std::fflush(file_);
 }
 

@@ -26,8 +26,6 @@ class TrafficLog : public SerialTrafficObserver {
     void bytesRead(std::string_view bytes) override;
     void deviceClosed() override;
 
-    static std::string escape(std::string_view bytes);
-
   private:
     void write(const char* direction, std::string_view bytes);
 

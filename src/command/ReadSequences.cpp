@@ -35,6 +35,7 @@ void ReadSequences::initialReadStep() {
 
 void ReadSequences::startMenuRead() {
     menuItem_ = 1;
+    context_.store().windowFlags.menuItemAnswered.store(0, std::memory_order_relaxed);
     if (menuReadActive_) return;
     menuReadActive_ = true;
     context_.store().windowFlags.readBusy.store(true, std::memory_order_relaxed);

@@ -5,12 +5,17 @@
 // before, and without, any window.
 #include <array>
 #include <atomic>
+#include <cstdint>
 
 namespace velmora {
 
 struct MainWindowFlags {
     // The initial read or the menu read runs; the wait window waits for it to end.
     std::atomic<bool> readBusy{false};
+    // The item of the last EX answer analysed since the menu read started: the read's queries
+    // are all answered once it is the last item. The command thread clears it as the read
+    // starts, before the read's first query; the analysis thread sets it.
+    std::atomic<int32_t> menuItemAnswered{0};
     // Shown while the initial read runs.
     std::array<std::atomic<bool>, 2> initialReadIndicators{};
     // The wait window is open and waits for WM_WAIT_WINDOW_CLOSE.

@@ -39,8 +39,11 @@ bool analyseMenuAnswer(AnswerAnalysis& an, const AnswerText& a) {
     const int kind = menus.valueKind(item);
     const double value = decodeMenuField(kind, std::string_view(a.data() + kFieldStart, width));
     const auto stored = menus.value(item);
-    if (!stored || *stored == value) return false;
-    if (!menus.setValue(item, value)) return false;
+    const bool changed = stored && *stored != value && menus.setValue(item, value);
+    // Answered even when the value is the one already held (and no notification follows); after
+    // the value, so that whoever sees the item answered sees its value too.
+    s.windowFlags.menuItemAnswered.store(item, std::memory_order_release);
+    if (!changed) return false;
     s.mailbox.postToWindow(notify::EX);
     if (const uint32_t follow = followUpNotification(kind)) s.mailbox.postToWindow(follow);
     return true;

@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <map>
 
+#include "files/JsonString.h"
 #include "link/RadioStateStore.h"
 #include "link/RecordDefaults.h"
+#include "link/MenuValueCodec.h"
 
 namespace velmora {
 
@@ -33,19 +35,13 @@ void visitLinkFlags(const LinkFlags& f, const RecordVisitor& visit) {
     word("link.lastKnownPower", f.lastKnownPower.load());
 }
 
-void appendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
+// An item's value as its EX field carries it, which is what the simulated radio keeps: the
+// stored value itself for every kind but the beacon time, kept in seconds, whose seconds above
+// 240 the field carries as 30-second codes.
+double menuFieldValue(const MenuTable& menus, int n) {
+    const double value = menus.value(n).value_or(0);
+    if (menus.valueKind(n) != kBeaconTimeKind) return value;
+    return static_cast<double>(beaconFieldNumber(wholeMenuValue(value)));
 }
 
 bool isTextKey(std::string_view key) {
@@ -54,9 +50,10 @@ bool isTextKey(std::string_view key) {
     return false;
 }
 
-}  // namespace
+// Menu items in the store's units (beacon times in seconds), or as their EX field carries them.
+enum class MenuUnits { Stored, Field };
 
-void forEachRecord(RadioStateStore& store, const RecordVisitor& visit) {
+void visitRecords(RadioStateStore& store, MenuUnits units, const RecordVisitor& visit) {
     RadioRecords& r = store.records;
     for (const auto& row : intRecordDefaults()) {
         visit(row.key, std::to_string(row.record(r).get()));
@@ -73,8 +70,16 @@ void forEachRecord(RadioStateStore& store, const RecordVisitor& visit) {
     for (int n = 1; n <= store.menus.count(); ++n) {
         char key[16];
         std::snprintf(key, sizeof key, "EX%03d", n);
-        visit(key, formatDouble(store.menus.value(n).value_or(0)));
+        const double value = units == MenuUnits::Field ? menuFieldValue(store.menus, n)
+                                                       : store.menus.value(n).value_or(0);
+        visit(key, formatDouble(value));
     }
+}
+
+}  // namespace
+
+void forEachRecord(RadioStateStore& store, const RecordVisitor& visit) {
+    visitRecords(store, MenuUnits::Stored, visit);
 }
 
 RecordSnapshot snapshotRecords(RadioStateStore& store) {
@@ -104,7 +109,7 @@ std::vector<RecordChange> diffSnapshots(const RecordSnapshot& before, const Reco
 std::string storeDumpJson(RadioStateStore& store) {
     std::string out = "{\n";
     bool first = true;
-    forEachRecord(store, [&](std::string_view key, std::string_view value) {
+    visitRecords(store, MenuUnits::Field, [&](std::string_view key, std::string_view value) {
         if (!first) out += ",\n";
         first = false;
         out += "  ";

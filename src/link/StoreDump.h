@@ -28,7 +28,9 @@ struct RecordChange {
 };
 std::vector<RecordChange> diffSnapshots(const RecordSnapshot& before, const RecordSnapshot& after);
 
-// The whole store as one JSON object in the simulated radio's format: numbers bare, texts quoted.
+// The whole store as one JSON object in the simulated radio's format: numbers bare, texts quoted,
+// menu items as their EX field carries them (the beacon time as the radio's code, not seconds),
+// as the simulated radio keeps them.
 std::string storeDumpJson(RadioStateStore& store);
 
 }  // namespace velmora

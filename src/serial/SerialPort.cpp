@@ -8,6 +8,7 @@
 #include "link/CatStrings.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
+#include "resources/StringTable.h"
 #include "serial/CommSettingFile.h"
 #include "serial/PortDirectory.h"
 #include "serial/PortLists.h"
@@ -159,7 +160,7 @@ bool SerialPort::ChangePort(int32_t n) {
         // auto-information stays as it is; only the file is written again.
         if (n != GetComNumber()) {
             if (!ProbePort(n - 1)) {
-                if (parts_.showMessage) parts_.showMessage(kProbeFailedText);
+                if (parts_.showMessage) parts_.showMessage(string_id::kProbeFailed);
                 return false;
             }
             if (switchAutoInfoOff()) ClosePort();

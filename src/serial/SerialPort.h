@@ -38,7 +38,6 @@ class SerialPort {
     static constexpr int kAutoInfoPolls = 29;         // waits for auto-information to go off
     static constexpr int kAutoInfoPollMs = 100;
     static constexpr int kBaudSwitchWaitMs = 1000;  // the radio changes its own speed meanwhile
-    static constexpr int kProbeFailedText = 115;    // "Failed to open the port."
 
     SerialPort(RadioStateStore& store, SerialPortParts parts);
 

@@ -1,8 +1,8 @@
 #include "sim/StateDump.h"
 
-#include <cstdio>
 #include <string_view>
 
+#include "files/JsonString.h"
 #include "sim/Digits.h"
 #include "sim/SimpleSettingTable.h"
 
@@ -14,18 +14,9 @@ class JsonObject {
   public:
     void add(const std::string& key, int64_t v) { addRaw(key, std::to_string(v)); }
     void addText(const std::string& key, std::string_view text) {
-        std::string quoted = "\"";
-        for (char c : text) {
-            if (c == '"' || c == '\\') quoted += '\\';
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned char>(c));
-                quoted += buf;
-            } else {
-                quoted += c;
-            }
-        }
-        addRaw(key, quoted + "\"");
+        std::string quoted;
+        appendJsonString(quoted, text);
+        addRaw(key, quoted);
     }
     std::string str() const { return "{\n" + body_ + "\n}\n"; }
 

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "files/EscapedBytes.h"
+
 namespace velmora::sim {
 
 namespace {
@@ -48,22 +50,7 @@ std::string Transcript::joined(char direction) const {
 std::string Transcript::formatLine(const TranscriptEntry& e) {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%.3f %c ", e.millis, e.direction);
-    return stamp + escape(e.bytes);
-}
-
-std::string Transcript::escape(std::string_view bytes) {
-    std::string out;
-    for (char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7F && c != '\\') {
-            out += c;
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", u);
-            out += buf;
-        }
-    }
-    return out;
+    return stamp + escapedBytes(e.bytes);
 }
 
 }  // namespace velmora::sim

@@ -32,7 +32,6 @@ class Transcript {
     std::string joined(char direction) const;
 
     static std::string formatLine(const TranscriptEntry& e);
-    static std::string escape(std::string_view bytes);
 
   private:
     static constexpr size_t kMaxEntries = 200000;

@@ -58,17 +58,27 @@ TEST_F(LinkBehaviour, TheComKeySwitchesAutoInformationOffAndOnAgain) {
     startAll();
     connect();
     pressComKey();
-    ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }));
-    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::INITIAL_READ); }));
-    EXPECT_FALSE(store().windowFlags.readBusy.load());
+    // The command thread stops the read after the AI answer: wait for all of it.
+    ASSERT_TRUE(runUntil([&] {
+        return store().records.ai.get() == 0 && !host.isTimerActive(timer::INITIAL_READ) &&
+               !store().windowFlags.readBusy.load();
+    }));
+    // When the radio's answer is slow the switch completes the off on its own side (a "AI0" of
+    // its own for the analysis) after the state above: a rotator read queued behind it, and its
+    // answer analysed, shows that both threads are done with the switch before it is pressed
+    // again.
+    radio->frontPanel([](sim::RadioModel& m) { m.rotator.direction = 123; });
+    postCommand(req::ROTATOR_READ);
+    ASSERT_TRUE(runUntil([&] { return store().records.roFirst.get() == 123; }));
     auto sent = toRadio();
     EXPECT_EQ(count(sent, "AI0;"), 2u);  // the port's open, then the COM key
     EXPECT_EQ(sent[nth(sent, "AI0;", 1) + 1], "AI;");
 
     pressComKey();
-    ASSERT_TRUE(runUntil([&] { return count(toRadio(), "ID;") == 2; }));
-    EXPECT_TRUE(runUntil([&] { return host.isTimerActive(timer::INITIAL_READ); }));
-    EXPECT_EQ(store().records.ai.get(), 1);
+    ASSERT_TRUE(runUntil([&] {
+        return count(toRadio(), "ID;") >= 2 && host.isTimerActive(timer::INITIAL_READ) &&
+               store().records.ai.get() == 1;
+    }));
 }
 
 TEST_F(LinkBehaviour, PowerOffResetsTheMetersAndPowerOnBringsTheLinkBack) {
@@ -79,9 +89,11 @@ TEST_F(LinkBehaviour, PowerOffResetsTheMetersAndPowerOnBringsTheLinkBack) {
     // The switch goes by the power state the program knows: wait for the keep-alive to ask.
     ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 1; }));
     postCommand(req::POWER_SWITCH);
-    ASSERT_TRUE(runUntil([&] { return store().records.ps.get() == 0; }));
-    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::INITIAL_READ); }));
-    EXPECT_EQ(store().records.rm.get(), 0);
+    // The analysis thread stores PS and then resets the meter; the command thread stops the read.
+    ASSERT_TRUE(runUntil([&] {
+        return store().records.ps.get() == 0 && store().records.rm.get() == 0 &&
+               !host.isTimerActive(timer::INITIAL_READ);
+    }));
     EXPECT_FALSE(radio->powerOn());
     auto sent = toRadio();
     const size_t off = nth(sent, "PS0;", 0);
@@ -120,13 +132,15 @@ TEST_F(LinkBehaviour, ASilentRadioTimesOutResetsTheMetersAndStopsTheReads) {
     radio->silenceFor(3600000);
     store().records.rm.set(120);
     store().records.sm[1].set(80);
-    ASSERT_TRUE(runUntil([&] { return store().records.ai.get() == 0; }, 10s));
-    // The analysis thread stores AI first and resets the meters right after: wait for both.
+    // The analysis thread stores AI and then resets the meters; the command thread then stops
+    // the reads, their timers before read-busy: wait for the whole stopped state at once.
     EXPECT_TRUE(runUntil(
-        [&] { return store().records.rm.get() == 0 && store().records.sm[1].get() == 0; }));
-    EXPECT_TRUE(runUntil([&] { return !host.isTimerActive(timer::INITIAL_READ); }));
-    EXPECT_FALSE(host.isTimerActive(timer::MENU_READ));
-    EXPECT_FALSE(store().windowFlags.readBusy.load());
+        [&] {
+            return store().records.ai.get() == 0 && store().records.rm.get() == 0 &&
+                   store().records.sm[1].get() == 0 && !host.isTimerActive(timer::INITIAL_READ) &&
+                   !host.isTimerActive(timer::MENU_READ) && !store().windowFlags.readBusy.load();
+        },
+        10s));
 }
 
 TEST_F(LinkBehaviour, ARadioThatGoesAwayIsReopenedWithAutoInformationFirst) {

@@ -7,10 +7,12 @@
 // and review the diff before committing it.
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
 
+#include "app/HeadlessProgram.h"
 #include "integration/ShellFixture.h"
 #include "link/MessageIds.h"
 #include "link/StoreDump.h"
@@ -18,8 +20,22 @@
 namespace velmora {
 namespace {
 
-const std::filesystem::path kGolden =
-    std::filesystem::path(__FILE__).parent_path() / "golden" / "initial_read.txt";
+// The golden file beside this source. __FILE__ is relative to the build tree when the compiler
+// was handed relative paths (as ccache with CCACHE_BASEDIR does); the build trees lie below the
+// source tree, so a relative one is looked for from the current directory upward.
+std::filesystem::path goldenFile() {
+    const std::filesystem::path relative =
+        std::filesystem::path("tests") / "integration" / "golden" / "initial_read.txt";
+    const std::filesystem::path here =
+        std::filesystem::path(__FILE__).parent_path() / "golden" / "initial_read.txt";
+    if (here.is_absolute()) return here;
+    for (auto dir = std::filesystem::current_path(); dir != dir.parent_path();
+         dir = dir.parent_path()) {
+        if (std::filesystem::exists(dir / relative)) return dir / relative;
+    }
+    return here;
+}
+const std::filesystem::path kGolden = goldenFile();
 
 std::vector<std::string> readLines(const std::filesystem::path& path) {
     std::ifstream in(path);
@@ -48,13 +64,30 @@ std::map<std::string, std::string> parseSimDump(const std::string& json) {
 const std::set<std::string> kRadioOnlyKeys = {"CW",       "FK",       "KY",       "LM.audio",
                                               "LM.voice", "PB.audio", "PB.voice", "MK"};
 
-// Values that legitimately differ after a full read:
-// - EX022 (beacon time, kind 16): the radio keeps the raw step, 241-255 standing for 270-690 s;
-//   the program keeps seconds, (raw - 240) x 30 + 240 above 240.
-// (Item 151's fourteenth character would weigh 0.5 in the program; the radio never sets it, so
-// it does not differ.)
-const std::set<std::string> kKnownDifferences = {"EX022"};
-constexpr int kBeaconRaw = 245, kBeaconSeconds = (kBeaconRaw - 240) * 30 + 240;
+// The keys of the radio's dump that the program's dump holds with another value.
+std::vector<std::string> dumpMismatches(const std::string& radioJson, const std::string& ourJson) {
+    std::vector<std::string> mismatches;
+    const auto ours = parseSimDump(ourJson);
+    for (const auto& [key, value] : parseSimDump(radioJson)) {
+        if (kRadioOnlyKeys.count(key)) continue;
+        const auto it = ours.find(key);
+        if (it == ours.end()) {
+            mismatches.push_back(key + " missing");
+        } else if (it->second != value) {
+            mismatches.push_back(key + " radio " + value + " ours " + it->second);
+        }
+    }
+    return mismatches;
+}
+
+// The beacon time as a code (241-255 stand for 270-690 s): the store keeps seconds, both dumps
+// the code. Item 177 is the last one the menu read asks.
+constexpr int kBeaconCode = 245, kBeaconSeconds = (kBeaconCode - 240) * 30 + 240;
+constexpr int kLastItem = 177, kLastItemValue = 1;  // its default is 0
+void setMenuItems(sim::RadioModel& m) {
+    m.setMenu(22, kBeaconCode);
+    m.setMenu(kLastItem, kLastItemValue);
+}
 
 class StartUp : public test::ShellFixture {};
 
@@ -63,15 +96,26 @@ TEST_F(StartUp, TheComKeyBringsTheLinkUpAndTheReadsFillTheStoreAsTheRadioHoldsIt
     // The keep-alive would fall between the read's queries wherever its second ticks; without
     // it the order on the line is fixed.
     host.killTimer(timer::KEEP_ALIVE);
-    radio->frontPanel([](sim::RadioModel& m) { m.setMenu(22, kBeaconRaw); });
+    radio->frontPanel(setMenuItems);
     pressComKey();
-    ASSERT_TRUE(runUntil([&] { return app->progress().menuReadsCompleted() == 1; },
-                         std::chrono::seconds(30)));
-    // The read ends when EX177; is queued; the send thread may still be writing it.
-    ASSERT_TRUE(runUntil([&] {
-        const auto q = toRadio();
-        return std::find(q.begin(), q.end(), "EX177;") != q.end();
-    }));
+    // The read ends as EX177; is queued, with notify::READS_DONE (as read-busy clears), then notify::CO and
+    // notify::BP: wait for those and for the last item's answer.
+    const auto& n = recorder.notifications;
+    auto endNotified = [&] {
+        // After the last notify::READS_DONE: BG's answer shares the id, and only the initial read asks it.
+        const auto done = std::find(n.rbegin(), n.rend(), notify::READS_DONE).base();
+        const auto co = std::find(done, n.end(), notify::CO);
+        return std::find(co, n.end(), notify::BP) != n.end();
+    };
+    ASSERT_TRUE(runUntil(
+        [&] {
+            return app->progress().menuReadsCompleted() == 1 &&
+                   app->progress().lastMenuAnswerIn() && endNotified();
+        },
+        std::chrono::seconds(30)))
+        << "reads completed " << app->progress().menuReadsCompleted() << ", last item answered "
+        << store().windowFlags.menuItemAnswered.load() << " of " << store().menus.count()
+        << ", end notified " << endNotified();
 
     const std::vector<std::string> sent = toRadio();
     ASSERT_GE(sent.size(), 5u + 177u);
@@ -96,14 +140,6 @@ TEST_F(StartUp, TheComKeyBringsTheLinkUpAndTheReadsFillTheStoreAsTheRadioHoldsIt
     }
     EXPECT_EQ(initialRead, readLines(kGolden)) << "the initial read differs from " << kGolden;
 
-    // The end of the menu read: notify::BG (as read-busy clears), then notify::CO and notify::BP.
-    const auto& n = recorder.notifications;
-    auto end = std::find(n.begin(), n.end(), notify::READS_DONE);
-    while (end != n.end() && std::find(end, n.end(), notify::CO) == n.end())
-        end = std::find(end + 1, n.end(), notify::READS_DONE);
-    ASSERT_NE(end, n.end());
-    const auto co = std::find(end, n.end(), notify::CO);
-    EXPECT_NE(std::find(co, n.end(), notify::BP), n.end());
     EXPECT_FALSE(store().windowFlags.readBusy.load());
     EXPECT_FALSE(host.isTimerActive(timer::INITIAL_READ));
     EXPECT_FALSE(host.isTimerActive(timer::MENU_READ));
@@ -111,27 +147,50 @@ TEST_F(StartUp, TheComKeyBringsTheLinkUpAndTheReadsFillTheStoreAsTheRadioHoldsIt
     EXPECT_TRUE(recorder.failures.empty() ||
                 recorder.failures == std::vector<int>{108});  // no CommSetting.csv yet
 
-    // Key for key, once the last answers are in.
+    // The two dumps key for key, once the last answers are in.
     std::vector<std::string> mismatches;
-    auto compare = [&] {
-        mismatches.clear();
-        const auto radioState = parseSimDump(radio->stateJson());
-        std::map<std::string, std::string> ours;
-        for (auto& [k, v] : snapshotRecords(store())) ours[k] = v;
-        for (const auto& [key, value] : radioState) {
-            if (kRadioOnlyKeys.count(key)) continue;
-            const auto it = ours.find(key);
-            if (it == ours.end()) {
-                mismatches.push_back(key + " missing");
-            } else if (it->second != value && !kKnownDifferences.count(key)) {
-                mismatches.push_back(key + " radio " + value + " store " + it->second);
-            }
-        }
-        return mismatches.empty();
-    };
-    runUntil(compare, std::chrono::seconds(3));
+    runUntil(
+        [&] {
+            mismatches = dumpMismatches(radio->stateJson(), storeDumpJson(store()));
+            return mismatches.empty();
+        },
+        std::chrono::seconds(3));
     EXPECT_TRUE(mismatches.empty()) << ::testing::PrintToString(mismatches);
     EXPECT_EQ(store().menus.value(22).value_or(0), kBeaconSeconds);
+}
+
+// `velmora --exit-after-read --dump-state` against the radio: the run ends once the last menu
+// item's answer is in, so the dump holds the radio's value of that item too.
+TEST_F(StartUp, ExitAfterReadWaitsForTheLastMenuAnswerAndDumpsWhatTheRadioHolds) {
+    // Each answer comes in two pieces 20 ms apart: the last one is still on its way when the
+    // read has asked for it.
+    sim::SimOptions options;
+    options.faults.splitPieces = 2;
+    options.faults.splitGapMs = 20;
+    radio = std::make_unique<sim::SimulatedRadio>(options);
+    radio->frontPanel(setMenuItems);
+    startTransport();
+    HeadlessOptions o;
+    o.headless = o.quiet = o.connect = o.exitAfterRead = true;
+    o.port = link;
+    o.dumpStateFile = (base / "dump.json").string();
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    const std::atomic<bool> stop{false};
+    // The run keeps CommoFiles below the current directory: the test's own folder.
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(base);
+    EXPECT_EQ(runHeadless(o, out, err, stop), 0);
+    std::filesystem::current_path(cwd);
+    std::fclose(out);
+    std::fclose(err);
+
+    EXPECT_EQ(count(toRadio(), "EX177;"), 1u);
+    std::ifstream dump(o.dumpStateFile);
+    const std::string ours((std::istreambuf_iterator<char>(dump)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_EQ(parseSimDump(ours)["EX177"], std::to_string(kLastItemValue));
+    EXPECT_EQ(dumpMismatches(radio->stateJson(), ours), std::vector<std::string>{});
 }
 
 }  // namespace
