@@ -56,7 +56,7 @@ class CommandBench {
     int handleAndDrain(const Req& r) {
         dispatcher.handle(r.id, r.wParam, r.lParam);
         int commands = 0;
-        while (store->sendRing.TryGet(buffer) != CommRing::kEmpty) ++commands;
+        while (store->sendRing.tryGet(buffer) != CommRing::kEmpty) ++commands;
         return commands;
     }
 

@@ -91,7 +91,7 @@ void BM_FramingMixedStream(benchmark::State& state) {
         device.at = 0;
         while (device.at < device.pending.size() || poller.fill() > 0) {
             if (poller.poll().handedOn) {
-                store->recvRing.TryGet(sink);
+                store->recvRing.tryGet(sink);
                 ++answers;
             }
         }
@@ -233,7 +233,7 @@ void BM_LongStreamNothingLost(benchmark::State& state) {
         uint8_t sink[512];
         const auto deadline = Clock::now() + std::chrono::seconds(count / 200 + 30);
         while (received < count && Clock::now() < deadline) {
-            if (link.store->recvRing.TryGet(sink) != CommRing::kEmpty) {
+            if (link.store->recvRing.tryGet(sink) != CommRing::kEmpty) {
                 ++received;
             } else {
                 std::this_thread::sleep_for(std::chrono::microseconds(200));
@@ -266,7 +266,7 @@ void BM_CommandToStoreRoundTrip(benchmark::State& state) {
     PortDirectory ports;
     ports.setOverride(1, transport.slavePath());
     SerialPort port(*store, {device, probe, ports, ".", [](int) {}, nullptr});
-    auto analysis = StartAnalysisThread(*store);
+    auto analysis = startAnalysisThread(*store);
     auto receive = StartReceiveThread(*store, port);
     auto send = StartSendThread(*store, port);
     std::vector<double> micros;

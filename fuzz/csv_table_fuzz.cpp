@@ -10,22 +10,22 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     velmora::CsvTable table;
-    if (!table.OpenBytes(std::string_view(reinterpret_cast<const char*>(data), size))) {
-        if (table.LastError() != velmora::CsvError::TooLarge) std::abort();
+    if (!table.openBytes(std::string_view(reinterpret_cast<const char*>(data), size))) {
+        if (table.lastError() != velmora::CsvError::TooLarge) std::abort();
         if (table.RowCount() != 0 || table.Cell(0, 0) != nullptr) std::abort();
         return 0;
     }
     const uint32_t rows = table.RowCount(), fields = table.FieldCount();
-    if (rows > 0 && table.CellSize() < 2) std::abort();
+    if (rows > 0 && table.cellSize() < 2) std::abort();
     for (uint32_t r = 0; r < rows; ++r) {
         for (uint32_t f = 0; f < fields; ++f) {
             const char* cell = table.Cell(r, f);
             if (cell == nullptr) std::abort();
-            if (::strnlen(cell, table.CellSize()) >= table.CellSize()) std::abort();
+            if (::strnlen(cell, table.cellSize()) >= table.cellSize()) std::abort();
         }
     }
     if (table.Cell(rows, 0) != nullptr || table.Cell(0, fields) != nullptr) std::abort();
     // Opening again without Release must be refused and leave the table as it was.
-    if (table.OpenBytes("x\n") || table.RowCount() != rows) std::abort();
+    if (table.openBytes("x\n") || table.RowCount() != rows) std::abort();
     return 0;
 }

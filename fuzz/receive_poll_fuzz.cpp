@@ -81,8 +81,8 @@ void checkBuffer(const ReceivePoller& poller) {
 
 void checkAnswers(RadioStateStore& store) {
     uint8_t answer[CommRing::kSlotSize + 1];
-    for (uint16_t n = store.recvRing.TryGet(answer); n != CommRing::kEmpty;
-         n = store.recvRing.TryGet(answer)) {
+    for (uint16_t n = store.recvRing.tryGet(answer); n != CommRing::kEmpty;
+         n = store.recvRing.tryGet(answer)) {
         if (n + 1u >= sizeof answer) std::abort();
         answer[n] = ';';
         const AnswerLength found = determineAnswerLength(answer, n + 1u, store.menus);

@@ -12,7 +12,7 @@ Anl_Recv_Thread::Anl_Recv_Thread(RadioStateStore& store)
                 [this](uintptr_t, intptr_t) { receiver_.onAnswerTimeout(); });
 }
 
-std::unique_ptr<Anl_Recv_Thread> StartAnalysisThread(RadioStateStore& store) {
+std::unique_ptr<Anl_Recv_Thread> startAnalysisThread(RadioStateStore& store) {
     auto thread = std::make_unique<Anl_Recv_Thread>(store);
     if (!thread->start()) return nullptr;
     return thread;

@@ -25,6 +25,6 @@ class Anl_Recv_Thread {
 
 // Creates and starts the analysis thread and stores its pointer in the store; nullptr if the
 // thread cannot be started. The caller owns it until shutdown.
-std::unique_ptr<Anl_Recv_Thread> StartAnalysisThread(RadioStateStore& store);
+std::unique_ptr<Anl_Recv_Thread> startAnalysisThread(RadioStateStore& store);
 
 }  // namespace velmora

@@ -8,22 +8,23 @@
 
 namespace velmora {
 
-Anl_Send_Thread::Anl_Send_Thread(RadioStateStore& store, PortOpener openPort)
+Anl_Send_Thread::Anl_Send_Thread(RadioStateStore& store, PortOpener openSerialPort)
     : dispatcher_(
-          store, [this](int ms) { return thread().sleepFor(ms); }, std::move(openPort)),
+          store, [this](int ms) { return thread().sleepFor(ms); }, std::move(openSerialPort)),
       worker_("Anl_Send_Thread", store.threads.Anl_Send_Thread) {
     for (uint32_t id : dispatcher_.handledIds()) {
         thread().on(id, [this, id](uintptr_t w, intptr_t l) { dispatcher_.handle(id, w, l); });
     }
 }
 
-std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store, PortOpener openPort) {
+std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store,
+                                                    PortOpener openSerialPort) {
     LinkFlags& link = store.link;
     link.commandFlagA.store(false, std::memory_order_relaxed);
     link.watchdogArmed.store(false, std::memory_order_relaxed);
     link.commandFlagB.store(false, std::memory_order_relaxed);
     link.memoryTextPosition.store(kFirstMemoryText, std::memory_order_relaxed);
-    auto thread = std::make_unique<Anl_Send_Thread>(store, std::move(openPort));
+    auto thread = std::make_unique<Anl_Send_Thread>(store, std::move(openSerialPort));
     if (!thread->start()) return nullptr;
     if (WindowHost* w = store.mainWindow.load(std::memory_order_acquire)) {
         w->setTimer(timer::KEEP_ALIVE, kKeepAliveMs);

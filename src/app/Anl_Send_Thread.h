@@ -16,7 +16,7 @@ class RadioStateStore;
 
 class Anl_Send_Thread {
   public:
-    Anl_Send_Thread(RadioStateStore& store, PortOpener openPort);
+    Anl_Send_Thread(RadioStateStore& store, PortOpener openSerialPort);
 
     bool start() { return worker_.start(); }
     WorkerThread& thread() { return worker_.thread(); }
@@ -31,7 +31,8 @@ class Anl_Send_Thread {
 // Clears the three link flags the thread owns, sets the memory text position to 1, creates and
 // starts the thread, stores it, and starts the keep-alive timer 8 (1000 ms). nullptr if the
 // thread cannot be started.
-std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store, PortOpener openPort);
+std::unique_ptr<Anl_Send_Thread> StartCommandThread(RadioStateStore& store,
+                                                    PortOpener openSerialPort);
 // Ends the thread: a pause it is in is cut short, WM_THREAD_QUIT is posted until it has gone
 // (StopThread), and it is joined and withdrawn from the store. True when it has ended.
 bool StopCommandThread(Anl_Send_Thread& thread);

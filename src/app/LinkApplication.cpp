@@ -129,7 +129,7 @@ bool LinkApplication::start() {
         ports_.setOverride(port_.GetComNumber(), config_.portOverride);
     port_.OpenPort();
 
-    analysisThread_ = StartAnalysisThread(store);
+    analysisThread_ = startAnalysisThread(store);
     receiveThread_ = StartReceiveThread(store, port_);
     sendThread_ = StartSendThread(store, port_);
     commandThread_ = StartCommandThread(store, [this] { return port_.OpenPort(); });
@@ -205,12 +205,12 @@ void LinkApplication::onPowerEvent(int code) {
 
 ShutdownReport LinkApplication::shutdown() {
     ShutdownReport report{};
-    if (!started_ || shutDown_) {
+    if (!started_ || shutdownDone_) {
         for (auto& t : report.threads) t = {"", true, {}};
-        report.settingsSaved = shutDown_;
+        report.settingsSaved = shutdownDone_;
         return report;
     }
-    shutDown_ = true;
+    shutdownDone_ = true;
     port_.ClosePort();
     report.settingsSaved = port_.SaveCommSetting();
     report.threads[0] =

@@ -119,7 +119,7 @@ class LinkApplication : public LinkShell, private SerialTrafficObserver {
     std::unique_ptr<Sio_Send_Thread> sendThread_;
     std::unique_ptr<Anl_Send_Thread> commandThread_;
     bool started_ = false;
-    bool shutDown_ = false;
+    bool shutdownDone_ = false;
 };
 
 }  // namespace velmora

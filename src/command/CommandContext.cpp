@@ -7,8 +7,8 @@
 
 namespace velmora {
 
-CommandContext::CommandContext(RadioStateStore& store, Sleeper sleeper, PortOpener openPort)
-    : store_(store), sleeper_(std::move(sleeper)), openPort_(std::move(openPort)) {}
+CommandContext::CommandContext(RadioStateStore& store, Sleeper sleeper, PortOpener openSerialPort)
+    : store_(store), sleeper_(std::move(sleeper)), openPort_(std::move(openSerialPort)) {}
 
 void CommandContext::send(const CommandBuffer& command) {
     if (command.length() == 0) return;
@@ -32,7 +32,7 @@ bool CommandContext::pause(int ms) {
     return sleeper_ ? sleeper_(ms) : true;
 }
 
-bool CommandContext::openPort() {
+bool CommandContext::openSerialPort() {
     return openPort_ ? openPort_() : false;
 }
 

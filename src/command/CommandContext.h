@@ -32,7 +32,7 @@ struct Request {
 
 class CommandContext {
   public:
-    CommandContext(RadioStateStore& store, Sleeper sleeper, PortOpener openPort);
+    CommandContext(RadioStateStore& store, Sleeper sleeper, PortOpener openSerialPort);
 
     RadioStateStore& store() { return store_; }
 
@@ -46,7 +46,7 @@ class CommandContext {
     void sendQuery(std::string_view code, std::string_view params = {});
 
     bool pause(int ms);
-    bool openPort();
+    bool openSerialPort();
 
     // The main window's timers; nothing when there is no window.
     void setTimer(int id, int ms);

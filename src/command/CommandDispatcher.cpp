@@ -32,8 +32,9 @@ void forEachId(RequestIds ids, F&& f) {
 
 }  // namespace
 
-CommandDispatcher::CommandDispatcher(RadioStateStore& store, Sleeper sleeper, PortOpener openPort)
-    : context_(store, std::move(sleeper), std::move(openPort)) {
+CommandDispatcher::CommandDispatcher(RadioStateStore& store, Sleeper sleeper,
+                                     PortOpener openSerialPort)
+    : context_(store, std::move(sleeper), std::move(openSerialPort)) {
     routeRows(catalogue::fixedCommands(), Family::Fixed);
     routeRows(catalogue::toggles(), Family::Toggle);
     routeRows(catalogue::storedChoices(), Family::StoredChoice);
@@ -161,15 +162,15 @@ void CommandDispatcher::stopReads() {
 }
 
 void CommandDispatcher::keepAlive() {
-    KeepAlive(context_);
+    sendKeepAlive(context_);
 }
 
 void CommandDispatcher::switchAutoInformation() {
-    SwitchAutoInformation(context_);
+    sendAutoInformationSwitch(context_);
 }
 
 void CommandDispatcher::identifyRadio() {
-    IdentifyRadio(context_);
+    sendIdentification(context_);
 }
 
 void CommandDispatcher::startMemoryTextRead() {
@@ -177,7 +178,7 @@ void CommandDispatcher::startMemoryTextRead() {
 }
 
 void CommandDispatcher::memoryTextStep() {
-    MemoryTextStep(context_);
+    sendNextMemoryTextQuery(context_);
 }
 
 }  // namespace velmora

@@ -20,7 +20,7 @@ class RadioStateStore;
 
 class CommandDispatcher {
   public:
-    CommandDispatcher(RadioStateStore& store, Sleeper sleeper, PortOpener openPort);
+    CommandDispatcher(RadioStateStore& store, Sleeper sleeper, PortOpener openSerialPort);
 
     CommandDispatcher(const CommandDispatcher&) = delete;
     CommandDispatcher& operator=(const CommandDispatcher&) = delete;

@@ -65,7 +65,7 @@ std::span<const EnumeratedRead> enumeratedReads() {
     return kEnumerated;
 }
 
-bool SendReadPosition(CommandContext& context, int position) {
+bool sendReadPosition(CommandContext& context, int position) {
     if (position < 0 || position >= kReadTableSize || isSkippedReadPosition(position)) return true;
     const CatCommandRecord& record = kCatTables.read[static_cast<size_t>(position)];
     switch (record.second) {

@@ -26,6 +26,6 @@ struct EnumeratedRead {
 std::span<const EnumeratedRead> enumeratedReads();
 
 // Sends the queries of one position; false when a pause was cut short (the thread is ending).
-bool SendReadPosition(CommandContext& context, int position);
+bool sendReadPosition(CommandContext& context, int position);
 
 }  // namespace velmora

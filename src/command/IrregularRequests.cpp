@@ -138,7 +138,7 @@ void vfStepSub(CommandContext& context, const Request& request) {
 
 // req::MENU_WRITE: every changed menu item is written.
 void menuWrite(CommandContext& context, const Request&) {
-    WriteChangedMenuItems(context);
+    writeChangedMenuItems(context);
 }
 
 // clang-format off

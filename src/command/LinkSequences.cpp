@@ -18,9 +18,9 @@ bool isOn(const BoundedInt& record) {
 
 }  // namespace
 
-void SwitchAutoInformation(CommandContext& context) {
+void sendAutoInformationSwitch(CommandContext& context) {
     RadioStateStore& store = context.store();
-    context.openPort();
+    context.openSerialPort();
     const int32_t ai = store.records.ai.get();
     if (ai != 0 && ai != 1) return;
     context.sendSet("AI", ai == 0 ? "1" : "0");
@@ -41,7 +41,7 @@ void SwitchAutoInformation(CommandContext& context) {
     store.mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
 }
 
-void KeepAlive(CommandContext& context) {
+void sendKeepAlive(CommandContext& context) {
     const RadioRecords& records = context.store().records;
     if (isOn(records.ai)) context.sendQuery("PS");
     if (isOn(records.ps) && isOn(records.ai)) {
@@ -50,7 +50,7 @@ void KeepAlive(CommandContext& context) {
     }
 }
 
-void IdentifyRadio(CommandContext& context) {
+void sendIdentification(CommandContext& context) {
     context.sendQuery("ID");
     if (!context.pause(kIdentifyPauseMs)) return;
     CommandBuffer command;

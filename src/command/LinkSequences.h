@@ -12,10 +12,10 @@ inline constexpr int kIdentifyPauseMs = 25;
 
 // req::COMM_SWITCH: opens the port, sends AI1; or AI0; (by the stored state), asks AI; and, when
 // the link was on, switches it off at once on this side with a synthetic "AI0" answer.
-void SwitchAutoInformation(CommandContext& context);
+void sendAutoInformationSwitch(CommandContext& context);
 // req::KEEP_ALIVE: PS; while auto-information is on, then AI; while the radio is on too.
-void KeepAlive(CommandContext& context);
+void sendKeepAlive(CommandContext& context);
 // req::IDENTIFY: ID; and ID2000;, 25 ms apart.
-void IdentifyRadio(CommandContext& context);
+void sendIdentification(CommandContext& context);
 
 }  // namespace velmora

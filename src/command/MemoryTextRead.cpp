@@ -18,7 +18,7 @@ void StopMemoryTextTimer(RadioStateStore& store) {
     }
 }
 
-void MemoryTextStep(CommandContext& context) {
+void sendNextMemoryTextQuery(CommandContext& context) {
     auto& position = context.store().link.memoryTextPosition;
     const int32_t p = position.load(std::memory_order_relaxed);
     if (p < kFirstMemoryText || p > kLastMemoryText) {

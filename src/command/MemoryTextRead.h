@@ -17,6 +17,6 @@ void StopMemoryTextTimer(RadioStateStore& store);
 
 // req::MEMORY_TEXT_STEP: "KM" + the position + ";" and the position moves on; outside 1-5 the read
 // ends.
-void MemoryTextStep(CommandContext& context);
+void sendNextMemoryTextQuery(CommandContext& context);
 
 }  // namespace velmora

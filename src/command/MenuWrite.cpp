@@ -7,7 +7,7 @@
 
 namespace velmora {
 
-int WriteChangedMenuItems(CommandContext& context) {
+int writeChangedMenuItems(CommandContext& context) {
     MenuTable& menus = context.store().menus;
     int written = 0;
     for (int n = 1; n <= menus.count(); ++n) {

@@ -8,6 +8,6 @@ namespace velmora {
 inline constexpr int kMenuWritePauseMs = 10;
 
 // Returns the number of items written.
-int WriteChangedMenuItems(CommandContext& context);
+int writeChangedMenuItems(CommandContext& context);
 
 }  // namespace velmora

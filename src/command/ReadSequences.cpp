@@ -26,7 +26,7 @@ void ReadSequences::initialReadStep() {
     // A tick that was queued before the read was stopped must not ask the radio again, nor start
     // the menu read after the link was switched off.
     if (!initialReadActive_) return;
-    if (!SendReadPosition(context_, readPosition_)) return;
+    if (!sendReadPosition(context_, readPosition_)) return;
     if (++readPosition_ < kReadTableSize) return;
     readPosition_ = 0;
     stopInitialRead();

@@ -141,7 +141,7 @@ bool CsvTable::Open(const std::string& path) {
     return load(bytes);
 }
 
-bool CsvTable::OpenBytes(std::string_view bytes) {
+bool CsvTable::openBytes(std::string_view bytes) {
     if (!isEmpty()) {
         lastError_ = CsvError::NotEmpty;
         return false;

@@ -41,20 +41,20 @@ class CsvTable {
     // too large; the table stays empty then. An empty file opens with no rows.
     bool Open(const std::string& path);
     // The same on the bytes of a file already in memory.
-    bool OpenBytes(std::string_view bytes);
+    bool openBytes(std::string_view bytes);
     // Empties the table so that it can be opened again.
     void Release();
 
     uint32_t RowCount() const { return rows_; }
     uint32_t FieldCount() const { return fields_; }
     // Room per cell, terminating NUL included.
-    uint32_t CellSize() const { return cellSize_; }
+    uint32_t cellSize() const { return cellSize_; }
     // The text of a cell, or null when row or field lies beyond the counts. Fields missing from
     // a shorter row are empty text.
     const char* Cell(uint32_t row, uint32_t field) const;
 
-    // Why the last Open or OpenBytes failed.
-    CsvError LastError() const { return lastError_; }
+    // Why the last Open or openBytes failed.
+    CsvError lastError() const { return lastError_; }
 
   private:
     bool isEmpty() const { return !loaded_ && rows_ == 0 && fields_ == 0 && cellSize_ == 0; }

@@ -26,7 +26,7 @@ QRect rectOf(const SpriteLayout& l) {
 
 QRect unionOf(std::initializer_list<E> kinds, bool displayWords) {
     QRect r;
-    for (const auto* table : {&ElementLayoutTable(), &GlyphLayoutTable()}) {
+    for (const auto* table : {&elementLayoutTable(), &glyphLayoutTable()}) {
         for (const LayoutRow& row : *table) {
             const ElementKind k = kindOf(row.element);
             const bool word = k == ElementKind::DisplayWord || k == ElementKind::MultiPart;
@@ -111,7 +111,7 @@ void printBelow(QPainter& p, const QRect& item, const QString& text, const QColo
 }
 
 void drawKeysAndLamps(QPainter& p) {
-    for (const LayoutRow& row : ElementLayoutTable()) {
+    for (const LayoutRow& row : elementLayoutTable()) {
         const ElementKind k = kindOf(row.element);
         if (k != ElementKind::Key && k != ElementKind::Lamp) continue;
         const QRect r = rectOf(row.layouts.front());

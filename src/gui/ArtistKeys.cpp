@@ -18,7 +18,7 @@ namespace {
 using E = PanelElement;
 
 int statesOf(PanelElement e) {
-    for (const LayoutRow& row : ElementLayoutTable()) {
+    for (const LayoutRow& row : elementLayoutTable()) {
         if (row.element == e) return static_cast<int>(row.ids.size());
     }
     return 2;

@@ -100,7 +100,7 @@ QImage dimple(QSize size, double radius) {
 
 }  // namespace
 
-QImage drawKnob(const PictureUse& use) {
+QImage drawKnobPicture(const PictureUse& use) {
     const QSize size(use.size.width, use.size.height);
     switch (use.id) {
         case kMainDimple:

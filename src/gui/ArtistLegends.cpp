@@ -66,7 +66,7 @@ const std::map<E, QStringList>& legends() {
 
 std::set<E> elementsWithSharedPictures() {
     std::map<int32_t, std::set<E>> users;
-    for (const LayoutRow& row : ElementLayoutTable()) {
+    for (const LayoutRow& row : elementLayoutTable()) {
         for (int32_t id : row.ids) users[id].insert(row.element);
     }
     std::set<E> shared;

@@ -29,7 +29,7 @@ QPixmap splashPicture(const QString& skinDir) {
     pm.fill(QColor(34, 36, 40));
     QPainter p(&pm);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (const PictureUse* use = FindPictureUse(picture::kLogo)) {
+    if (const PictureUse* use = findPictureUse(picture::kLogo)) {
         p.drawImage(pm.rect(), QtPictureSource::makePicture(skinDir, *use));
     }
     p.setPen(QColor(150, 156, 164));

@@ -4,7 +4,7 @@
 
 namespace velmora::gui {
 
-QImage DrawBuiltInPicture(const PictureUse& use) {
+QImage drawBuiltInPicture(const PictureUse& use) {
     using namespace picture;
     switch (use.id) {
         case kBackground:
@@ -20,7 +20,7 @@ QImage DrawBuiltInPicture(const PictureUse& use) {
         case kSmallKnob:
         case kMeterKnob:
         case kGainKnob:
-            return drawKnob(use);
+            return drawKnobPicture(use);
         default:
             break;
     }

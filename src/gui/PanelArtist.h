@@ -7,14 +7,14 @@
 
 namespace velmora::gui {
 
-QImage DrawBuiltInPicture(const PictureUse& use);
+QImage drawBuiltInPicture(const PictureUse& use);
 
 // The parts, one file each.
 QImage drawDisplayWord(const PictureUse& use);
 QImage drawGlyph(const PictureUse& use);
 QImage drawKey(const PictureUse& use);
 QImage drawLamp(const PictureUse& use);
-QImage drawKnob(const PictureUse& use);
+QImage drawKnobPicture(const PictureUse& use);
 QImage drawMeterPicture(const PictureUse& use);
 QImage drawPanelPicture(const PictureUse& use);
 

@@ -37,12 +37,12 @@ QImage QtPictureSource::applyMask(const QImage& picture) {
 QImage QtPictureSource::makePicture(const QString& skinDir, const PictureUse& use, bool* fromSkin) {
     QImage img = loadSkin(skinDir, use.id);
     if (fromSkin) *fromSkin = !img.isNull();
-    if (img.isNull()) img = DrawBuiltInPicture(use);
+    if (img.isNull()) img = drawBuiltInPicture(use);
     return img.isNull() ? img : applyMask(img);
 }
 
 QtPictureSource::QtPictureSource(const QString& skinDir) {
-    for (const PictureUse& use : PanelPictureUses()) {
+    for (const PictureUse& use : panelPictureUses()) {
         bool skin = false;
         QImage img = makePicture(skinDir, use, &skin);
         fromSkin_ += skin;

@@ -9,7 +9,7 @@ namespace velmora {
 
 AnswerAnalysis::Result AnswerReceiver::onAnswerQueued() {
     buffer_.fill(0);
-    const uint16_t length = store_.recvRing.TryGet(buffer_.data());
+    const uint16_t length = store_.recvRing.tryGet(buffer_.data());
     WindowHost* window = store_.mainWindow.load(std::memory_order_acquire);
     if (window) window->killTimer(timer::ANSWER_WATCHDOG);
     store_.link.watchdogArmed.store(false, std::memory_order_relaxed);

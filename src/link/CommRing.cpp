@@ -73,7 +73,7 @@ uint16_t CommRing::Get(uint8_t* out) {
     return kWoken;
 }
 
-uint16_t CommRing::TryGet(uint8_t* out) {
+uint16_t CommRing::tryGet(uint8_t* out) {
     if (!out) return kNullDestination;
     std::lock_guard lock(mutex_);
     if (unreadLocked() == 0) return kEmpty;

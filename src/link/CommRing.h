@@ -23,7 +23,7 @@ class CommRing {
     static constexpr int kSlotSize = 512;
     static constexpr uint16_t kNullDestination = 0xFFFE;  // Get without a buffer
     static constexpr uint16_t kWoken = 0xFFFF;            // Get released by wake()/shutdown()
-    static constexpr uint16_t kEmpty = 0xFFFD;            // TryGet found nothing unread
+    static constexpr uint16_t kEmpty = 0xFFFD;            // tryGet found nothing unread
 
     CommRing();
     CommRing(const CommRing&) = delete;
@@ -38,7 +38,7 @@ class CommRing {
     // Waits while the ring is empty; returns kWoken when released by wake() or shutdown().
     uint16_t Get(uint8_t* out);
     // As Get, but returns kEmpty at once instead of waiting.
-    uint16_t TryGet(uint8_t* out);
+    uint16_t tryGet(uint8_t* out);
 
     // Releases one Get that waits now, or the next one that would wait.
     void wake();

@@ -5,9 +5,9 @@
 #include <map>
 
 #include "files/JsonString.h"
+#include "link/MenuValueCodec.h"
 #include "link/RadioStateStore.h"
 #include "link/RecordDefaults.h"
-#include "link/MenuValueCodec.h"
 
 namespace velmora {
 

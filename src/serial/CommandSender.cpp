@@ -57,7 +57,7 @@ SendOutcome CommandSender::sendOne() {
     // Every WM_SEND_NEXT follows a Put, so there is normally a command; one whose Put was
     // refused (512 bytes or more) has none, and waiting for it would block the thread for good.
     command_.fill(0);
-    const uint16_t length = store_.sendRing.TryGet(command_.data());
+    const uint16_t length = store_.sendRing.tryGet(command_.data());
     if (length == CommRing::kEmpty || length >= CommRing::kSlotSize) {
         return SendOutcome::NothingQueued;
     }

@@ -49,7 +49,7 @@ bool PortDirectory::loadPortMapBytes(std::string_view bytes) {
     std::string text(bytes);
     if (!text.empty() && text.back() != '\n') text += '\n';
     CsvTable table;
-    if (!table.OpenBytes(text)) return false;
+    if (!table.openBytes(text)) return false;
     std::array<std::string, kLastCom> paths{};
     for (uint32_t row = 0; row < table.RowCount(); ++row) {
         if (table.FieldCount() < 2) break;

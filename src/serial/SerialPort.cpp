@@ -60,7 +60,7 @@ int32_t SerialPort::GetBaudRate() const {
     return store_.port.baudRate.load(std::memory_order_relaxed);
 }
 
-int32_t SerialPort::GetReservedSetting() const {
+int32_t SerialPort::reservedSetting() const {
     return store_.port.reserved.load(std::memory_order_relaxed);
 }
 
@@ -142,8 +142,7 @@ bool SerialPort::LoadCommSetting() {
 }
 
 bool SerialPort::SaveCommSetting() {
-    return writeCommSetting(parts_.baseDirectory, GetComNumber(), GetBaudRate(),
-                            GetReservedSetting());
+    return writeCommSetting(parts_.baseDirectory, GetComNumber(), GetBaudRate(), reservedSetting());
 }
 
 void SerialPort::SendBaudRateToRadio(int32_t baud) {

@@ -52,7 +52,7 @@ class SerialPort {
     bool SetBaudRate(int32_t b);
     int32_t GetComNumber() const;
     int32_t GetBaudRate() const;
-    int32_t GetReservedSetting() const;
+    int32_t reservedSetting() const;
     // The open device, or null while the port is closed.
     SerialDevice* GetPortHandle() const;
     bool IsPortOpen() const;

@@ -33,7 +33,7 @@ class SerialThreads : public test::StoreFixture {
     int answersPosted() const { return static_cast<int>(analysis.posts().size()); }
     std::string takeAnswer() {
         uint8_t buf[512];
-        const uint16_t n = store->recvRing.TryGet(buf);
+        const uint16_t n = store->recvRing.tryGet(buf);
         return n == CommRing::kEmpty ? "<none>" : std::string(reinterpret_cast<char*>(buf), n);
     }
     void send(const std::string& command) {

@@ -83,7 +83,7 @@ class CommandFixture : public StoreFixture {
     void drain() {
         uint8_t buffer[512];
         for (;;) {
-            const uint16_t n = store->sendRing.TryGet(buffer);
+            const uint16_t n = store->sendRing.tryGet(buffer);
             if (n == CommRing::kEmpty || n == CommRing::kWoken) break;
             log_.emplace_back(reinterpret_cast<const char*>(buffer), n);
             ++commandsTaken_;

@@ -16,7 +16,7 @@ class LinkSequencesTest : public test::CommandFixture {
   protected:
     std::string takeAnswer() {
         uint8_t buffer[512];
-        const uint16_t n = store->recvRing.TryGet(buffer);
+        const uint16_t n = store->recvRing.tryGet(buffer);
         if (n == CommRing::kEmpty) return {};
         return std::string(reinterpret_cast<char*>(buffer), n);
     }

@@ -132,9 +132,9 @@ TEST_F(ReadSequencesTest, MenuReadWithNoItemsAsksTheFirstAndEndsAtOnce) {
     d.handle(req::START_MENU_READ, 0, 0);
     d.handle(req::MENU_READ_STEP, 0, 0);
     uint8_t buffer[512];
-    ASSERT_EQ(fresh->sendRing.TryGet(buffer), 6);
+    ASSERT_EQ(fresh->sendRing.tryGet(buffer), 6);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 6), "EX001;");
-    EXPECT_EQ(fresh->sendRing.TryGet(buffer), CommRing::kEmpty);
+    EXPECT_EQ(fresh->sendRing.tryGet(buffer), CommRing::kEmpty);
     EXPECT_EQ(window.postedIds(),
               (std::vector<uint32_t>{notify::READS_DONE, notify::CO, notify::BP}));
     EXPECT_FALSE(d.reads().menuReadActive());

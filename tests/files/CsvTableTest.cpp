@@ -32,7 +32,7 @@ Rows rowsOf(const CsvTable& t) {
 // Opens the bytes into a fresh table and returns its rows.
 Rows parse(std::string_view bytes) {
     CsvTable t;
-    EXPECT_TRUE(t.OpenBytes(bytes));
+    EXPECT_TRUE(t.openBytes(bytes));
     return rowsOf(t);
 }
 
@@ -103,15 +103,15 @@ TEST(CsvTable, CarriageReturnsGoOnlyBeforeALineFeed) {
 
 TEST(CsvTable, AFilledTableRefusesToOpenAgainUntilReleased) {
     CsvTable t;
-    ASSERT_TRUE(t.OpenBytes(""));  // empty input opens, with no rows, and still counts as open
+    ASSERT_TRUE(t.openBytes(""));  // empty input opens, with no rows, and still counts as open
     EXPECT_EQ(t.RowCount(), 0u);
     EXPECT_EQ(t.FieldCount(), 0u);
     EXPECT_EQ(t.Cell(0, 0), nullptr);
-    EXPECT_FALSE(t.OpenBytes("1\n"));
-    EXPECT_EQ(t.LastError(), CsvError::NotEmpty);
+    EXPECT_FALSE(t.openBytes("1\n"));
+    EXPECT_EQ(t.lastError(), CsvError::NotEmpty);
     t.Release();
-    ASSERT_TRUE(t.OpenBytes("a,b\n"));
-    EXPECT_FALSE(t.OpenBytes("x\ny\nz\n"));
+    ASSERT_TRUE(t.openBytes("a,b\n"));
+    EXPECT_FALSE(t.openBytes("x\ny\nz\n"));
     EXPECT_EQ(t.RowCount(), 1u);
     EXPECT_STREQ(t.Cell(0, 1), "b");
     t.Release();
@@ -123,7 +123,7 @@ TEST(CsvTable, AFilledTableRefusesToOpenAgainUntilReleased) {
 TEST_F(CsvFile, AMissingFileFailsAndLeavesTheTableUsable) {
     CsvTable t;
     EXPECT_FALSE(t.Open((dir_ / "nothing.csv").string()));
-    EXPECT_EQ(t.LastError(), CsvError::CannotOpen);
+    EXPECT_EQ(t.lastError(), CsvError::CannotOpen);
     EXPECT_EQ(t.RowCount(), 0u);
     EXPECT_FALSE(t.Open(dir_.string())) << "a folder is no file";
     ASSERT_TRUE(t.Open(write("empty.csv", "")));
@@ -142,21 +142,21 @@ TEST_F(CsvFile, FilesBeyondTheLimitAreRefused) {
     t.Release();
 
     EXPECT_FALSE(t.Open(write("over.csv", atLimit + "a")));
-    EXPECT_EQ(t.LastError(), CsvError::TooLarge);
+    EXPECT_EQ(t.lastError(), CsvError::TooLarge);
     EXPECT_EQ(t.RowCount(), 0u);
-    EXPECT_FALSE(t.OpenBytes(atLimit + "a"));
-    EXPECT_EQ(t.LastError(), CsvError::TooLarge);
+    EXPECT_FALSE(t.openBytes(atLimit + "a"));
+    EXPECT_EQ(t.lastError(), CsvError::TooLarge);
 }
 
 TEST(CsvTable, ASmallFileThatWouldNeedAHugeTableIsRefused) {
     // 200000 commas in one row and 200000 empty rows: 4e10 cells from 400 kB.
     const std::string bytes = std::string(200000, ',') + "\n" + std::string(200000, '\n');
     CsvTable t;
-    EXPECT_FALSE(t.OpenBytes(bytes));
-    EXPECT_EQ(t.LastError(), CsvError::TooLarge);
+    EXPECT_FALSE(t.openBytes(bytes));
+    EXPECT_EQ(t.lastError(), CsvError::TooLarge);
     EXPECT_EQ(t.RowCount(), 0u);
     EXPECT_EQ(t.Cell(0, 0), nullptr);
-    ASSERT_TRUE(t.OpenBytes("ok\n"));
+    ASSERT_TRUE(t.openBytes("ok\n"));
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ class PicturesTest : public ::testing::Test {
 };
 
 TEST_F(PicturesTest, EveryPictureIsDrawnAtItsStatedSize) {
-    for (const PictureUse& use : PanelPictureUses()) {
+    for (const PictureUse& use : panelPictureUses()) {
         EXPECT_EQ(builtIn().picture(use.id), use.size) << "picture " << use.id;
     }
 }
@@ -53,7 +53,7 @@ TEST_F(PicturesTest, OnlyExactGreenShowsTheBackground) {
     QtCanvas canvas(source);
     canvas.drawBackground();
     const QRgb under = canvas.backBuffer().pixel(785, 226);
-    DrawElement(canvas, pictures, PanelElement::DnrLampA, 0);
+    drawElement(canvas, pictures, PanelElement::DnrLampA, 0);
     EXPECT_EQ(canvas.backBuffer().pixel(785, 226), under);
     EXPECT_EQ(canvas.backBuffer().pixel(786, 226), qRgb(0, 254, 0));
     EXPECT_EQ(canvas.backBuffer().pixel(787, 226), qRgb(200, 40, 40));
@@ -66,10 +66,10 @@ TEST_F(PicturesTest, LampStatesCoverTheSameRectangleAndLookDifferent) {
     fresh.drawBackground();
     redrawn.drawBackground();
     const PanelRect lamp = pictures.group(PanelElement::DialRxLamp)[0].rect();
-    DrawElement(fresh, pictures, PanelElement::DialRxLamp, 0);
-    DrawElement(redrawn, pictures, PanelElement::DialRxLamp, 2);
+    drawElement(fresh, pictures, PanelElement::DialRxLamp, 0);
+    drawElement(redrawn, pictures, PanelElement::DialRxLamp, 2);
     const QImage lit = region(redrawn, lamp);
-    DrawElement(redrawn, pictures, PanelElement::DialRxLamp, 0);
+    drawElement(redrawn, pictures, PanelElement::DialRxLamp, 0);
     EXPECT_NE(lit, region(fresh, lamp));
     EXPECT_EQ(redrawn.backBuffer(), fresh.backBuffer());
 }

@@ -85,7 +85,7 @@ class SerialLink : public ::testing::Test {
         return transport;
     }
     void startThreads(bool withAnalysis = true) {
-        if (withAnalysis) analysisThread = StartAnalysisThread(*store);
+        if (withAnalysis) analysisThread = startAnalysisThread(*store);
         receiveThread = StartReceiveThread(*store, port);
         sendThread = StartSendThread(*store, port);
         ASSERT_NE(receiveThread, nullptr);
@@ -157,8 +157,8 @@ TEST_F(SerialLink, SplitAnswersReachRecvRingWhole) {
     ASSERT_TRUE(test::waitFor([&] { return analysis.posts().size() == queries.size(); }));
     std::vector<std::string> got;
     uint8_t buf[512];
-    for (uint16_t n = store->recvRing.TryGet(buf); n != CommRing::kEmpty;
-         n = store->recvRing.TryGet(buf)) {
+    for (uint16_t n = store->recvRing.tryGet(buf); n != CommRing::kEmpty;
+         n = store->recvRing.tryGet(buf)) {
         got.emplace_back(reinterpret_cast<char*>(buf), n);
     }
     EXPECT_EQ(got, splitAnswers(transcript.joined(Transcript::kFromRadio)));

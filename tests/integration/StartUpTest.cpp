@@ -98,11 +98,12 @@ TEST_F(StartUp, TheComKeyBringsTheLinkUpAndTheReadsFillTheStoreAsTheRadioHoldsIt
     host.killTimer(timer::KEEP_ALIVE);
     radio->frontPanel(setMenuItems);
     pressComKey();
-    // The read ends as EX177; is queued, with notify::READS_DONE (as read-busy clears), then notify::CO and
-    // notify::BP: wait for those and for the last item's answer.
+    // The read ends as EX177; is queued, with notify::READS_DONE (as read-busy clears), then
+    // notify::CO and notify::BP: wait for those and for the last item's answer.
     const auto& n = recorder.notifications;
     auto endNotified = [&] {
-        // After the last notify::READS_DONE: BG's answer shares the id, and only the initial read asks it.
+        // After the last notify::READS_DONE: BG's answer shares the id, and only the initial read
+        // asks it.
         const auto done = std::find(n.rbegin(), n.rend(), notify::READS_DONE).base();
         const auto co = std::find(done, n.end(), notify::CO);
         return std::find(co, n.end(), notify::BP) != n.end();

@@ -16,14 +16,14 @@ namespace {
 
 using Buffer = std::array<uint8_t, CommRing::kSlotSize>;
 
-uint16_t put(CommRing& ring, const std::string& s) {
+uint16_t putText(CommRing& ring, const std::string& s) {
     return ring.Put(s.size(), s.data());
 }
 
-std::string get(CommRing& ring, uint16_t* length = nullptr) {
+std::string takeText(CommRing& ring, uint16_t* length = nullptr) {
     Buffer out;
     out.fill(0xAA);
-    const uint16_t n = ring.TryGet(out.data());
+    const uint16_t n = ring.tryGet(out.data());
     if (length) *length = n;
     if (n >= CommRing::kSlotSize) return "<none>";
     // The rest of the slot arrives zeroed.
@@ -42,86 +42,86 @@ TEST_F(CommRingTest, StartsAndResetsEmptyWithBothIndicesUnset) {
         EXPECT_EQ(ring->readIndex(), -1);
         EXPECT_EQ(ring->unreadCount(), 0);
         EXPECT_TRUE(ring->sameLap());
-        EXPECT_EQ(get(*ring), "<none>");
-        put(*ring, "RM1123");
+        EXPECT_EQ(takeText(*ring), "<none>");
+        putText(*ring, "RM1123");
         ring->Reset();
     }
 }
 
 TEST_F(CommRingTest, EntriesComeOutInOrderAndSlotsAreZeroedWhenRead) {
-    EXPECT_EQ(put(*ring, "FA14195000"), 10);
+    EXPECT_EQ(putText(*ring, "FA14195000"), 10);
     EXPECT_EQ(ring->readIndex(), 0);
     EXPECT_EQ(ring->writeIndex(), 0);
-    EXPECT_EQ(put(*ring, "MD02"), 4);
-    EXPECT_EQ(get(*ring), "FA14195000");
-    EXPECT_EQ(get(*ring), "MD02");
-    EXPECT_EQ(get(*ring), "<none>");
+    EXPECT_EQ(putText(*ring, "MD02"), 4);
+    EXPECT_EQ(takeText(*ring), "FA14195000");
+    EXPECT_EQ(takeText(*ring), "MD02");
+    EXPECT_EQ(takeText(*ring), "<none>");
     // A shorter entry in a reused slot carries nothing of the longer one before it.
-    for (int i = 0; i < CommRing::kSlots - 2; ++i) put(*ring, "X");
-    for (int i = 0; i < CommRing::kSlots - 2; ++i) get(*ring);
-    EXPECT_EQ(put(*ring, "AB"), 2);
+    for (int i = 0; i < CommRing::kSlots - 2; ++i) putText(*ring, "X");
+    for (int i = 0; i < CommRing::kSlots - 2; ++i) takeText(*ring);
+    EXPECT_EQ(putText(*ring, "AB"), 2);
     EXPECT_EQ(ring->writeIndex(), 0);
-    EXPECT_EQ(get(*ring), "AB");
+    EXPECT_EQ(takeText(*ring), "AB");
 }
 
 TEST_F(CommRingTest, RefusesEntriesOf512BytesOrMore) {
     const std::string big(512, 'A'), most(511, 'B');
-    EXPECT_EQ(put(*ring, big), 0);
+    EXPECT_EQ(putText(*ring, big), 0);
     EXPECT_EQ(ring->writeIndex(), -1);
-    EXPECT_EQ(put(*ring, most), 511);
-    EXPECT_EQ(get(*ring), most);
+    EXPECT_EQ(putText(*ring, most), 511);
+    EXPECT_EQ(takeText(*ring), most);
     EXPECT_EQ(ring->Put(5, nullptr), 0);
 }
 
 TEST_F(CommRingTest, GetWithoutDestinationReturnsFFFE) {
-    put(*ring, "AI1");
+    putText(*ring, "AI1");
     EXPECT_EQ(ring->Get(nullptr), 0xFFFE);
-    EXPECT_EQ(ring->TryGet(nullptr), 0xFFFE);
+    EXPECT_EQ(ring->tryGet(nullptr), 0xFFFE);
     EXPECT_EQ(ring->unreadCount(), 1);
 }
 
 TEST_F(CommRingTest, WriterWrappingAheadOfTheReaderLosesNothing) {
     // The reader stays behind while the writer wraps to slot 0: everything unread still comes out.
-    for (int i = 0; i < 2000; ++i) put(*ring, std::to_string(i));
-    for (int i = 0; i < 1990; ++i) ASSERT_EQ(get(*ring), std::to_string(i));
-    for (int i = 2000; i < 2100; ++i) put(*ring, std::to_string(i));
+    for (int i = 0; i < 2000; ++i) putText(*ring, std::to_string(i));
+    for (int i = 0; i < 1990; ++i) ASSERT_EQ(takeText(*ring), std::to_string(i));
+    for (int i = 2000; i < 2100; ++i) putText(*ring, std::to_string(i));
     EXPECT_FALSE(ring->sameLap());
     EXPECT_EQ(ring->unreadCount(), 110);
-    for (int i = 1990; i < 2100; ++i) ASSERT_EQ(get(*ring), std::to_string(i));
+    for (int i = 1990; i < 2100; ++i) ASSERT_EQ(takeText(*ring), std::to_string(i));
     EXPECT_TRUE(ring->sameLap());
-    EXPECT_EQ(get(*ring), "<none>");
+    EXPECT_EQ(takeText(*ring), "<none>");
 }
 
 TEST_F(CommRingTest, FullRingRefusesAndCountsInsteadOfOverwriting) {
     for (int i = 0; i < CommRing::kSlots; ++i)
-        ASSERT_EQ(put(*ring, std::to_string(i)), std::to_string(i).size());
-    EXPECT_EQ(put(*ring, "lost"), 0);
-    EXPECT_EQ(put(*ring, "lost"), 0);
+        ASSERT_EQ(putText(*ring, std::to_string(i)), std::to_string(i).size());
+    EXPECT_EQ(putText(*ring, "lost"), 0);
+    EXPECT_EQ(putText(*ring, "lost"), 0);
     EXPECT_EQ(ring->droppedCount(), 2u);
-    EXPECT_EQ(get(*ring), "0");
-    EXPECT_EQ(put(*ring, "fits"), 4);
-    for (int i = 1; i < CommRing::kSlots; ++i) ASSERT_EQ(get(*ring), std::to_string(i));
-    EXPECT_EQ(get(*ring), "fits");
+    EXPECT_EQ(takeText(*ring), "0");
+    EXPECT_EQ(putText(*ring, "fits"), 4);
+    for (int i = 1; i < CommRing::kSlots; ++i) ASSERT_EQ(takeText(*ring), std::to_string(i));
+    EXPECT_EQ(takeText(*ring), "fits");
 }
 
 TEST_F(CommRingTest, ReaderWrappingRightBehindTheWriterSeesAnEmptyRing) {
     // Reader and writer both end a lap at slot 2047; the reader wraps first. That ring is empty,
     // not full, and no phantom entry comes out of slot 0.
-    for (int i = 0; i < CommRing::kSlots; ++i) put(*ring, "X");
-    for (int i = 0; i < CommRing::kSlots; ++i) get(*ring);
+    for (int i = 0; i < CommRing::kSlots; ++i) putText(*ring, "X");
+    for (int i = 0; i < CommRing::kSlots; ++i) takeText(*ring);
     EXPECT_EQ(ring->readIndex(), 0);
     EXPECT_EQ(ring->writeIndex(), CommRing::kSlots - 1);
     EXPECT_EQ(ring->unreadCount(), 0);
-    EXPECT_EQ(get(*ring), "<none>");
-    EXPECT_EQ(put(*ring, "Y"), 1);
-    EXPECT_EQ(get(*ring), "Y");
+    EXPECT_EQ(takeText(*ring), "<none>");
+    EXPECT_EQ(putText(*ring, "Y"), 1);
+    EXPECT_EQ(takeText(*ring), "Y");
 }
 
 TEST_F(CommRingTest, BlockedGetIsReleasedByAPutOrByWake) {
     std::atomic<int> result{-1};
     Buffer out{};
     std::thread consumer([&] { result = ring->Get(out.data()); });
-    put(*ring, "PS1");
+    putText(*ring, "PS1");
     ASSERT_TRUE(test::waitFor([&] { return result.load() >= 0; }));
     consumer.join();
     EXPECT_EQ(result.load(), 3);
@@ -149,7 +149,7 @@ TEST_F(CommRingTest, ShutdownReleasesEveryWaiterAndLaterGets) {
     Buffer out{};
     EXPECT_EQ(ring->Get(out.data()), CommRing::kWoken);
     // Entries still come out after shutdown.
-    put(*ring, "ID0362");
+    putText(*ring, "ID0362");
     EXPECT_EQ(ring->Get(out.data()), 6);
 }
 

@@ -43,7 +43,7 @@ TEST_F(CommSetting, ValuesAreTakenInReadingOrderAsLeadingIntegers) {
         EXPECT_TRUE(port.LoadCommSetting());
         EXPECT_EQ(port.GetComNumber(), r.com);
         EXPECT_EQ(port.GetBaudRate(), r.baud);
-        EXPECT_EQ(port.GetReservedSetting(), r.reserved);
+        EXPECT_EQ(port.reservedSetting(), r.reserved);
     }
 }
 
@@ -63,7 +63,7 @@ TEST_F(CommSetting, AMissingFileGivesTheDefaultsAndFalse) {
     EXPECT_FALSE(port.LoadCommSetting());
     EXPECT_EQ(port.GetComNumber(), 1);
     EXPECT_EQ(port.GetBaudRate(), 4800);
-    EXPECT_EQ(port.GetReservedSetting(), 0);
+    EXPECT_EQ(port.reservedSetting(), 0);
 }
 
 TEST_F(CommSetting, SavingCreatesTheFolderAndWritesOneLine) {

@@ -12,7 +12,7 @@ namespace {
 class Send : public SerialFixture {
   protected:
     SendOutcome send(const std::string& command) {
-        put(command);
+        queueCommand(command);
         return sender.onSendNext();
     }
     CommandSender sender{*store, port};
@@ -20,9 +20,9 @@ class Send : public SerialFixture {
 
 TEST_F(Send, TheAutoInformationCommandGoesOutBeforeAnyQueuedCommand) {
     store->link.autoInfoWanted.store(1);
-    put("FA;");
-    put("FB;");
-    put("IF;");
+    queueCommand("FA;");
+    queueCommand("FB;");
+    queueCommand("IF;");
     for (int i = 0; i < 3; ++i) EXPECT_EQ(sender.onSendNext(), SendOutcome::Sent);
     EXPECT_EQ(device.writes(), (std::vector<std::string>{"AI1;", "FA;", "FB;", "IF;"}));
     EXPECT_EQ(device.opens().size(), 1u);

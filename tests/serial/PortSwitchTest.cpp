@@ -102,7 +102,7 @@ TEST_F(PortSwitch, ANewSpeedIsSentToTheRadioThenThePortReopensAtIt) {
     port.ChangeBaudRate(38400, false);
     EXPECT_EQ(sleeps, (std::vector<int>{1000}));
     uint8_t buf[512];
-    ASSERT_EQ(store->sendRing.TryGet(buf), 7u);
+    ASSERT_EQ(store->sendRing.tryGet(buf), 7u);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buf), 7), "EX0323;");
     EXPECT_EQ(commandThread.postedIds(), (std::vector<uint32_t>{req::SEND_QUEUED}));
     EXPECT_TRUE(port.IsPortOpen());

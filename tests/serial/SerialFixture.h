@@ -53,10 +53,12 @@ class SerialFixture : public StoreFixture {
         std::ifstream in(commSettingFile(), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    void put(const std::string& command) { store->sendRing.Put(command.size(), command.data()); }
+    void queueCommand(const std::string& command) {
+        store->sendRing.Put(command.size(), command.data());
+    }
     std::string takeAnswer() {
         uint8_t buf[512];
-        const uint16_t n = store->recvRing.TryGet(buf);
+        const uint16_t n = store->recvRing.tryGet(buf);
         if (n == CommRing::kEmpty) return "<none>";
         return std::string(reinterpret_cast<const char*>(buf), n);
     }

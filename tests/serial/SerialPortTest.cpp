@@ -119,9 +119,9 @@ TEST_F(Port, BaudRateCommandGoesThroughTheCommandThread) {
     EXPECT_EQ(commandThread.postedIds(),
               (std::vector<uint32_t>{req::SEND_QUEUED, req::SEND_QUEUED}));
     uint8_t buf[512];
-    ASSERT_EQ(store->sendRing.TryGet(buf), 7u);
+    ASSERT_EQ(store->sendRing.tryGet(buf), 7u);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buf), 7), "EX0322;");
-    ASSERT_EQ(store->sendRing.TryGet(buf), 7u);
+    ASSERT_EQ(store->sendRing.tryGet(buf), 7u);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buf), 7), "EX0320;");
 }
 

@@ -77,9 +77,9 @@ void meters(gui::QtCanvas& c, const PanelPictures& pics) {
     const PanelPoint to{from.x + int(65 * s), from.y + 93 + int(-65 * co) + int(-95 * co)};
     c.drawLine(from, to, {255, 0, 0}, 1);
     for (int k = 0; k < 33; ++k)
-        DrawElement(c, pics, PanelElement::BarMeter, k * 3 + (k < 14 ? (k < 18 ? 1 : 2) : 0));
+        drawElement(c, pics, PanelElement::BarMeter, k * 3 + (k < 14 ? (k < 18 ? 1 : 2) : 0));
     for (int k = 0; k < 21; ++k)
-        DrawElement(c, pics, PanelElement::FineOffsetBar,
+        drawElement(c, pics, PanelElement::FineOffsetBar,
                     k * 3 + (k == 10           ? 2
                              : k < 13 && k > 7 ? 1
                                                : 0));

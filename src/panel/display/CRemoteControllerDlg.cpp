@@ -170,7 +170,7 @@ void CRemoteControllerDlg::onTimer(int id) {
 
 void CRemoteControllerDlg::refreshFrequency(int side) {
     const RadioStateStore& store = store_;
-    const Shown now{side == kMain ? DisplayedVfoA(store) : DisplayedVfoB(store),
+    const Shown now{side == kMain ? displayedVfoA(store) : displayedVfoB(store),
                     display_.digitCursor(side)};
     Shown& last = shown_[side == kMain ? 0 : 1];
     if (refreshOnlyChanges_ && now.hz == last.hz && now.cursor == last.cursor) return;

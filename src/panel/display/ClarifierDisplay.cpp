@@ -5,7 +5,7 @@
 
 namespace velmora {
 
-std::string DrawClarifierOffset(const DisplayContext& ctx, double offsetHz) {
+std::string drawClarifierOffset(const DisplayContext& ctx, double offsetHz) {
     // The record's range is +-9999 Hz; a NaN never gets past its setter.
     const auto offset = static_cast<int32_t>(std::trunc(offsetHz));
     char buffer[16] = {};
@@ -21,7 +21,7 @@ std::string DrawClarifierOffset(const DisplayContext& ctx, double offsetHz) {
     return text;
 }
 
-void DrawMemoryMode(const DisplayContext& ctx, int32_t memoryMode) {
+void drawMemoryMode(const DisplayContext& ctx, int32_t memoryMode) {
     switch (memoryMode) {
         case 0:
         case 3:

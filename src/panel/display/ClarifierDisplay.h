@@ -8,8 +8,8 @@
 namespace velmora {
 
 // Draws the offset truncated toward zero; returns the "%05d" text it was formatted from.
-std::string DrawClarifierOffset(const DisplayContext& ctx, double offsetHz);
+std::string drawClarifierOffset(const DisplayContext& ctx, double offsetHz);
 // Memory mode 0..4: 0, 3 neither; 1 MR; 2, 4 MT; other values leave both as they are.
-void DrawMemoryMode(const DisplayContext& ctx, int32_t memoryMode);
+void drawMemoryMode(const DisplayContext& ctx, int32_t memoryMode);
 
 }  // namespace velmora

@@ -10,7 +10,7 @@ struct DisplayContext {
     const PanelPictures& pictures;
     const RadioStateStore& store;
 
-    void draw(PanelElement e, int state) const { DrawElement(canvas, pictures, e, state); }
+    void draw(PanelElement e, int state) const { drawElement(canvas, pictures, e, state); }
     // Lamps and words: state 1 lit, 0 unlit.
     void drawLit(PanelElement e, bool lit) const { draw(e, lit ? 1 : 0); }
 };

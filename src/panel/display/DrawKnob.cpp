@@ -30,7 +30,7 @@ constexpr KnobRow kKnobs[] = {
 
 }  // namespace
 
-PanelPoint DimplePosition(int32_t cx, int32_t cy, int32_t r, int32_t angle) {
+PanelPoint dimplePosition(int32_t cx, int32_t cy, int32_t r, int32_t angle) {
     const double a = angle * kDegreesToRadians;
     return {cx - static_cast<int32_t>(std::trunc(-r * std::sin(a))),
             cy - static_cast<int32_t>(std::trunc(r * std::cos(a)))};
@@ -41,7 +41,7 @@ void DrawKnob(Canvas& canvas, Knob knob, int32_t angle) {
         if (k.knob != knob) continue;
         canvas.drawPicture(k.picture, k.source, k.dest);
         if (!k.dimpleAlways && angle >= kKnobAtRest) return;
-        const PanelPoint p = DimplePosition(k.cx, k.cy, k.radius, angle);
+        const PanelPoint p = dimplePosition(k.cx, k.cy, k.radius, angle);
         canvas.drawPicture(k.dimplePicture, {0, 0, k.dimpleSize, k.dimpleSize},
                            {p.x, p.y, k.dimpleSize, k.dimpleSize});
         return;

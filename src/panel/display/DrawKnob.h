@@ -17,6 +17,6 @@ void DrawKnob(Canvas& canvas, Knob knob, int32_t angle);
 
 // Top-left corner of the dimple at angle a for a dimple circle around (cx, cy) of radius r:
 // (cx - trunc(-r sin a), cy - trunc(r cos a)), with pi taken as 3.141592.
-PanelPoint DimplePosition(int32_t cx, int32_t cy, int32_t r, int32_t angle);
+PanelPoint dimplePosition(int32_t cx, int32_t cy, int32_t r, int32_t angle);
 
 }  // namespace velmora

@@ -15,7 +15,7 @@ void DrawSprite(Canvas& canvas, const PanelSprite& sprite, int32_t sourceWidth,
     canvas.drawPicture(sprite.picture, source, sprite.rect());
 }
 
-void DrawElement(Canvas& canvas, const PanelPictures& pictures, PanelElement e, int state) {
+void drawElement(Canvas& canvas, const PanelPictures& pictures, PanelElement e, int state) {
     const SpriteGroup group = pictures.group(e);
     if (state < 0 || static_cast<size_t>(state) >= group.size()) return;
     DrawSprite(canvas, group[static_cast<size_t>(state)]);

@@ -12,6 +12,6 @@ void DrawSprite(Canvas& canvas, const PanelSprite& sprite, int32_t sourceWidth =
 
 // Draws element e in state s. A state outside the group, and any draw of a reserved (empty)
 // group, draws nothing.
-void DrawElement(Canvas& canvas, const PanelPictures& pictures, PanelElement e, int state);
+void drawElement(Canvas& canvas, const PanelPictures& pictures, PanelElement e, int state);
 
 }  // namespace velmora

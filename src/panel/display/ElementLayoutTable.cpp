@@ -15,7 +15,7 @@ LayoutRow P(E element, std::vector<int32_t> ids, std::vector<SpriteLayout> place
 // indicators list their parts in value order; the second half of their ids is the other
 // lighting of the same parts (dim first, except the antenna number, lit first).
 // clang-format off
-const std::vector<LayoutRow>& ElementLayoutTable() {
+const std::vector<LayoutRow>& elementLayoutTable() {
     static const std::vector<LayoutRow> table = {
         P(E::AntA,     {292, 294, 931, 933, 291, 293, 930, 932},
                        {{265, 35, 2, 5}, {265, 43, 3, 5}, {265, 51, 3, 5}, {265, 59, 4, 5}}),

@@ -29,7 +29,7 @@ bool isDigit(char c) {
 
 }  // namespace
 
-std::string DrawFrequency(const DisplayContext& ctx, int side, uint32_t hz, int cursor) {
+std::string drawFrequencyDigits(const DisplayContext& ctx, int side, uint32_t hz, int cursor) {
     char buffer[16] = {};
     std::snprintf(buffer, sizeof buffer, "%8u", static_cast<unsigned>(hz));
     // Nine digits and more do not fit: only the first eight are shown.
@@ -52,7 +52,7 @@ std::string DrawFrequency(const DisplayContext& ctx, int side, uint32_t hz, int 
     return text;
 }
 
-uint32_t DisplayedVfoA(const RadioStateStore& store) {
+uint32_t displayedVfoA(const RadioStateStore& store) {
     const int64_t hz = store.panel.vfoA.get();
     if (store.panel.rt.get() != 1) return static_cast<uint32_t>(hz);
     const auto offset =
@@ -61,7 +61,7 @@ uint32_t DisplayedVfoA(const RadioStateStore& store) {
     return shown < 0 ? 0u : static_cast<uint32_t>(shown);
 }
 
-uint32_t DisplayedVfoB(const RadioStateStore& store) {
+uint32_t displayedVfoB(const RadioStateStore& store) {
     return static_cast<uint32_t>(store.panel.vfoB.get());
 }
 

@@ -10,11 +10,11 @@ namespace velmora {
 
 // Cursor 0: no highlight; 1..8: the digit counted from the right. Returns the eight-character
 // text drawn (right-aligned, leading blanks).
-std::string DrawFrequency(const DisplayContext& ctx, int side, uint32_t hz, int cursor);
+std::string drawFrequencyDigits(const DisplayContext& ctx, int side, uint32_t hz, int cursor);
 
 // The VFO-A value the display shows: the frequency plus the whole-Hz clarifier offset while the
 // RX clarifier is on. The 30 ms refresh and the clarifier notification both use it, so they agree.
-uint32_t DisplayedVfoA(const RadioStateStore& store);
-uint32_t DisplayedVfoB(const RadioStateStore& store);
+uint32_t displayedVfoA(const RadioStateStore& store);
+uint32_t displayedVfoB(const RadioStateStore& store);
 
 }  // namespace velmora

@@ -25,7 +25,7 @@ std::vector<SpriteLayout> row(int x0, int step, int count, int y, int w, int h) 
 }  // namespace
 
 // clang-format off
-const std::vector<LayoutRow>& GlyphLayoutTable() {
+const std::vector<LayoutRow>& glyphLayoutTable() {
     static const std::vector<LayoutRow> table = {
         C(E::VfoADigits,    kVfoAGlyphs, {{479, 44, 17, 26}, {499, 44, 17, 26}, {521, 44, 17, 26},
                                           {541, 44, 17, 26}, {561, 44, 17, 26}, {583, 44, 17, 26},

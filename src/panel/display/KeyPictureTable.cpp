@@ -118,7 +118,7 @@ constexpr KeyPicture kKeyPictures[] = {
 };
 // clang-format on
 
-const KeyPicture* FindKeyPicture(uint32_t notice) {
+const KeyPicture* findKeyPicture(uint32_t notice) {
     for (const KeyPicture& k : kKeyPictures) {
         if (k.notice == notice) return &k;
     }

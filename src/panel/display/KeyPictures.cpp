@@ -67,9 +67,9 @@ int featureOffset(const DisplayContext& ctx, const KeyPicture& k, const PortConn
 
 }  // namespace
 
-void DrawKeyPicture(const DisplayContext& ctx, uint32_t notice, int pressed,
+void drawKeyPicture(const DisplayContext& ctx, uint32_t notice, int pressed,
                     const PortConnectedQuery& portConnected) {
-    const KeyPicture* k = FindKeyPicture(notice);
+    const KeyPicture* k = findKeyPicture(notice);
     if (!k) return;
     const int offset = featureOffset(ctx, *k, portConnected);
     if (offset == kNoPicture) return;

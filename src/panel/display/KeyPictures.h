@@ -36,7 +36,7 @@ struct KeyPicture {
 };
 
 // The picture of an image notice, or null for notices that name no picture.
-const KeyPicture* FindKeyPicture(uint32_t notice);
+const KeyPicture* findKeyPicture(uint32_t notice);
 
 // Whether the port is connected; the window knows, the store does not.
 using PortConnectedQuery = std::function<bool()>;
@@ -44,7 +44,7 @@ using PortConnectedQuery = std::function<bool()>;
 // Draws the key of the notice: pressed = 0 or 1. Keys with a lamp add 2 while their feature is
 // on; keys with two lit colours add 2 or 4. A key whose feature value is one the key does not
 // show is not drawn. Unknown notices and reserved keys draw nothing.
-void DrawKeyPicture(const DisplayContext& ctx, uint32_t notice, int pressed,
+void drawKeyPicture(const DisplayContext& ctx, uint32_t notice, int pressed,
                     const PortConnectedQuery& portConnected);
 
 }  // namespace velmora

@@ -39,7 +39,7 @@ constexpr WordElements kWords[] = {
 
 }  // namespace
 
-void DrawModeWords(const DisplayContext& ctx, int side, int32_t modeCode) {
+void drawModeWords(const DisplayContext& ctx, int side, int32_t modeCode) {
     if (modeCode < 1 || modeCode >= static_cast<int32_t>(kLitWords.size())) return;
     const unsigned lit = kLitWords[static_cast<size_t>(modeCode)];
     for (const WordElements& w : kWords) ctx.drawLit(side == kSub ? w.b : w.a, (lit & w.word) != 0);

@@ -7,6 +7,6 @@
 namespace velmora {
 
 // Draws every word of the side lit or unlit; a code without a row draws nothing.
-void DrawModeWords(const DisplayContext& ctx, int side, int32_t modeCode);
+void drawModeWords(const DisplayContext& ctx, int side, int32_t modeCode);
 
 }  // namespace velmora

@@ -9,13 +9,13 @@ namespace velmora {
 
 // Draws every part of a group of n parts in two lightings; parts whose bit is set in litMask are
 // drawn lit, the others dim. litFirst: the group's first n records are the lit lighting.
-void DrawParts(const DisplayContext& ctx, PanelElement e, int parts, unsigned litMask,
+void drawParts(const DisplayContext& ctx, PanelElement e, int parts, unsigned litMask,
                bool litFirst = false);
 
-void DrawAttenuator(const DisplayContext& ctx, int side, int32_t value);
+void drawAttenuator(const DisplayContext& ctx, int side, int32_t value);
 // The antenna number (0..3 for antennas 1 to 4) and the RX word beside it.
-void DrawAntenna(const DisplayContext& ctx, int side, int32_t antenna, int32_t rxAntenna);
-void DrawPreamp(const DisplayContext& ctx, int side, int32_t value);
-void DrawAgc(const DisplayContext& ctx, int side, int32_t value);
+void drawAntenna(const DisplayContext& ctx, int side, int32_t antenna, int32_t rxAntenna);
+void drawPreamp(const DisplayContext& ctx, int side, int32_t value);
+void drawAgc(const DisplayContext& ctx, int side, int32_t value);
 
 }  // namespace velmora

@@ -26,15 +26,16 @@ PanelDisplay::PanelDisplay(Canvas& canvas, const PanelPictures& pictures,
 
 void PanelDisplay::drawFrequency(int side) {
     if (side == kSub) {
-        subText_ = DrawFrequency(ctx_, kSub, DisplayedVfoB(ctx_.store), subCursor_);
+        subFreqText_ = drawFrequencyDigits(ctx_, kSub, displayedVfoB(ctx_.store), subDigitCursor_);
     } else {
-        mainText_ = DrawFrequency(ctx_, kMain, DisplayedVfoA(ctx_.store), mainCursor_);
+        mainFreqText_ =
+            drawFrequencyDigits(ctx_, kMain, displayedVfoA(ctx_.store), mainDigitCursor_);
     }
 }
 
 void PanelDisplay::drawClarifier() {
-    clarText_ = DrawClarifierOffset(ctx_, ctx_.store.records.ifStatus.clarifierOffset.get());
-    DrawMemoryMode(ctx_, ctx_.store.records.ifStatus.vfoOrMemory.get());
+    clarText_ = drawClarifierOffset(ctx_, ctx_.store.records.ifStatus.clarifierOffset.get());
+    drawMemoryMode(ctx_, ctx_.store.records.ifStatus.vfoOrMemory.get());
 }
 
 void PanelDisplay::drawRfltSteadily() {
@@ -47,23 +48,23 @@ void PanelDisplay::drawRfltSteadily() {
 }
 
 void PanelDisplay::clearTexts() {
-    mainText_.clear();
-    subText_.clear();
+    mainFreqText_.clear();
+    subFreqText_.clear();
     clarText_.clear();
 }
 
 void PanelDisplay::setDigitCursor(int side, int cursor) {
-    (side == kSub ? subCursor_ : mainCursor_) = cursor;
+    (side == kSub ? subDigitCursor_ : mainDigitCursor_) = cursor;
     drawFrequency(side);
 }
 
 void PanelDisplay::onKeyNotice(uint32_t notice, int pressed) {
-    DrawKeyPicture(ctx_, notice, pressed, portConnected_);
+    drawKeyPicture(ctx_, notice, pressed, portConnected_);
 }
 
 void PanelDisplay::drawModeSides() {
-    DrawModeWords(ctx_, kMain, ctx_.store.panel.md[0].get());
-    DrawModeWords(ctx_, kSub, ctx_.store.panel.md[1].get());
+    drawModeWords(ctx_, kMain, ctx_.store.panel.md[0].get());
+    drawModeWords(ctx_, kSub, ctx_.store.panel.md[1].get());
 }
 
 void PanelDisplay::drawDspKeys() {
@@ -80,11 +81,11 @@ bool PanelDisplay::onNotification(uint32_t id) {
     const auto& r = ctx_.store.records;
     switch (id) {
         case notify::RT:
-            DrawClarifierWords(ctx_);
+            drawClarifierWords(ctx_);
             drawFrequency(kMain);
             return true;
         case notify::XT:
-            DrawClarifierWords(ctx_);
+            drawClarifierWords(ctx_);
             return true;
         case notify::SF:
             for (uint32_t key : {notice::CLAR_GRP_KEY, notice::BAND_MCH_KEY, notice::AB_KEY})
@@ -102,54 +103,54 @@ bool PanelDisplay::onNotification(uint32_t id) {
             ctx_.draw(reservedGroup(20), 0);
             return true;
         case notify::FT:
-            DrawTransmitSideLamps(ctx_);
+            drawTransmitSideLamps(ctx_);
             return true;
         case notify::FR:
-            DrawReceiveLamps(ctx_);
+            drawReceiveLamps(ctx_);
             return true;
         case notify::LK:
-            DrawLockWords(ctx_);
+            drawLockWords(ctx_);
             return true;
         case notify::FS:
-            DrawFastWords(ctx_);
+            drawFastWords(ctx_);
             return true;
         case notify::VS:
             onKeyNotice(notice::A_KEY, 0);
             onKeyNotice(notice::B_KEY, 0);
             drawModeSides();
-            DrawNarrowWords(ctx_);
+            drawNarrowWords(ctx_);
             return true;
         case notify::NA:
-            DrawNarrowWords(ctx_);
+            drawNarrowWords(ctx_);
             return true;
         case notify::NB:
-            DrawNoiseBlankerWords(ctx_);
+            drawNoiseBlankerWords(ctx_);
             return true;
         case notify::RF:
             drawRflt(kMain);
             drawRflt(kSub);
             return true;
         case notify::GT:
-            DrawAgc(ctx_, kMain, r.gt[0].get());
-            DrawAgc(ctx_, kSub, r.gt[1].get());
+            drawAgc(ctx_, kMain, r.gt[0].get());
+            drawAgc(ctx_, kSub, r.gt[1].get());
             return true;
         case notify::RA:
-            DrawAttenuator(ctx_, kMain, r.ra[0].get());
-            DrawAttenuator(ctx_, kSub, r.ra[1].get());
+            drawAttenuator(ctx_, kMain, r.ra[0].get());
+            drawAttenuator(ctx_, kSub, r.ra[1].get());
             return true;
         case notify::PA:
-            DrawPreamp(ctx_, kMain, r.pa[0].get());
-            DrawPreamp(ctx_, kSub, r.pa[1].get());
+            drawPreamp(ctx_, kMain, r.pa[0].get());
+            drawPreamp(ctx_, kSub, r.pa[1].get());
             return true;
         case notify::KR:
-            DrawKeyerWord(ctx_);
+            drawKeyerWord(ctx_);
             return true;
         case notify::AN:
-            DrawAntenna(ctx_, kMain, r.anAntenna[0].get(), r.anFlag[0].get());
-            DrawAntenna(ctx_, kSub, r.anAntenna[1].get(), r.anFlag[1].get());
+            drawAntenna(ctx_, kMain, r.anAntenna[0].get(), r.anFlag[0].get());
+            drawAntenna(ctx_, kSub, r.anAntenna[1].get(), r.anFlag[1].get());
             return true;
         case notify::AC:
-            DrawTunerWord(ctx_);
+            drawTunerWord(ctx_);
             return true;
         case notify::MX:
             onKeyNotice(notice::MOX_KEY, 0);
@@ -158,23 +159,23 @@ bool PanelDisplay::onNotification(uint32_t id) {
             onKeyNotice(notice::VOX_KEY, 0);
             return true;
         case notify::BI:
-            DrawBreakInWord(ctx_);
+            drawBreakInWord(ctx_);
             return true;
         case notify::PR:
         case notify::PL:
-            DrawProcessorWord(ctx_);
+            drawProcessorWord(ctx_);
             return true;
         case notify::ML:
-            DrawMonitorWord(ctx_);
+            drawMonitorWord(ctx_);
             return true;
         case notify::IF:
             drawClarifier();
             return true;
         case notify::VF:
-            DrawPreselectorWords(ctx_);
+            drawPreselectorWords(ctx_);
             return true;
         case notify::BY:
-            DrawBusyWords(ctx_);
+            drawBusyWords(ctx_);
             return true;
         case notify::FA:
             drawFrequency(kMain);
@@ -184,11 +185,11 @@ bool PanelDisplay::onNotification(uint32_t id) {
             return true;
         case notify::MD:
             drawModeSides();
-            DrawNarrowWords(ctx_);
+            drawNarrowWords(ctx_);
             drawDspKeys();
             return true;
         case notify::RI:
-            DrawRadioInfoWords(ctx_);
+            drawRadioInfoWords(ctx_);
             return true;
         default:
             return false;

@@ -45,9 +45,11 @@ class PanelDisplay {
     void setPortConnectedQuery(PortConnectedQuery q) { portConnected_ = std::move(q); }
 
     RfltIndicator& rflt() { return rflt_; }
-    const std::string& frequencyText(int side) const { return side == kSub ? subText_ : mainText_; }
+    const std::string& frequencyText(int side) const {
+        return side == kSub ? subFreqText_ : mainFreqText_;
+    }
     const std::string& clarifierText() const { return clarText_; }
-    int digitCursor(int side) const { return side == kSub ? subCursor_ : mainCursor_; }
+    int digitCursor(int side) const { return side == kSub ? subDigitCursor_ : mainDigitCursor_; }
 
   private:
     void drawModeSides();
@@ -56,8 +58,8 @@ class PanelDisplay {
     DisplayContext ctx_;
     RfltIndicator rflt_;
     PortConnectedQuery portConnected_;
-    int mainCursor_ = 0, subCursor_ = 0;
-    std::string mainText_, subText_, clarText_;
+    int mainDigitCursor_ = 0, subDigitCursor_ = 0;
+    std::string mainFreqText_, subFreqText_, clarText_;
 };
 
 }  // namespace velmora

@@ -29,8 +29,8 @@ struct LayoutRow {
 };
 
 // The element table (keys, lamps, display words).
-const std::vector<LayoutRow>& ElementLayoutTable();
+const std::vector<LayoutRow>& elementLayoutTable();
 // The digit glyph sets, separator dots, bar meter and fine offset bar.
-const std::vector<LayoutRow>& GlyphLayoutTable();
+const std::vector<LayoutRow>& glyphLayoutTable();
 
 }  // namespace velmora

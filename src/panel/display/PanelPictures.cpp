@@ -40,8 +40,8 @@ void loadRow(PanelPictures& pictures, const LayoutRow& row, const PictureSource&
 }  // namespace
 
 void LoadPanelBitmaps(PanelPictures& pictures, const PictureSource& source) {
-    for (const LayoutRow& row : ElementLayoutTable()) loadRow(pictures, row, source);
-    for (const LayoutRow& row : GlyphLayoutTable()) loadRow(pictures, row, source);
+    for (const LayoutRow& row : elementLayoutTable()) loadRow(pictures, row, source);
+    for (const LayoutRow& row : glyphLayoutTable()) loadRow(pictures, row, source);
 }
 
 }  // namespace velmora

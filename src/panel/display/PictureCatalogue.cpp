@@ -54,8 +54,8 @@ void addRow(std::vector<PictureUse>& out, std::map<int32_t, size_t>& seen, const
 std::vector<PictureUse> build() {
     std::vector<PictureUse> out;
     std::map<int32_t, size_t> seen;
-    for (const LayoutRow& row : ElementLayoutTable()) addRow(out, seen, row);
-    for (const LayoutRow& row : GlyphLayoutTable()) addRow(out, seen, row);
+    for (const LayoutRow& row : elementLayoutTable()) addRow(out, seen, row);
+    for (const LayoutRow& row : glyphLayoutTable()) addRow(out, seen, row);
     for (const auto& p : kOtherPictures) {
         if (!seen.count(p.id)) out.push_back({p.id, {p.width, p.height}, kNone, 0});
     }
@@ -64,20 +64,20 @@ std::vector<PictureUse> build() {
 
 }  // namespace
 
-const std::vector<PictureUse>& PanelPictureUses() {
+const std::vector<PictureUse>& panelPictureUses() {
     static const std::vector<PictureUse> uses = build();
     return uses;
 }
 
-const PictureUse* FindPictureUse(int32_t id) {
+const PictureUse* findPictureUse(int32_t id) {
     static const std::map<int32_t, size_t> index = [] {
         std::map<int32_t, size_t> m;
-        const auto& uses = PanelPictureUses();
+        const auto& uses = panelPictureUses();
         for (size_t i = 0; i < uses.size(); ++i) m[uses[i].id] = i;
         return m;
     }();
     const auto it = index.find(id);
-    return it == index.end() ? nullptr : &PanelPictureUses()[it->second];
+    return it == index.end() ? nullptr : &panelPictureUses()[it->second];
 }
 
 }  // namespace velmora

@@ -17,8 +17,8 @@ struct PictureUse {
     int state;             // record index in the element's group (glyph index for glyph sets)
 };
 
-const std::vector<PictureUse>& PanelPictureUses();
-const PictureUse* FindPictureUse(int32_t id);
+const std::vector<PictureUse>& panelPictureUses();
+const PictureUse* findPictureUse(int32_t id);
 
 // Pictures outside the element groups.
 namespace picture {

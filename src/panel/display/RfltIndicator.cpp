@@ -38,7 +38,7 @@ int partsOf(int side) {
 }  // namespace
 
 void RfltIndicator::drawValue(const DisplayContext& ctx, int side, int part) const {
-    DrawParts(ctx, elementOf(side), partsOf(side), part >= 0 ? 1u << part : 0u);
+    drawParts(ctx, elementOf(side), partsOf(side), part >= 0 ? 1u << part : 0u);
 }
 
 void RfltIndicator::draw(const DisplayContext& ctx, int side) {

@@ -21,14 +21,14 @@ void pair(const DisplayContext& ctx, E a, E b, bool litA, bool litB) {
 }
 }  // namespace
 
-void DrawClarifierWords(const DisplayContext& ctx) {
+void drawClarifierWords(const DisplayContext& ctx) {
     const auto& p = ctx.store.panel;
     ctx.drawLit(E::ClarRx, on(p.rt));
     ctx.drawLit(E::ClarTx, on(p.xt));
     ctx.drawLit(E::Clar, on(p.rt) || on(p.xt));
 }
 
-void DrawTransmitSideLamps(const DisplayContext& ctx) {
+void drawTransmitSideLamps(const DisplayContext& ctx) {
     switch (ctx.store.records.ft.get()) {
         case 0:
             ctx.draw(E::DialTxLamp, kLampLit);
@@ -43,7 +43,7 @@ void DrawTransmitSideLamps(const DisplayContext& ctx) {
     }
 }
 
-void DrawReceiveLamps(const DisplayContext& ctx) {
+void drawReceiveLamps(const DisplayContext& ctx) {
     // Receive configuration: 0 VFO-A, 1 none, 2 both, 3 VFO-B.
     const int32_t fr = ctx.store.panel.fr.get();
     if (fr < 0 || fr > 3) return;
@@ -51,22 +51,22 @@ void DrawReceiveLamps(const DisplayContext& ctx) {
     ctx.draw(E::ClarRxLed, fr == 2 || fr == 3 ? kLampLit : kUnlit);
 }
 
-void DrawLockWords(const DisplayContext& ctx) {
+void drawLockWords(const DisplayContext& ctx) {
     const auto& lk = ctx.store.panel.lk;
     pair(ctx, E::LockA, E::LockB, on(lk[0]), on(lk[1]));
 }
 
-void DrawFastWords(const DisplayContext& ctx) {
+void drawFastWords(const DisplayContext& ctx) {
     const auto& fs = ctx.store.panel.fs;
     pair(ctx, E::FastA, E::FastB, on(fs[0]), on(fs[1]));
 }
 
-void DrawNarrowWords(const DisplayContext& ctx) {
+void drawNarrowWords(const DisplayContext& ctx) {
     const auto& na = ctx.store.records.na;
     pair(ctx, E::NarA, E::NarB, on(na[0]), on(na[1]));
 }
 
-void DrawNoiseBlankerWords(const DisplayContext& ctx) {
+void drawNoiseBlankerWords(const DisplayContext& ctx) {
     for (int side = 0; side < 2; ++side) {
         const int32_t nb = ctx.store.records.nb[static_cast<size_t>(side)].get();
         if (nb < 0 || nb > 2) continue;
@@ -75,25 +75,25 @@ void DrawNoiseBlankerWords(const DisplayContext& ctx) {
     }
 }
 
-void DrawKeyerWord(const DisplayContext& ctx) {
+void drawKeyerWord(const DisplayContext& ctx) {
     ctx.drawLit(E::Keyer, on(ctx.store.panel.kr));
 }
-void DrawBreakInWord(const DisplayContext& ctx) {
+void drawBreakInWord(const DisplayContext& ctx) {
     ctx.drawLit(E::BkIn, on(ctx.store.panel.bi));
 }
-void DrawProcessorWord(const DisplayContext& ctx) {
+void drawProcessorWord(const DisplayContext& ctx) {
     ctx.drawLit(E::Proc, on(ctx.store.panel.pr));
 }
-void DrawMonitorWord(const DisplayContext& ctx) {
+void drawMonitorWord(const DisplayContext& ctx) {
     ctx.drawLit(E::Moni, on(ctx.store.panel.mlFlag));
 }
 
-void DrawTunerWord(const DisplayContext& ctx) {
+void drawTunerWord(const DisplayContext& ctx) {
     const int32_t ac = ctx.store.records.ac.get();
     if (ac >= 0 && ac <= 2) ctx.draw(E::Tuner, ac);
 }
 
-void DrawPreselectorWords(const DisplayContext& ctx) {
+void drawPreselectorWords(const DisplayContext& ctx) {
     const auto& r = ctx.store.records;
     // The preselector is in when the receiver's VF flag is 1; THRU shows it bypassed. No answer
     // reports the fine-tune form: it is kept in the first display-owned flag.
@@ -105,12 +105,12 @@ void DrawPreselectorWords(const DisplayContext& ctx) {
     ctx.drawLit(E::ThruB, !preselB);
 }
 
-void DrawBusyWords(const DisplayContext& ctx) {
+void drawBusyWords(const DisplayContext& ctx) {
     const auto& by = ctx.store.records.by;
     pair(ctx, E::BusyA, E::BusyB, on(by[0]), on(by[1]));
 }
 
-void DrawRadioInfoWords(const DisplayContext& ctx) {
+void drawRadioInfoWords(const DisplayContext& ctx) {
     const auto& ri = ctx.store.records.ri;
     constexpr struct {
         RadioInfo info;
@@ -119,7 +119,7 @@ void DrawRadioInfoWords(const DisplayContext& ctx) {
                   {kInfoRec, E::Rec},     {kInfoPlay, E::Play},   {kInfoTxA, E::TxA},
                   {kInfoTxB, E::TxB}};
     for (const auto& w : kWords) ctx.drawLit(w.element, on(ri[static_cast<size_t>(w.info)]));
-    DrawReceiveLamps(ctx);
+    drawReceiveLamps(ctx);
 }
 
 }  // namespace velmora

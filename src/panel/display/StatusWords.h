@@ -7,20 +7,20 @@
 namespace velmora {
 
 // Which store values the words follow. Flags are lit at 1 and unlit otherwise.
-void DrawClarifierWords(const DisplayContext& ctx);     // RX/TX clarifier words and CLAR
-void DrawTransmitSideLamps(const DisplayContext& ctx);  // dial TX lamp, clarifier TX LED
-void DrawReceiveLamps(const DisplayContext& ctx);       // dial RX lamp, clarifier RX LED
-void DrawLockWords(const DisplayContext& ctx);
-void DrawFastWords(const DisplayContext& ctx);
-void DrawNarrowWords(const DisplayContext& ctx);
-void DrawNoiseBlankerWords(const DisplayContext& ctx);  // NB and W of both sides
-void DrawKeyerWord(const DisplayContext& ctx);
-void DrawBreakInWord(const DisplayContext& ctx);
-void DrawProcessorWord(const DisplayContext& ctx);
-void DrawMonitorWord(const DisplayContext& ctx);
-void DrawTunerWord(const DisplayContext& ctx);         // 0 off, 1 on, 2 tuning
-void DrawPreselectorWords(const DisplayContext& ctx);  // PRESEL, FTUNE, THRU
-void DrawBusyWords(const DisplayContext& ctx);
-void DrawRadioInfoWords(const DisplayContext& ctx);  // HI-SWR ... TX (B) and the RX lamps
+void drawClarifierWords(const DisplayContext& ctx);     // RX/TX clarifier words and CLAR
+void drawTransmitSideLamps(const DisplayContext& ctx);  // dial TX lamp, clarifier TX LED
+void drawReceiveLamps(const DisplayContext& ctx);       // dial RX lamp, clarifier RX LED
+void drawLockWords(const DisplayContext& ctx);
+void drawFastWords(const DisplayContext& ctx);
+void drawNarrowWords(const DisplayContext& ctx);
+void drawNoiseBlankerWords(const DisplayContext& ctx);  // NB and W of both sides
+void drawKeyerWord(const DisplayContext& ctx);
+void drawBreakInWord(const DisplayContext& ctx);
+void drawProcessorWord(const DisplayContext& ctx);
+void drawMonitorWord(const DisplayContext& ctx);
+void drawTunerWord(const DisplayContext& ctx);         // 0 off, 1 on, 2 tuning
+void drawPreselectorWords(const DisplayContext& ctx);  // PRESEL, FTUNE, THRU
+void drawBusyWords(const DisplayContext& ctx);
+void drawRadioInfoWords(const DisplayContext& ctx);  // HI-SWR ... TX (B) and the RX lamps
 
 }  // namespace velmora

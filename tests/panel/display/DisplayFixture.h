@@ -16,7 +16,7 @@ class CatalogueSource : public PictureSource {
   public:
     std::optional<PictureSize> picture(int32_t id) const override {
         if (id == missing) return std::nullopt;
-        const PictureUse* use = FindPictureUse(id);
+        const PictureUse* use = findPictureUse(id);
         if (!use) return std::nullopt;
         return use->size;
     }

@@ -12,7 +12,7 @@ namespace {
 
 std::vector<const LayoutRow*> allRows() {
     std::vector<const LayoutRow*> rows;
-    for (const auto* t : {&ElementLayoutTable(), &GlyphLayoutTable()}) {
+    for (const auto* t : {&elementLayoutTable(), &glyphLayoutTable()}) {
         for (const LayoutRow& r : *t) rows.push_back(&r);
     }
     return rows;
@@ -60,19 +60,19 @@ TEST_F(DisplayFixture, MissingPicturesAndReservedGroupsDrawNothing) {
     source.missing = 346;  // LOCK unlit
     LoadPanelBitmaps(pictures, source);
     canvas.clear();
-    DrawElement(canvas, pictures, PanelElement::LockA, 0);
-    DrawElement(canvas, pictures, reservedGroup(3), 0);
-    DrawElement(canvas, pictures, PanelElement::LockA, 7);
+    drawElement(canvas, pictures, PanelElement::LockA, 0);
+    drawElement(canvas, pictures, reservedGroup(3), 0);
+    drawElement(canvas, pictures, PanelElement::LockA, 7);
     EXPECT_TRUE(canvas.pictures.empty());
-    DrawElement(canvas, pictures, PanelElement::LockA, 1);
+    drawElement(canvas, pictures, PanelElement::LockA, 1);
     EXPECT_EQ(canvas.pictures.size(), 1u);
 }
 
 TEST(DrawKnobTest, DimpleUsesTruncationAndTheShortPi) {
     // sin 90 degrees with pi as 3.141592 stays just below 1: the offset truncates to 14, not 15.
-    EXPECT_EQ(DimplePosition(706, 261, 15, 90), (PanelPoint{720, 261}));
-    EXPECT_EQ(DimplePosition(491, 193, 34, 0), (PanelPoint{491, 159}));
-    EXPECT_EQ(DimplePosition(491, 193, 34, 180), (PanelPoint{491, 226}));
+    EXPECT_EQ(dimplePosition(706, 261, 15, 90), (PanelPoint{720, 261}));
+    EXPECT_EQ(dimplePosition(491, 193, 34, 0), (PanelPoint{491, 159}));
+    EXPECT_EQ(dimplePosition(491, 193, 34, 180), (PanelPoint{491, 226}));
 }
 
 TEST(DrawKnobTest, AtRestTheClarKnobHasNoDimpleButTheDialAlways) {
@@ -109,8 +109,8 @@ TEST(DrawSpriteTest, SourceIsThePlaceCutFromThePictureOrTheWholeSmallerPicture) 
 
 // A key cap used at two sizes is made at the smaller, so that no place cuts it.
 TEST(PictureCatalogueTest, SharedKeyCapsAreMadeAtTheirSmallestPlace) {
-    const PictureUse* dim = FindPictureUse(556);  // DIM 22 x 17, ANT 28 x 23
-    const PictureUse* mox = FindPictureUse(551);  // MOX 22 x 17, VOX 21 x 17
+    const PictureUse* dim = findPictureUse(556);  // DIM 22 x 17, ANT 28 x 23
+    const PictureUse* mox = findPictureUse(551);  // MOX 22 x 17, VOX 21 x 17
     ASSERT_TRUE(dim && mox);
     EXPECT_EQ(std::make_pair(dim->size.width, dim->size.height), std::make_pair(22, 17));
     EXPECT_EQ(std::make_pair(mox->size.width, mox->size.height), std::make_pair(21, 17));

@@ -26,7 +26,7 @@ class CommandThread : public test::StoreFixture {
     std::vector<std::string> taken() {
         std::vector<std::string> out;
         uint8_t buffer[512];
-        for (uint16_t n; (n = store->sendRing.TryGet(buffer)) != CommRing::kEmpty;) {
+        for (uint16_t n; (n = store->sendRing.tryGet(buffer)) != CommRing::kEmpty;) {
             out.emplace_back(reinterpret_cast<char*>(buffer), n);
         }
         return out;

@@ -23,7 +23,7 @@ class AnalysisThread : public test::StoreFixture {
 };
 
 TEST_F(AnalysisThread, AnalysesPostedAnswersInOrderAndRearmsTheWatchdog) {
-    auto thread = StartAnalysisThread(*store);
+    auto thread = startAnalysisThread(*store);
     ASSERT_NE(thread, nullptr);
     ASSERT_EQ(store->threads.Anl_Recv_Thread.load(), &thread->thread());
     queue("FA14195000");
@@ -36,7 +36,7 @@ TEST_F(AnalysisThread, AnalysesPostedAnswersInOrderAndRearmsTheWatchdog) {
 }
 
 TEST_F(AnalysisThread, TimeOutSwitchesAutoInformationOff) {
-    auto thread = StartAnalysisThread(*store);
+    auto thread = startAnalysisThread(*store);
     ASSERT_NE(thread, nullptr);
     queue("AI1");
     ASSERT_TRUE(test::waitFor([&] { return store->records.ai.get() == 1; }));
@@ -47,7 +47,7 @@ TEST_F(AnalysisThread, TimeOutSwitchesAutoInformationOff) {
 }
 
 TEST_F(AnalysisThread, EndsOnQuitAndLeavesTheStoreWhenDestroyed) {
-    auto thread = StartAnalysisThread(*store);
+    auto thread = startAnalysisThread(*store);
     ASSERT_NE(thread, nullptr);
     EXPECT_TRUE(store->mailbox.post(Thread::Anl_Recv_Thread, msg::WM_THREAD_QUIT));
     ASSERT_TRUE(test::waitFor([&] { return !thread->thread().isRunning(); }));
