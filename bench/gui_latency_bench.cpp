@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     window.startUp();
     if (!app.start()) return 1;
     window.show();
-    PostPanelAction(app.store(), 1, false, false, false, 0);
+    PostPanelAction(app.store().mailbox, 1, false, false, false, 0);
     if (!pumpUntil([&] { return app.progress().menuReadsCompleted() > 0; },
                    std::chrono::seconds(120))) {
         std::fprintf(stderr, "the menu read did not complete\n");

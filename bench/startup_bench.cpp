@@ -82,7 +82,7 @@ void BM_StartToMenuReadComplete(benchmark::State& state) {
         // The keep-alive would add its own pauses to the command thread's queue.
         host.killTimer(timer::KEEP_ALIVE);
         const auto begin = Clock::now();
-        PostPanelAction(app.store(), 1, false, false, false, 0);
+        PostPanelAction(app.store().mailbox, 1, false, false, false, 0);
         const auto deadline = begin + std::chrono::seconds(30);
         while (app.progress().menuReadsCompleted() == 0 && Clock::now() < deadline)
             host.run(Clock::now() + std::chrono::milliseconds(5));

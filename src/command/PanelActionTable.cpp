@@ -1,6 +1,6 @@
 #include "command/PanelActionTable.h"
 
-#include "link/RadioStateStore.h"
+#include "link/ThreadMailbox.h"
 
 namespace velmora {
 
@@ -33,12 +33,11 @@ constexpr PanelActionTableType buildTable() {
 
 constinit const PanelActionTableType PanelActionTable = buildTable();
 
-bool PostPanelAction(RadioStateStore& store, int action, bool carriesTarget, bool isSub,
+bool PostPanelAction(const ThreadMailbox& mailbox, int action, bool carriesTarget, bool isSub,
                      bool carriesValue, int32_t value) {
     if (action <= 0 || action >= kPanelActionCount) return false;
-    return store.mailbox.post(Thread::Anl_Send_Thread,
-                              PanelActionTable[static_cast<size_t>(action)],
-                              panelActionFlags(carriesTarget, isSub, carriesValue), value);
+    return mailbox.post(Thread::Anl_Send_Thread, PanelActionTable[static_cast<size_t>(action)],
+                        panelActionFlags(carriesTarget, isSub, carriesValue), value);
 }
 
 }  // namespace velmora

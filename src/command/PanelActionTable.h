@@ -6,7 +6,7 @@
 
 namespace velmora {
 
-class RadioStateStore;
+class ThreadMailbox;
 
 inline constexpr int kPanelActionCount = 187;  // index 0 has no action
 using PanelActionTableType = std::array<uint32_t, kPanelActionCount>;
@@ -28,7 +28,7 @@ constexpr uintptr_t panelActionFlags(bool carriesTarget, bool isSub, bool carrie
 
 // Posts action's request to Anl_Send_Thread; false for an index without an action (0 or outside
 // the table) or when the thread takes no posts.
-bool PostPanelAction(RadioStateStore& store, int action, bool carriesTarget, bool isSub,
+bool PostPanelAction(const ThreadMailbox& mailbox, int action, bool carriesTarget, bool isSub,
                      bool carriesValue, int32_t value);
 
 }  // namespace velmora

@@ -36,10 +36,10 @@ class PostPanelActionTest : public ::testing::Test {
 };
 
 TEST_F(PostPanelActionTest, FlagsGoToTheirBitsAndTheValueToLParam) {
-    EXPECT_TRUE(PostPanelAction(*store, 16, true, true, true, 3));
-    EXPECT_TRUE(PostPanelAction(*store, 82, false, false, true, 14195000));
-    EXPECT_TRUE(PostPanelAction(*store, 151, false, false, false, 0));
-    EXPECT_TRUE(PostPanelAction(*store, 30, true, false, false, 0));
+    EXPECT_TRUE(PostPanelAction(store->mailbox, 16, true, true, true, 3));
+    EXPECT_TRUE(PostPanelAction(store->mailbox, 82, false, false, true, 14195000));
+    EXPECT_TRUE(PostPanelAction(store->mailbox, 151, false, false, false, 0));
+    EXPECT_TRUE(PostPanelAction(store->mailbox, 30, true, false, false, 0));
     EXPECT_EQ(thread.posts(), (std::vector<test::WindowMessage>{
                                   {0x8510, 0x10100001, 3},
                                   {req::FREQUENCY_A, 0x00100000, 14195000},
@@ -49,12 +49,12 @@ TEST_F(PostPanelActionTest, FlagsGoToTheirBitsAndTheValueToLParam) {
 }
 
 TEST_F(PostPanelActionTest, IndicesWithoutAnActionPostNothing) {
-    EXPECT_FALSE(PostPanelAction(*store, 0, false, false, false, 0));
-    EXPECT_FALSE(PostPanelAction(*store, 187, false, false, false, 0));
-    EXPECT_FALSE(PostPanelAction(*store, -1, false, false, false, 0));
+    EXPECT_FALSE(PostPanelAction(store->mailbox, 0, false, false, false, 0));
+    EXPECT_FALSE(PostPanelAction(store->mailbox, 187, false, false, false, 0));
+    EXPECT_FALSE(PostPanelAction(store->mailbox, -1, false, false, false, 0));
     EXPECT_TRUE(thread.posts().empty());
     store->threads.Anl_Send_Thread = nullptr;
-    EXPECT_FALSE(PostPanelAction(*store, 1, false, false, false, 0));
+    EXPECT_FALSE(PostPanelAction(store->mailbox, 1, false, false, false, 0));
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ class WindowFixture : public ::testing::Test {
         app_.reset();
         if (transport_) transport_->stop();
     }
-    void connect() { PostPanelAction(app_->store(), 1, false, false, false, 0); }
+    void connect() { PostPanelAction(app_->store().mailbox, 1, false, false, false, 0); }
     CRemoteControllerDlg& dlg() { return window_->dlg(); }
 
     QTemporaryDir dir_;

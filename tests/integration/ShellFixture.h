@@ -102,7 +102,7 @@ class ShellFixture : public ::testing::Test {
         }
         return true;
     }
-    void pressComKey() { PostPanelAction(store(), 1, false, false, false, 0); }
+    void pressComKey() { PostPanelAction(store().mailbox, 1, false, false, false, 0); }
     void postCommand(uint32_t id) { store().mailbox.post(Thread::Anl_Send_Thread, id); }
     // Presses the COM key and waits until the radio has identified itself.
     void connect() {
