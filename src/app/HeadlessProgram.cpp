@@ -159,7 +159,8 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
         std::fprintf(err, "velmora: a worker thread cannot be started\n");
         return 1;
     }
-    if (options.connect) PostPanelAction(app.store().mailbox, kComKeyAction, false, false, false, 0);
+    if (options.connect)
+        PostPanelAction(app.store().mailbox, kComKeyAction, false, false, false, 0);
 
     long limitMs = options.durationMs;
     if (options.exitAfterRead && limitMs < 0) limitMs = kExitAfterReadLimitMs;

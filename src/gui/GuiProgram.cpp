@@ -57,7 +57,8 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
         return 1;
     }
     window.show();
-    if (options.connect) PostPanelAction(app.store().mailbox, kComKeyAction, false, false, false, 0);
+    if (options.connect)
+        PostPanelAction(app.store().mailbox, kComKeyAction, false, false, false, 0);
 
     int code = 0;
     if (!gui.screenshotFile.empty()) {
