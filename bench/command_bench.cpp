@@ -37,10 +37,26 @@ struct Req {
 // An operator's session: the dial and knobs turning, frequencies typed, toggles, band keys,
 // option menus, the keep-alive; each sends one command (VD/SD sends two).
 constexpr Req kSession[] = {
-    {0x854E, 0, 3},    {0x854E, 0, -2}, {0x8552, 0, 14195000}, {0x8553, 1, 7074000}, {0x8503, 0, 0},
-    {0x8510, 1, 1},    {0x855C, 0, 40}, {0x8563, 0, 128},      {0x8599, 0, 21},      {0x852C, 0, 0},
-    {0x8640, 0, 0},    {0x8597, 0, 0},  {0x859D, 0, -3},       {0x851E, 1, 0},       {0x85AB, 0, 5},
-    {0x8566, 0, -120}, {0x8521, 0, 0},  {0x8558, 0, 50},       {0x8651, 1, 0},       {0x85A9, 0, 1},
+    {req::DIAL_STEP_0, 0, 3},
+    {req::DIAL_STEP_0, 0, -2},
+    {req::FREQUENCY_A, 0, 14195000},
+    {req::FREQUENCY_B, 1, 7074000},
+    {req::DS_TOGGLE, 0, 0},
+    {req::GT_CHOICE, 1, 1},
+    {req::SQ_0_VALUE, 0, 40},
+    {req::AG_0_VALUE, 0, 128},
+    {req::IF_SHIFT_STEP_MAIN, 0, 21},
+    {req::BS_00, 0, 0},
+    {req::KY_1, 0, 0},
+    {req::DN, 0, 0},
+    {req::VF_STEP_MAIN, 0, -3},
+    {req::NA_TOGGLE, 1, 0},
+    {req::KC_50_FIRST, 0, 5},
+    {req::IF_SHIFT_VALUE, 0, -120},
+    {req::FR_SWITCH, 0, 0},
+    {req::PL_VALUE, 0, 50},
+    {req::RECEIVER_STATUS, 1, 0},
+    {req::SF_03_PRESS, 0, 1},
 };
 
 class CommandBench {

@@ -1,5 +1,6 @@
 #include "command/PanelActionTable.h"
 
+#include "link/MessageIds.h"
 #include "link/ThreadMailbox.h"
 
 namespace velmora {
@@ -13,9 +14,9 @@ struct ActionRun {
 };
 // clang-format off
 constexpr ActionRun kRuns[] = {
-    {1,   108, 0x8501},  // to 0x856C
-    {109, 147, 0x862C},  // to 0x8652
-    {148, 186, 0x8594},  // to 0x85BA
+    {1,   108, req::COMM_SWITCH},  // to req::PC_VALUE
+    {109, 147, req::LM_01},        // to req::MEMORY_TEXT_READ
+    {148, 186, req::CA_SWITCH},    // to req::KC_51_LAST
 };
 // clang-format on
 

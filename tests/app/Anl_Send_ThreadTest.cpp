@@ -65,10 +65,10 @@ TEST_F(CommandThread, StartPreparesTheLinkFlagsAndTheKeepAlive) {
 TEST_F(CommandThread, PostedRequestsBecomeCommandsInOrder) {
     auto thread = StartCommandThread(*store, opener);
     ASSERT_NE(thread, nullptr);
-    EXPECT_TRUE(request(0x8552, 0x00100000, 14195000));
-    EXPECT_TRUE(request(0x8510, 0x10100001, 1));
+    EXPECT_TRUE(request(req::FREQUENCY_A, 0x00100000, 14195000));
+    EXPECT_TRUE(request(req::GT_CHOICE, 0x10100001, 1));
     EXPECT_TRUE(request(req::ROTATOR_READ));
-    EXPECT_TRUE(request(0x8543));  // taken, and ignored
+    EXPECT_TRUE(request(req::IGNORED));  // taken, and ignored
     EXPECT_TRUE(request(req::IDENTIFY));
     ASSERT_TRUE(test::waitFor([&] { return sendThread.postedIds().size() == 5; }));
     EXPECT_EQ(taken(), (std::vector<std::string>{"FA14195000;", "GT14;", "RO;", "ID;", "ID2000;"}));

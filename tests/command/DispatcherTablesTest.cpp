@@ -13,15 +13,13 @@
 namespace velmora {
 namespace {
 
-constexpr uint32_t kActionWithoutHandler = 0x8543;
-
 TEST(DispatcherTables, EveryPanelActionButOneAndEveryControlMessageIsHandled) {
     auto store = std::make_unique<RadioStateStore>();
     CommandDispatcher d(*store, nullptr, nullptr);
     EXPECT_EQ(d.conflictingIds(), 0);
     std::set<uint32_t> expected;
     for (size_t i = 1; i < PanelActionTable.size(); ++i) {
-        if (PanelActionTable[i] != kActionWithoutHandler) expected.insert(PanelActionTable[i]);
+        if (PanelActionTable[i] != req::IGNORED) expected.insert(PanelActionTable[i]);
     }
     for (uint32_t id : {req::START_INITIAL_READ, req::INITIAL_READ_STEP, req::START_MENU_READ,
                         req::MENU_READ_STEP, req::STOP_READS, req::IDENTIFY, req::POWER_ON_READ,

@@ -17,7 +17,7 @@ TEST(PanelActionTable, ThreeRunsOfConsecutiveIds) {
     EXPECT_EQ(PanelActionTable.size(), 187u);
     // Index, id: each run starts at its first index and counts up by one to the next run.
     const std::pair<size_t, uint32_t> runs[] = {
-        {1, req::COMM_SWITCH}, {109, 0x862C}, {148, 0x8594}};
+        {1, req::COMM_SWITCH}, {109, req::LM_01}, {148, req::CA_SWITCH}};
     for (size_t r = 0; r < 3; ++r) {
         const size_t end = r + 1 < 3 ? runs[r + 1].first : PanelActionTable.size();
         for (size_t i = runs[r].first; i < end; ++i) {
@@ -41,10 +41,10 @@ TEST_F(PostPanelActionTest, FlagsGoToTheirBitsAndTheValueToLParam) {
     EXPECT_TRUE(PostPanelAction(store->mailbox, 151, false, false, false, 0));
     EXPECT_TRUE(PostPanelAction(store->mailbox, 30, true, false, false, 0));
     EXPECT_EQ(thread.posts(), (std::vector<test::WindowMessage>{
-                                  {0x8510, 0x10100001, 3},
+                                  {req::GT_CHOICE, 0x10100001, 3},
                                   {req::FREQUENCY_A, 0x00100000, 14195000},
-                                  {0x8597, 0, 0},
-                                  {0x851E, 0x10000000, 0},
+                                  {req::DN, 0, 0},
+                                  {req::NA_TOGGLE, 0x10000000, 0},
                               }));
 }
 
