@@ -18,7 +18,7 @@ inline constexpr uint32_t kFraming = 0x0008;
 inline constexpr uint32_t kBreak = 0x0010;
 inline constexpr uint32_t kTxFull = 0x0100;   // a write found the output queue full
 inline constexpr uint32_t kIoError = 0x0400;  // the device failed a read or write
-inline constexpr uint32_t kMode = 0x8000;     // the request is not supported in this mode
+inline constexpr uint32_t kMode = 1u << 15;   // the request is not supported in this mode
 }  // namespace serial_error
 
 // Bits of the line status.
