@@ -108,39 +108,6 @@ class SerialLink : public ::testing::Test {
     std::unique_ptr<Sio_Send_Thread> sendThread;
 };
 
-TEST_F(SerialLink, CommandsArriveInPutOrderAndAnswersReachTheStore) {
-    SimulatedRadio radio;
-    Transcript transcript;
-    auto transport = startRadio(radio, transcript);
-    ASSERT_NE(transport, nullptr);
-    startThreads();
-    for (const char* c : {"FA07074000;", "FB21074000;", "FA;", "FB;", "ID;"}) send(c);
-    ASSERT_TRUE(test::waitFor([&] { return store->records.fb.get() == 21074000; }));
-    EXPECT_EQ(store->records.fa.get(), 7074000);
-    ASSERT_TRUE(test::waitFor([&] { return store->records.id.get() == 362; }));
-    EXPECT_EQ(transcript.joined(Transcript::kToRadio), "AI0;FA07074000;FB21074000;FA;FB;ID;");
-    EXPECT_TRUE(port.IsPortOpen());
-    for (uint32_t id : window.postedIds()) EXPECT_NE(id, msg::WM_COMM_FAILURE);
-    transport->stop();
-}
-
-TEST_F(SerialLink, AutoInformationReportsFollowTheRadio) {
-    SimulatedRadio radio;
-    Transcript transcript;
-    auto transport = startRadio(radio, transcript);
-    ASSERT_NE(transport, nullptr);
-    store->link.autoInfoWanted.store(1);
-    startThreads();
-    send("FA;");
-    ASSERT_TRUE(test::waitFor([&] { return store->records.fa.get() == 14195000; }));
-    EXPECT_EQ(transcript.joined(Transcript::kToRadio).substr(0, 4), "AI1;");
-    // A change on the radio's own front panel is reported on its own.
-    radio.frontPanel([](sim::RadioModel& m) { m.setFrequency(sim::kMain, 7010000); });
-    ASSERT_TRUE(test::waitFor([&] { return store->records.fa.get() == 7010000; }));
-    EXPECT_EQ(transcript.joined(Transcript::kToRadio), "AI1;FA;");
-    transport->stop();
-}
-
 TEST_F(SerialLink, SplitAnswersReachRecvRingWhole) {
     sim::SimOptions options;
     options.faults.splitPieces = 4;
@@ -168,33 +135,6 @@ TEST_F(SerialLink, SplitAnswersReachRecvRingWhole) {
     transport->stop();
 }
 
-// The radio going away is a line fault: the port closes, and the next command opens it again -
-// here onto a second radio under the same name - with the auto-information command first.
-TEST_F(SerialLink, TheOtherEndClosingIsSurvivedAndTheNextCommandReopens) {
-    SimulatedRadio first, second;
-    Transcript firstTranscript, secondTranscript;
-    auto transport = startRadio(first, firstTranscript);
-    ASSERT_NE(transport, nullptr);
-    store->link.autoInfoWanted.store(1);
-    startThreads();
-    send("FA;");
-    ASSERT_TRUE(test::waitFor([&] { return store->records.fa.get() == 14195000; }));
-
-    transport->disconnect();
-    ASSERT_TRUE(test::waitFor([&] { return !port.IsPortOpen(); }));
-    EXPECT_TRUE(receiveThread->isRunning());
-    transport->stop();
-
-    second.receive("FA07123000;");
-    auto replacement = startRadio(second, secondTranscript);
-    ASSERT_NE(replacement, nullptr);
-    send("FA;");
-    ASSERT_TRUE(test::waitFor([&] { return store->records.fa.get() == 7123000; }));
-    EXPECT_TRUE(port.IsPortOpen());
-    EXPECT_EQ(secondTranscript.joined(Transcript::kToRadio), "AI1;FA;");
-    replacement->stop();
-}
-
 TEST_F(SerialLink, ProbingAMissingDeviceLeavesTheOpenPortAlone) {
     SimulatedRadio radio;
     Transcript transcript;
@@ -210,23 +150,6 @@ TEST_F(SerialLink, ProbingAMissingDeviceLeavesTheOpenPortAlone) {
     send("FA07020000;");
     send("FA;");
     ASSERT_TRUE(test::waitFor([&] { return store->records.fa.get() == 7020000; }));
-    transport->stop();
-}
-
-TEST_F(SerialLink, AllThreadsEndQuicklyOnStopThreadWhileTheRadioIsSilent) {
-    SimulatedRadio radio;
-    Transcript transcript;
-    auto transport = startRadio(radio, transcript);
-    ASSERT_NE(transport, nullptr);
-    startThreads();
-    send("FA;");
-    ASSERT_TRUE(test::waitFor([&] { return store->records.fa.get() == 14195000; }));
-    port.ClosePort();
-    EXPECT_TRUE(StopThread(receiveThread.get()));
-    EXPECT_TRUE(StopThread(&analysisThread->thread()));
-    EXPECT_TRUE(StopThread(&sendThread->thread()));
-    EXPECT_FALSE(receiveThread->isRunning());
-    EXPECT_FALSE(sendThread->thread().isRunning());
     transport->stop();
 }
 
