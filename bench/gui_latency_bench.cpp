@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/LinkApplication.h"
-#include "command/PanelActionTable.h"
+#include "link/PanelActionTable.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"

@@ -19,7 +19,7 @@
 #include "app/LinkApplication.h"
 #include "command/InitialReadQueries.h"
 #include "command/LinkSequences.h"
-#include "command/PanelActionTable.h"
+#include "link/PanelActionTable.h"
 #include "command/ReadSequences.h"
 #include "link/CatCommandTable.h"
 #include "link/MessageIds.h"

@@ -11,7 +11,7 @@
 #include "app/LinkApplication.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
-#include "command/PanelActionTable.h"
+#include "link/PanelActionTable.h"
 #include "link/RadioStateStore.h"
 #include "resources/StringTable.h"
 

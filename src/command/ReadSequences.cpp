@@ -17,6 +17,7 @@ void ReadSequences::startInitialRead() {
     }
     initialReadActive_ = true;
     readPosition_ = 0;
+    context_.store().windowFlags.initialReadDone.store(false, std::memory_order_relaxed);
     context_.store().windowFlags.readBusy.store(true, std::memory_order_relaxed);
     context_.setTimer(timer::INITIAL_READ, kReadStepMs);
     setIndicators(true);
@@ -30,6 +31,7 @@ void ReadSequences::initialReadStep() {
     if (++readPosition_ < kReadTableSize) return;
     readPosition_ = 0;
     stopInitialRead();
+    context_.store().windowFlags.initialReadDone.store(true, std::memory_order_relaxed);
     startMenuRead();
 }
 

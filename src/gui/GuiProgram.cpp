@@ -9,7 +9,7 @@
 #include "app/LinkApplication.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
-#include "command/PanelActionTable.h"
+#include "link/PanelActionTable.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"

@@ -16,6 +16,9 @@ struct MainWindowFlags {
     // are all answered once it is the last item. The command thread clears it as the read
     // starts, before the read's first query; the analysis thread sets it.
     std::atomic<int32_t> menuItemAnswered{0};
+    // The initial read has sent its last query since the link last came up; until then the
+    // panel's knobs and digits would start from values the radio never reported.
+    std::atomic<bool> initialReadDone{false};
     // Shown while the initial read runs.
     std::array<std::atomic<bool>, 2> initialReadIndicators{};
     // The wait window is open and waits for WM_WAIT_WINDOW_CLOSE.

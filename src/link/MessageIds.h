@@ -358,9 +358,17 @@ inline constexpr uint32_t VFO_SET_RESULT = 0x85CC;     // wParam: Hz, 0 when can
 inline constexpr uint32_t COM_SELECT_CLOSED = 0x85CD;  // sent: the COM Select window has closed
 inline constexpr uint32_t BAUD_RATE_CLOSED = 0x85CE;   // sent: the Baud rate window has closed
 inline constexpr uint32_t COMMAND_SEND_CLOSED = 0x85CF;
+inline constexpr uint32_t EXIT = 0x85D1;  // sent by "Exit": the main window closes the program
 inline constexpr uint32_t LABEL_REGION = 0x85D2;  // wParam: lit, lParam: region; replayed
+inline constexpr uint32_t MENU_LIST_CLOSED = 0x85D3;
 inline constexpr uint32_t CLAR_KNOB_LARGE = 0x85D4;
 inline constexpr uint32_t CLAR_TURNED = 0x85D5;
+// The option windows' close notices, in the "Option" menu's order.
+inline constexpr uint32_t PLAYBACK_CLOSED = 0x85D6;
+inline constexpr uint32_t ROTATOR_CLOSED = 0x85D7;
+inline constexpr uint32_t CW_CLOSED = 0x85D8;
+inline constexpr uint32_t REPEATER_CLOSED = 0x85D9;
+inline constexpr uint32_t EQUALIZER_CLOSED = 0x85DB;
 inline constexpr uint32_t DSP_KNOB_A = 0x85F2;  // eight notices each side: the knob's function
 inline constexpr uint32_t DSP_KNOB_B = 0x85FA;
 inline constexpr uint32_t DSP_KNOB_LAST = 0x8601;
@@ -371,9 +379,28 @@ inline constexpr uint32_t LAST = DSP_KNOB_LAST;
 
 }  // namespace velmora::notice
 
+namespace velmora::menu_item {
+
+// The menu bar's commands (menu resource 130).
+inline constexpr int EXIT = 32779;
+inline constexpr int COMMAND_SEND = 32780;
+inline constexpr int COM_SELECT = 32781;
+inline constexpr int BAUD_RATE = 32782;
+inline constexpr int PLAYBACK = 32783;
+inline constexpr int ROTATOR = 32784;
+inline constexpr int CW = 32785;
+inline constexpr int REPEATER = 32786;
+inline constexpr int PRMTRC = 32787;
+inline constexpr int P_PRMTRC = 32788;
+inline constexpr int VERSION = 32789;
+
+}  // namespace velmora::menu_item
+
 namespace velmora::timer {
 
 // The main window's timer ids, and the period each runs at.
+inline constexpr int PANEL_TRACK = 1;       // 100 ms release tracking, 30 ms drag tracking
+inline constexpr int KNOB_REPEAT = 2;       // 1000 ms, then 200 ms: value knob auto-repeat
 inline constexpr int RECEIVE_POLL = 3;      // 1 ms: Sio_Recv_Thread's tick
 inline constexpr int INITIAL_READ = 4;      // 30 ms
 inline constexpr int MENU_READ = 5;         // 30 ms
@@ -384,13 +411,22 @@ inline constexpr int INITIAL_DRAW = 11;     // 10 ms, once
 inline constexpr int FULL_REPAINT = 13;     // 30 ms after the last exposure
 inline constexpr int SPLASH = 15;           // 3000 ms, once
 inline constexpr int ANSWER_WATCHDOG = 17;  // 3000 ms
+inline constexpr int DRAG_SEND = 18;        // 30 or 60 ms: a drag's pending steps go out
+inline constexpr int CLAR_WHEEL_REST = 19;  // 200 ms after a wheel notch on the CLAR knob
 inline constexpr int ROTATOR_READ = 20;     // 100 ms
+inline constexpr int ROTATOR_REPEAT = 21;   // 100 ms while a rotator speed key is held
+inline constexpr int CONNECT_TIMEOUT = 22;  // 5000 ms: the connection notice gives up
 inline constexpr int POWER_ON_READ = 23;    // 100 ms
 inline constexpr int POWER_OFF_READ = 24;   // 50 ms
 inline constexpr int MEMORY_TEXT = 25;      // 30 ms
+inline constexpr int KEY_SEQUENCE = 30;     // 2 ms per character of the last command sent
 inline constexpr int FILTER_A = 32;         // 30 ms: the filter displays
 inline constexpr int FILTER_B = 33;
 inline constexpr int RFLT_BLINK_A = 34;  // the R.FLT blink
 inline constexpr int RFLT_BLINK_B = 35;
+inline constexpr int LONG_PRESS = 36;      // 1000 ms after a press of 56, 57, 218 or 219
+inline constexpr int STEP_REPEAT = 37;     // 100 ms while 218 or 219 is held
+inline constexpr int MAIN_KNOB_REST = 38;  // 200 ms after a wheel notch on the MAIN knob
+inline constexpr int SUB_KNOB_REST = 39;   // 200 ms after a wheel notch on the SUB knob
 
 }  // namespace velmora::timer

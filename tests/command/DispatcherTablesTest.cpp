@@ -7,7 +7,7 @@
 
 #include "command/CatalogueTables.h"
 #include "command/CommandFixture.h"
-#include "command/PanelActionTable.h"
+#include "link/PanelActionTable.h"
 #include "link/MessageIds.h"
 
 namespace velmora {

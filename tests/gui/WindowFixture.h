@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "app/LinkApplication.h"
-#include "command/PanelActionTable.h"
+#include "link/PanelActionTable.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"

@@ -19,7 +19,7 @@
 #include "app/HeadlessHost.h"
 #include "app/LinkApplication.h"
 #include "app/LinkEvents.h"
-#include "command/PanelActionTable.h"
+#include "link/PanelActionTable.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "sim/PtyTransport.h"

@@ -1,4 +1,4 @@
-#include "command/PanelActionTable.h"
+#include "link/PanelActionTable.h"
 
 #include "link/MessageIds.h"
 #include "link/ThreadMailbox.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <utility>
 
-#include "command/PanelActionTable.h"
+#include "link/PanelActionTable.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "support/FakeThreadHandle.h"
