@@ -9,10 +9,10 @@
 #include "app/LinkApplication.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
-#include "link/PanelActionTable.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"
+#include "link/PanelActionTable.h"
 #include "link/StoreDump.h"
 
 namespace velmora::gui {

@@ -4,18 +4,25 @@
 #include <QMenu>
 #include <cstring>
 
+#include "link/MessageIds.h"
+
 namespace velmora::gui {
 
 namespace {
 
-// Menu, item, command id, enabled.
-constexpr MainMenuItem kItems[] = {
-    {"File", "Exit", 32779, true},         {"File", "Command Send", 32780, false},
-    {"Setup", "COM Select", 32781, false}, {"Setup", "Baud rate", 32782, false},
-    {"Option", "Playback", 32783, false},  {"Option", "Rotator", 32784, false},
-    {"Option", "CW", 32785, false},        {"Option", "Repeater", 32786, false},
-    {"Prmtrc", "Prmtrc", 32787, false},    {"Prmtrc", "P-Prmtrc", 32788, false},
-    {"Help", "Version", 32789, true},
+// Menu, item, command id, the window it opens.
+const MainMenuItem kItems[] = {
+    {"File", "Exit", menu_item::EXIT, std::nullopt},
+    {"File", "Command Send", menu_item::COMMAND_SEND, PanelWindow::CommandSend},
+    {"Setup", "COM Select", menu_item::COM_SELECT, PanelWindow::ComSelect},
+    {"Setup", "Baud rate", menu_item::BAUD_RATE, PanelWindow::BaudRate},
+    {"Option", "Playback", menu_item::PLAYBACK, PanelWindow::Playback},
+    {"Option", "Rotator", menu_item::ROTATOR, PanelWindow::Rotator},
+    {"Option", "CW", menu_item::CW, PanelWindow::Cw},
+    {"Option", "Repeater", menu_item::REPEATER, PanelWindow::Repeater},
+    {"Prmtrc", "Prmtrc", menu_item::PRMTRC, PanelWindow::Equalizer},
+    {"Prmtrc", "P-Prmtrc", menu_item::P_PRMTRC, PanelWindow::Equalizer},
+    {"Help", "Version", menu_item::VERSION, std::nullopt},
 };
 
 }  // namespace
@@ -35,7 +42,7 @@ void buildMainMenu(QMenuBar& bar, QObject* context, const std::function<void(int
         }
         QAction* a = menu->addAction(QString::fromLatin1(item.text));
         a->setObjectName(QString::number(item.command));
-        a->setEnabled(item.enabled);
+        a->setEnabled(!item.window);
         const int command = item.command;
         QObject::connect(a, &QAction::triggered, context,
                          [onCommand, command] { onCommand(command); });

@@ -3,7 +3,10 @@
 // carries its command id as objectName, so the panel input and the tests can find it.
 #include <QMenuBar>
 #include <functional>
+#include <optional>
 #include <span>
+
+#include "panel/input/PanelInputHost.h"
 
 namespace velmora::gui {
 
@@ -11,11 +14,10 @@ struct MainMenuItem {
     const char* menu;
     const char* text;
     int command;
-    bool enabled;  // commands whose windows are not built yet stay disabled
+    // The window the command opens; none for "Exit" and "Version", which are always enabled.
+    // An item whose window the program does not have stays disabled.
+    std::optional<PanelWindow> window;
 };
-
-inline constexpr int kCommandExit = 32779;
-inline constexpr int kCommandVersion = 32789;
 
 std::span<const MainMenuItem> mainMenuItems();
 

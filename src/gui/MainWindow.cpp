@@ -9,19 +9,17 @@
 #include <QWindowStateChangeEvent>
 
 #include "app/LinkApplication.h"
+#include "gui/ConnectionNotice.h"
 #include "gui/MainMenu.h"
 #include "gui/QtWindowHost.h"
+#include "gui/StringText.h"
+#include "gui/VfoSetDialog.h"
 #include "panel/display/PictureCatalogue.h"
 #include "resources/StringTable.h"
 
 namespace velmora::gui {
 
 namespace {
-
-QString text(int stringId) {
-    const std::string_view t = stringText(stringId);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 // The start-up picture: the logo stretched to the splash's 1024 x 400, with the version line.
 QPixmap splashPicture(const QString& skinDir) {
@@ -34,7 +32,7 @@ QPixmap splashPicture(const QString& skinDir) {
     }
     p.setPen(QColor(150, 156, 164));
     p.drawText(QRect(0, pm.height() - 32, pm.width(), 24), Qt::AlignCenter,
-               text(string_id::kVersion));
+               stringQText(string_id::kVersion));
     return pm;
 }
 
@@ -49,13 +47,24 @@ MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptio
     setWindowIcon(makeIcon());
     LoadPanelBitmaps(pictures_, *source_);
     canvas_ = std::make_unique<QtCanvas>(*source_);
-    dlg_ = std::make_unique<CRemoteControllerDlg>(*canvas_, pictures_, app.store(), host, app,
-                                                  DlgHooks{[this] { closeSplash(); }});
-    dlg_->wipe();
     view_ = new PanelView(canvas_->backBuffer(), this);
-    view_->setShownHook([this] { dlg_->exposed(); });
     setCentralWidget(view_);
-    buildMainMenu(*menuBar(), this, [this](int command) { onCommand(command); });
+    inputHost_ = std::make_unique<QtPanelInputHost>(*this, *view_, *menuBar(), app.store());
+    DlgHooks hooks;
+    hooks.closeSplash = [this] { closeSplash(); };
+    hooks.closeProgram = [this] { close(); };
+    hooks.readFinished = [this] { inputHost_->readFinished(); };
+    dlg_ = std::make_unique<CRemoteControllerDlg>(*canvas_, pictures_, app.store(), host, app,
+                                                  *inputHost_, std::move(hooks));
+    dlg_->wipe();
+    view_->setShownHook([this] { dlg_->exposed(); });
+    buildMainMenu(*menuBar(), this, [this](int command) {
+        dlg_->panelInput().OnMenuCommand(command);
+        afterHandler();
+    });
+    inputHost_->setVersionWindow([this] { showVersion(); });
+    registerWindows();
+    adapter_ = new PanelInputAdapter(*view_, dlg_->panelInput(), [this] { afterHandler(); });
 
     host_.setMessageHandler([this](uint32_t id, uintptr_t w, intptr_t l) {
         dlg_->onMessage(id, w, l);
@@ -105,20 +114,26 @@ void MainWindow::changeEvent(QEvent* e) {
         dlg_->exposed();
 }
 
-void MainWindow::onCommand(int command) {
-    if (command == kCommandExit) {
-        close();
-    } else if (command == kCommandVersion) {
-        showVersion();
-    }
-    // The other commands' windows are not built yet: their items stay disabled.
+void MainWindow::registerWindows() {
+    // Both close paths of VFO SET end in the panel input: ENT checks the number, a cancel reports
+    // 0 Hz, and the panel input closes the window.
+    inputHost_->setFactory(PanelWindow::VfoSet, [this](QWidget* parent) {
+        return new VfoSetDialog(
+            parent, [this] { dlg_->panelInput().vfoSetEnter(); },
+            [this] { host_.send(notice::VFO_SET_RESULT, 0, 0); });
+    });
+    inputHost_->setFactory(PanelWindow::ConnectionNotice, [](QWidget* parent) {
+        auto* notice = new ConnectionNotice(parent);
+        return notice;
+    });
 }
 
 void MainWindow::showVersion() {
-    QMessageBox box(QMessageBox::Information, text(string_id::kVersionMenuEntry),
-                    text(string_id::kVersion) + "\n" + text(string_id::kVersionNotice),
-                    QMessageBox::Ok, this);
-    box.setObjectName("100");
+    QMessageBox box(
+        QMessageBox::Information, stringQText(string_id::kVersionMenuEntry),
+        stringQText(string_id::kVersion) + "\n" + stringQText(string_id::kVersionNotice),
+        QMessageBox::Ok, this);
+    box.setObjectName("905");
     box.setIconPixmap(windowIcon().pixmap(32, 32));
     box.exec();
 }

@@ -8,8 +8,10 @@
 #include <QSplashScreen>
 #include <memory>
 
+#include "gui/PanelInputAdapter.h"
 #include "gui/PanelView.h"
 #include "gui/QtCanvas.h"
+#include "gui/QtPanelInputHost.h"
 #include "gui/QtPictureSource.h"
 #include "panel/display/CRemoteControllerDlg.h"
 #include "panel/display/PanelPictures.h"
@@ -41,9 +43,10 @@ class MainWindow : public QMainWindow {
     CRemoteControllerDlg& dlg() { return *dlg_; }
     QtCanvas& canvas() { return *canvas_; }
     PanelView& view() { return *view_; }
+    QtPanelInputHost& inputHost() { return *inputHost_; }
     bool splashShowing() const { return splash_ && splash_->isVisible(); }
 
-    // The version window (dialog 100): modal, closed with OK.
+    // The version window: modal, closed with OK.
     void showVersion();
     // Icon 128, drawn here: the title bar's and the minimised window's picture.
     static QIcon makeIcon();
@@ -52,8 +55,8 @@ class MainWindow : public QMainWindow {
     void changeEvent(QEvent* e) override;
 
   private:
-    void onCommand(int command);
     void afterHandler();
+    void registerWindows();
     void showSplash();
     void closeSplash();
 
@@ -63,8 +66,10 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<QtPictureSource> source_;
     PanelPictures pictures_;
     std::unique_ptr<QtCanvas> canvas_;
-    std::unique_ptr<CRemoteControllerDlg> dlg_;
     PanelView* view_ = nullptr;
+    std::unique_ptr<QtPanelInputHost> inputHost_;
+    std::unique_ptr<CRemoteControllerDlg> dlg_;
+    PanelInputAdapter* adapter_ = nullptr;
     QPointer<QSplashScreen> splash_;
     uint64_t paintedGeneration_ = 0;
 };

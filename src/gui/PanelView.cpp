@@ -10,6 +10,12 @@ PanelView::PanelView(const QImage& backBuffer, QWidget* parent)
     // Every pixel comes from the back buffer: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // The function keys reach the panel only when it has the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAccessibleName("Aldren front panel");
+    setAccessibleDescription(
+        "The radio's front panel: click keys, drag or wheel knobs and the dial");
 }
 
 QRect PanelView::panelRect() const {
@@ -20,8 +26,13 @@ QRect PanelView::panelRect() const {
 QPoint PanelView::toPanel(QPoint widgetPos) const {
     const QRect r = panelRect();
     if (r.isEmpty()) return widgetPos;
-    return {(widgetPos.x() - r.x()) * buffer_.width() / r.width(),
-            (widgetPos.y() - r.y()) * buffer_.height() / r.height()};
+    // Floor, not truncation: a margin pixel just left of or above the panel stays outside it.
+    const auto scale = [](int offset, int panel, int shown) {
+        const long long n = static_cast<long long>(offset) * panel;
+        return static_cast<int>(n >= 0 ? n / shown : -((-n + shown - 1) / shown));
+    };
+    return {scale(widgetPos.x() - r.x(), buffer_.width(), r.width()),
+            scale(widgetPos.y() - r.y(), buffer_.height(), r.height())};
 }
 
 void PanelView::paintEvent(QPaintEvent*) {

@@ -14,8 +14,10 @@ class PanelView : public QWidget {
 
     // Where the panel lies in the widget: the largest rectangle of the panel's shape, centred.
     QRect panelRect() const;
-    // A widget position as a panel pixel (may fall outside the panel).
+    // A widget position as a panel pixel (may fall outside the panel: the margins of a
+    // letterboxed window map below 0 or beyond the panel's size, never onto its edge).
     QPoint toPanel(QPoint widgetPos) const;
+    QSize panelSize() const { return buffer_.size(); }
     int paints() const { return paints_; }
     // Called when the view is shown again (the full repaint follows).
     void setShownHook(std::function<void()> hook) { shown_ = std::move(hook); }

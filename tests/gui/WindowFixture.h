@@ -12,12 +12,13 @@
 #include <memory>
 
 #include "app/LinkApplication.h"
-#include "link/PanelActionTable.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"
+#include "link/PanelActionTable.h"
 #include "sim/PtyTransport.h"
 #include "sim/SimulatedRadio.h"
+#include "sim/Transcript.h"
 
 namespace velmora::gui::test {
 
@@ -67,7 +68,9 @@ class WindowFixture : public ::testing::Test {
         application();
         ASSERT_TRUE(dir_.isValid());
         radio_ = std::make_unique<sim::SimulatedRadio>();
-        transport_ = std::make_unique<sim::PtyTransport>(*radio_, sim::PtyOptions{});
+        sim::PtyOptions line;
+        line.transcript = &transcript_;
+        transport_ = std::make_unique<sim::PtyTransport>(*radio_, line);
         ASSERT_TRUE(transport_->start());
         LinkApplicationConfig config;
         config.baseDirectory = dir_.path().toStdString();
@@ -94,6 +97,7 @@ class WindowFixture : public ::testing::Test {
     CRemoteControllerDlg& dlg() { return window_->dlg(); }
 
     QTemporaryDir dir_;
+    sim::Transcript transcript_;
     std::unique_ptr<sim::SimulatedRadio> radio_;
     std::unique_ptr<sim::PtyTransport> transport_;
     QtWindowHost host_;

@@ -55,13 +55,15 @@ constexpr PanelRect kMeterFaceAt{58, 34, 161, 66};
 
 CRemoteControllerDlg::CRemoteControllerDlg(Canvas& canvas, const PanelPictures& pictures,
                                            RadioStateStore& store, WindowHost& host,
-                                           LinkShell& link, DlgHooks hooks)
+                                           LinkShell& link, PanelInputHost& inputHost,
+                                           DlgHooks hooks)
     : canvas_(canvas),
       store_(store),
       host_(host),
       link_(link),
       hooks_(std::move(hooks)),
-      display_(canvas, pictures, store, host) {
+      display_(canvas, pictures, store, host),
+      panelInput_(store, host, inputHost) {
     display_.setPortConnectedQuery([&link] { return link.portOpen(); });
 }
 
@@ -79,10 +81,20 @@ void CRemoteControllerDlg::exposed() {
 void CRemoteControllerDlg::onMessage(uint32_t id, uintptr_t wParam, intptr_t lParam) {
     if (id == msg::WM_COMM_FAILURE || id == msg::WM_AI_SWITCHED_ON) {
         link_.onWindowMessage(id, wParam, lParam);
+        // The link is up: the connection notice closes.
+        panelInput_.onWindowMessage(id, wParam, lParam);
     } else if (isNotification(id)) {
-        // The shell follows the link's progress on the same notifications the panel draws.
+        // The shell follows the link's progress on the same notifications the panel draws, and
+        // the panel input passes some on to the windows it has open.
         link_.onWindowMessage(id, wParam, lParam);
         onNotification(id);
+        panelInput_.onWindowMessage(id, wParam, lParam);
+    } else if (id == notice::EXIT) {
+        if (hooks_.closeProgram) hooks_.closeProgram();
+    } else if (id == msg::WM_WAIT_WINDOW_CLOSE) {
+        if (hooks_.readFinished) hooks_.readFinished();
+    } else if (panelInput_.onWindowMessage(id, wParam, lParam)) {
+        // A window's close notice or VFO SET's result.
     } else if (id >= notice::FIRST && id <= notice::LAST) {
         onImageNotice(id, wParam, lParam);
     }
@@ -137,6 +149,7 @@ bool CRemoteControllerDlg::onImageNotice(uint32_t id, uintptr_t wParam, intptr_t
 }
 
 void CRemoteControllerDlg::onTimer(int id) {
+    if (panelInput_.OnTimer(id)) return;
     switch (id) {
         case timer::FREQUENCY_A:
             refreshFrequency(kMain);

@@ -10,11 +10,14 @@
 
 #include "panel/display/LinkShell.h"
 #include "panel/display/PanelDisplay.h"
+#include "panel/input/CPanelInput.h"
 
 namespace velmora {
 
 struct DlgHooks {
-    std::function<void()> closeSplash;  // timer::SPLASH
+    std::function<void()> closeSplash;   // timer::SPLASH
+    std::function<void()> closeProgram;  // notice::EXIT ("Exit" in the menu bar)
+    std::function<void()> readFinished;  // msg::WM_WAIT_WINDOW_CLOSE, for the wait window
 };
 
 class CRemoteControllerDlg {
@@ -23,7 +26,8 @@ class CRemoteControllerDlg {
     static constexpr int kRefreshMs = 30, kInitialDrawMs = 10, kSplashMs = 3000;
 
     CRemoteControllerDlg(Canvas& canvas, const PanelPictures& pictures, RadioStateStore& store,
-                         WindowHost& host, LinkShell& link, DlgHooks hooks = {});
+                         WindowHost& host, LinkShell& link, PanelInputHost& inputHost,
+                         DlgHooks hooks = {});
 
     // The background picture over every element (with what the background carries).
     void wipe();
@@ -41,6 +45,8 @@ class CRemoteControllerDlg {
     void setRefreshOnlyChanges(bool on) { refreshOnlyChanges_ = on; }
 
     PanelDisplay& display() { return display_; }
+    // The panel input: the widget hands it the mouse; its timers and messages come through here.
+    CPanelInput& panelInput() { return panelInput_; }
     int dialAngle() const { return dialAngle_; }
     int fullRepaints() const { return fullRepaints_; }
     bool initialDrawDone() const { return initialDrawDone_; }
@@ -61,6 +67,7 @@ class CRemoteControllerDlg {
     LinkShell& link_;
     DlgHooks hooks_;
     PanelDisplay display_;
+    CPanelInput panelInput_;
     int dialAngle_ = 0;
     bool litRegionLit_ = false;
     int litRegionIndex_ = -1;  // none replayed until the first notice::LABEL_REGION

@@ -6,6 +6,7 @@
 #include "link/MessageIds.h"
 #include "panel/display/CRemoteControllerDlg.h"
 #include "panel/display/LabelRegion.h"
+#include "support/FakePanelInputHost.h"
 
 namespace velmora::test {
 namespace {
@@ -23,7 +24,9 @@ class RecordingShell : public LinkShell {
 
 class DlgTest : public DisplayFixture {
   protected:
-    DlgTest() : dlg(canvas, pictures, *store, timers, shell, {[this] { ++splashesClosed; }}) {}
+    DlgTest()
+        : dlg(canvas, pictures, *store, timers, shell, input,
+              {[this] { ++splashesClosed; }, [this] { ++closes; }, {}}) {}
 
     // Whether the message drew anything.
     bool draws(uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) {
@@ -33,8 +36,10 @@ class DlgTest : public DisplayFixture {
     }
 
     RecordingShell shell;
+    test::FakePanelInputHost input;
     CRemoteControllerDlg dlg;
     int splashesClosed = 0;
+    int closes = 0;
 };
 
 TEST_F(DlgTest, EachMessageReachesTheShellTheCanvasOrNeither) {

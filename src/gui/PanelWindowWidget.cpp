@@ -1,0 +1,3 @@
+#include "gui/PanelWindowWidget.h"
+
+// The class is all in its header; this file gives moc a place to put its meta-object.

@@ -1,0 +1,104 @@
+// The panel operated the way a user meets it: real mouse and wheel events on the panel view of a
+// window scaled beyond 1:1 and letterboxed, against the simulated radio on a pseudo-terminal.
+// What the clicks send must arrive on the line in order, and the radio's reports must come back
+// into the store the panel draws from.
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "WindowFixture.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+
+namespace velmora::gui::test {
+namespace {
+
+class PanelInputTest : public WindowFixture {
+  protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        // 1.5 times wider than the panel and taller still: the panel is scaled and letterboxed.
+        window_->resize(1536, 700);
+        ASSERT_TRUE(pumpUntil([&] { return view().panelRect().width() == 1536; }));
+        connect();
+        ASSERT_TRUE(pumpUntil([&] { return linkReady(); }, std::chrono::seconds(30)));
+    }
+
+    PanelView& view() { return window_->view(); }
+    RadioStateStore& store() { return app_->store(); }
+
+    bool linkReady() {
+        const RadioStateStore& s = app_->store();
+        return s.records.ai.get() == 1 && s.windowFlags.initialReadDone.load() &&
+               !s.windowFlags.readBusy.load();
+    }
+
+    // The centre of panel pixel p in the view's coordinates.
+    QPointF widgetPoint(PanelPoint p) {
+        const QRect r = view().panelRect();
+        return {r.x() + (p.x + 0.5) * r.width() / kPanelWidth,
+                r.y() + (p.y + 0.5) * r.height() / kPanelHeight};
+    }
+
+    void mouse(QEvent::Type type, PanelPoint p, Qt::MouseButton button) {
+        const QPointF at = widgetPoint(p);
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent e(type, at, view().mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&view(), &e);
+    }
+    void click(PanelPoint p, Qt::MouseButton button = Qt::LeftButton) {
+        mouse(QEvent::MouseButtonPress, p, button);
+        mouse(QEvent::MouseButtonRelease, p, button);
+    }
+    void wheel(PanelPoint p, int angle) {
+        const QPointF at = widgetPoint(p);
+        QWheelEvent e(at, view().mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view(), &e);
+    }
+
+    size_t sentCount(const std::string& command) {
+        const std::string sent = transcript_.joined(sim::Transcript::kToRadio);
+        size_t n = 0;
+        for (size_t at = sent.find(command); at != std::string::npos;
+             at = sent.find(command, at + command.size()))
+            ++n;
+        return n;
+    }
+};
+
+TEST_F(PanelInputTest, KeyClickReachesTheRadioAndItsReportReachesTheStore) {
+    const size_t before = sentCount("MK0;");
+    click({813, 37});  // the first mode key of the MODE block
+    ASSERT_TRUE(pumpUntil([&] {
+        return sentCount("MK0;") == before + 1 &&
+               store().records.md[0].get() == radio_->snapshot().get("MD", sim::kMain);
+    }));
+}
+
+TEST_F(PanelInputTest, EachWheelNotchOverTheMainDialMovesTheRadioOneStep) {
+    const PanelPoint dial{516, 220};
+    const int64_t start = radio_->snapshot().frequency(sim::kMain);
+    wheel(dial, 120);
+    ASSERT_TRUE(pumpUntil([&] {
+        const int64_t now = radio_->snapshot().frequency(sim::kMain);
+        return now != start && store().records.fa.get() == now;
+    }));
+    const int64_t step = radio_->snapshot().frequency(sim::kMain) - start;
+    // Five notches, two half notches of a touchpad that add up to a sixth, and a sideways turn
+    // that is no notch at all.
+    for (int i = 0; i < 5; ++i) wheel(dial, 120);
+    wheel(dial, 60);
+    wheel(dial, 60);
+    QWheelEvent sideways(widgetPoint(dial), view().mapToGlobal(widgetPoint(dial)), QPoint(),
+                         QPoint(120, 0), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view(), &sideways);
+    ASSERT_TRUE(pumpUntil([&] {
+        const int64_t now = radio_->snapshot().frequency(sim::kMain);
+        return now == start + 7 * step && store().records.fa.get() == now;
+    })) << "step "
+        << step << ", now " << radio_->snapshot().frequency(sim::kMain);
+}
+
+}  // namespace
+}  // namespace velmora::gui::test
