@@ -10,7 +10,8 @@ const char* const kGuiUsage =
     "  --screenshot FILE  run, write the panel as PNG after --after MS (3000), and exit\n"
     "  --after MS         when --screenshot writes the panel\n"
     "  --no-splash        do not show the start-up picture\n"
-    "  --skin DIR         panel pictures from DIR (files named by id, PNG or BMP)\n";
+    "  --skin DIR         panel pictures from DIR (files named by id, PNG or BMP)\n"
+    "  --zoom F           show the panel F times its size, 0.5 to 4 (1.5 on a HiDPI screen)\n";
 
 std::optional<GuiOptions> takeGuiOptions(int argc, const char* const* argv, std::string* error) {
     GuiOptions o;
@@ -35,6 +36,12 @@ std::optional<GuiOptions> takeGuiOptions(int argc, const char* const* argv, std:
         } else if (i > 0 && a == "--skin") {
             if (!hasValue) return fail("--skin needs a folder");
             o.skinDir = argv[++i];
+        } else if (i > 0 && a == "--zoom") {
+            char* end = nullptr;
+            if (!hasValue) return fail("--zoom needs a factor from 0.5 to 4");
+            o.zoom = std::strtod(argv[++i], &end);
+            if (*end != '\0' || !(o.zoom >= 0.5 && o.zoom <= 4))
+                return fail("--zoom needs a factor from 0.5 to 4");
         } else {
             o.rest.emplace_back(a);
         }

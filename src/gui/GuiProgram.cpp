@@ -47,7 +47,7 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
     config.portOverride = portPath;
     config.traffic = options.logFile.empty() ? nullptr : &log;
     LinkApplication app(host, presenter, config);
-    MainWindow window(app, host, {QString::fromStdString(gui.skinDir), gui.splash});
+    MainWindow window(app, host, {QString::fromStdString(gui.skinDir), gui.splash, gui.zoom});
     presenter.setParent(&window);
     presenter.setUnattended(!gui.screenshotFile.empty());
 
@@ -57,6 +57,7 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
         return 1;
     }
     window.show();
+    if (gui.zoom != 1.0) window.applyZoom();
     if (options.connect)
         PostPanelAction(app.store().mailbox, kComKeyAction, false, false, false, 0);
 

@@ -95,6 +95,11 @@ void MainWindow::startUp() {
     dlg_->startUp(options_.splash);
 }
 
+void MainWindow::applyZoom() {
+    const QSize panel = view_->panelSize() * options_.zoom;
+    resize(size() - view_->size() + panel);
+}
+
 void MainWindow::closeSplash() {
     if (splash_) splash_->close();
 }

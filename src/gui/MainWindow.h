@@ -27,6 +27,7 @@ class QtWindowHost;
 struct MainWindowOptions {
     QString skinDir;
     bool splash = true;  // the start-up picture for 3 s
+    double zoom = 1.0;   // the panel view's size as a multiple of the panel's
 };
 
 class MainWindow : public QMainWindow {
@@ -37,6 +38,9 @@ class MainWindow : public QMainWindow {
     MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptions options);
     ~MainWindow() override;
 
+    // Sizes the window so that the panel view is zoom times the panel (call once shown, when
+    // the menu bar's height is known).
+    void applyZoom();
     // Arms the splash's timer and the display timers; call before the link starts.
     void startUp();
 

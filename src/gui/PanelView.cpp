@@ -6,7 +6,8 @@ namespace velmora::gui {
 
 PanelView::PanelView(const QImage& backBuffer, QWidget* parent)
     : QWidget(parent), buffer_(backBuffer) {
-    setMinimumSize(buffer_.size());
+    // Down to half size (--zoom 0.5); a larger window scales it up.
+    setMinimumSize(buffer_.size() / 2);
     // Every pixel comes from the back buffer: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
