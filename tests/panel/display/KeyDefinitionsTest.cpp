@@ -245,6 +245,15 @@ TEST_F(KeyDefinitionsTest, PathOf260CharactersIsNotRead) {
     EXPECT_EQ(sent(), Strings{});
 }
 
+// Each of the 46 lines belongs to exactly one key of one table.
+TEST(KeySlotTable, EveryLineBelongsToOneKey) {
+    std::vector<int> uses(kKeySlotCount);
+    for (KeyTable t : {KeyTable::Plain, KeyTable::Shift, KeyTable::Ctrl, KeyTable::Alt}) {
+        for (const KeySlot& slot : keySlots(t)) ++uses.at(static_cast<size_t>(slot.line));
+    }
+    EXPECT_EQ(uses, std::vector<int>(kKeySlotCount, 1));
+}
+
 TEST(KeyDefinitionPath, LiesInCommoFilesBelowTheBase) {
     EXPECT_EQ(keyDefinitionPath("/x"), "/x/CommoFiles/VLMKSDEF.txt");
     EXPECT_EQ(keyDefinitionPath(""), "./CommoFiles/VLMKSDEF.txt");
