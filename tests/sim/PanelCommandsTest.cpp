@@ -32,7 +32,7 @@ using Strings = std::vector<std::string>;
 struct Post {
     bool sub = false;
     intptr_t value = 1;
-    std::string before;   // commands sent to the radio first
+    std::string before;   // commands sent to the radio first; r stands for the target digit
     int64_t waitMs = 0;   // the change shows only after the radio's timers ran this long
     bool silent = false;  // changes only what no answer carries (memory contents)
 };
@@ -93,8 +93,8 @@ const std::map<uint32_t, Post>& exceptions() {
         {req::PB_10, after("PB11;")},
         {req::RO_1_PRESS, turnedFirst()},
         {req::RO_2_PRESS, waiting(1000)},
-        {req::CT_0, after("CT01;")},
-        {req::OS_0, after("OS01;")},
+        {req::CT_0, after("CTr1;")},
+        {req::OS_0, after("OSr1;")},
     };
     return posts;
 }
@@ -116,7 +116,20 @@ struct ActionRow {
     Post post;
 };
 void PrintTo(const ActionRow& row, std::ostream* os) {
-    *os << "action " << row.action << " value " << row.post.value;
+    *os << "action " << row.action << (row.post.sub ? " SUB" : " MAIN") << " value "
+        << row.post.value;
+}
+
+// The requests whose command names the receiver: each runs for MAIN and for SUB.
+bool namesReceiver(uint32_t id) {
+    static const std::set<uint32_t> ids = {
+        req::AN_CHOICE, req::AN_CHOICE_2, req::AN_5,      req::RA_CHOICE,
+        req::PA_CHOICE, req::RF_CHOICE,   req::GT_CHOICE, req::NB_CHOICE,
+        req::NA_TOGGLE, req::CN_CHOICE,   req::VF_CHOICE, req::VF_SIGNED_VALUE,
+        req::CT_0,      req::CT_1,        req::CT_2,      req::OS_0,
+        req::OS_1,      req::OS_2,
+    };
+    return ids.count(id) != 0;
 }
 
 std::vector<ActionRow> actionRows() {
@@ -125,7 +138,14 @@ std::vector<ActionRow> actionRows() {
         const uint32_t id = PanelActionTable[static_cast<size_t>(action)];
         if (notRadioControls().count(id)) continue;
         const auto it = exceptions().find(id);
-        rows.push_back({action, id, it == exceptions().end() ? Post{} : it->second});
+        ActionRow row{action, id, it == exceptions().end() ? Post{} : it->second};
+        for (char& c : row.post.before) c = c == 'r' ? '0' : c;
+        rows.push_back(row);
+        if (!namesReceiver(id)) continue;
+        row.post = it == exceptions().end() ? Post{} : it->second;
+        row.post.sub = true;
+        for (char& c : row.post.before) c = c == 'r' ? '1' : c;
+        rows.push_back(row);
     }
     return rows;
 }
@@ -226,8 +246,8 @@ TEST_P(EveryPanelAction, RadioCarriesItOutAndReportsTheChange) {
 
 std::string rowName(const ::testing::TestParamInfo<ActionRow>& info) {
     char name[32];
-    std::snprintf(name, sizeof name, "Action%03d_%04X", info.param.action,
-                  static_cast<unsigned>(info.param.id));
+    std::snprintf(name, sizeof name, "Action%03d_%04X%s", info.param.action,
+                  static_cast<unsigned>(info.param.id), info.param.post.sub ? "_Sub" : "");
     return name;
 }
 
