@@ -16,6 +16,21 @@ constexpr int kGeneralBand = 11;
 constexpr int64_t kGeneralStart = 10000000;
 constexpr int kModeMenuDefault = 2;
 
+struct ModeKey {
+    int mode, second;  // MD codes
+};
+// clang-format off
+constexpr ModeKey kModeKeys[] = {
+    {1, 1},   // LSB
+    {2, 2},   // USB
+    {3, 7},   // CW, CW-R
+    {5, 13},  // AM, AM-N
+    {4, 11},  // FM, FM-N
+    {6, 9},   // RTTY-L, RTTY-U
+    {8, 12},  // PKT-L, PKT-U
+};
+// clang-format on
+
 int64_t bandEdgeHz(int band, bool upper) {
     const SimMenuItem& item = simMenuItems()[static_cast<size_t>(kFirstBandMenuItem - 1 + band)];
     return upper ? static_cast<int64_t>(item.max) * 1000 + 999
@@ -133,6 +148,17 @@ void RadioModel::quickSplit(int64_t offsetHz) {
     set("FT", 0, 1);
 }
 
+void RadioModel::pressModeKey(int key) {
+    const ModeKey& k = kModeKeys[key];
+    set("MD", kMain, get("MD", kMain) == k.mode ? k.second : k.mode);
+}
+
+void RadioModel::pressFunctionKey(int key) {
+    VfKnob& knob = vf[kMain];
+    knob.flag = 1;
+    knob.digit[1] = key;
+}
+
 int recordIndicator(const RadioModel& m, int index) {
     const bool sending = m.get("TX") != 0;
     switch (index) {
@@ -141,7 +167,7 @@ int recordIndicator(const RadioModel& m, int index) {
         case kInfoRec:
             return m.get("LM", 0) != 0 || m.get("LM", 1) != 0;
         case kInfoPlay:
-            return m.get("PB", 0) != 0 || m.get("PB", 1) != 0;
+            return m.get("PB", 0) != 0 || m.get("PB", 1) != 0 || m.keyerPlaying != 0;
         case kInfoTxA:
             return sending && m.get("FT") == 0;
         case kInfoTxB:

@@ -83,6 +83,12 @@ class RadioModel {
     void channelStep(int direction);
     void quickSplit(int64_t offsetHz);
 
+    // The mode keys 0-6 (LSB, USB, CW, AM, FM, RTTY, PKT) set MAIN's mode; a key pressed in its
+    // own mode switches to the key's second mode (CW-R, AM-N, FM-N, RTTY-U, PKT-U) and back.
+    void pressModeKey(int key);
+    // Function keys 1-7 pick that function of MAIN's multi-function knob and switch it on.
+    void pressFunctionKey(int key);
+
     // Menu items, numbered from 1.
     int64_t menu(int n) const { return menu_[static_cast<size_t>(n - 1)]; }
     void setMenu(int n, int64_t v) { menu_[static_cast<size_t>(n - 1)] = v; }
@@ -105,6 +111,7 @@ class RadioModel {
     int bgFirst = 3, bgGroup = 1, bgValue = 0;                  // BG
     int recordFlags[kRecordFlagCount] = {};                     // RI flags nothing else drives
     int memoryKey = 0, lastKeyerPlay = 0, lastFunctionKey = 0;  // MK, KY, FK
+    int keyerPlaying = 0;  // the keyer memory being played (KY), 0 when none
     std::array<MemoryChannel, kMemoryChannels> memories{};
     MemoryChannel quickMemory;
     std::array<int64_t, kBandCount> bandStack{};

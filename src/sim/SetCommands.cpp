@@ -241,6 +241,7 @@ bool applyKeyPlay(RadioModel& m, std::string_view body) {
         m.lastKeyerPlay = 10;
     else
         return false;
+    m.keyerPlaying = m.lastKeyerPlay;
     return true;
 }
 
@@ -298,8 +299,16 @@ bool applySpecial(RadioModel& m, std::string_view body) {
     if (c == "UP" || c == "DN") return applyUpDown(m, body, c == "UP" ? 1 : -1);
     if (c == "RU" || c == "RD") return applyClarifierStep(m, body, c == "RU" ? 1 : -1);
     if (c == "KY") return applyKeyPlay(m, body);
-    if (c == "FK") return applyDigitTo(m.lastFunctionKey, body, 1, 7);
-    if (c == "MK") return applyDigitTo(m.memoryKey, body, 0, 6);
+    if (c == "FK") {
+        if (!applyDigitTo(m.lastFunctionKey, body, 1, 7)) return false;
+        m.pressFunctionKey(m.lastFunctionKey);
+        return true;
+    }
+    if (c == "MK") {
+        if (!applyDigitTo(m.memoryKey, body, 0, 6)) return false;
+        m.pressModeKey(m.memoryKey);
+        return true;
+    }
     if (c == "BS") {
         auto band = numberAt(body, 2, 2, 0, kBandCount - 1);
         if (band) m.selectBand(*band);

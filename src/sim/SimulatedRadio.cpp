@@ -116,6 +116,7 @@ int64_t SimulatedRadio::millisUntilNextTimer() const {
         // A timer that has not been scheduled yet is scheduled by the next tick.
         if (options_.meterDriftPerSecond > 0) consider(nextDrift_ < 0 ? t : nextDrift_);
         if (model_.rotator.turning != 0) consider(nextRotatorStep_ < 0 ? t : nextRotatorStep_);
+        consider(keyerPlayEndsAt_);
     }
     return due < 0 ? -1 : std::max<int64_t>(due - t, 0);
 }
@@ -139,6 +140,7 @@ void SimulatedRadio::handleCommand(std::string_view command, int64_t t) {
     if (!answer.empty())
         return queueAnswer(std::move(answer), t);  // a query or a refusal: no change
     scheduleRotator(t);
+    scheduleKeyerPlayEnd(t);
     reportChanges(t);
 }
 
@@ -161,6 +163,11 @@ void SimulatedRadio::runTimers(int64_t t) {
     }
     if (model_.get("PS") == 0) return;
     bool changed = false;
+    if (keyerPlayEndsAt_ >= 0 && t >= keyerPlayEndsAt_) {
+        keyerPlayEndsAt_ = -1;
+        model_.keyerPlaying = 0;
+        changed = true;
+    }
     if (options_.meterDriftPerSecond > 0) {
         const auto period = static_cast<int64_t>(1000.0 / options_.meterDriftPerSecond);
         if (nextDrift_ < 0) nextDrift_ = t + period;
@@ -179,6 +186,12 @@ void SimulatedRadio::runTimers(int64_t t) {
         nextRotatorStep_ = -1;
     }
     if (changed) reportChanges(t);
+}
+
+// A memory plays for a fixed time; another KY while it plays does not prolong it.
+void SimulatedRadio::scheduleKeyerPlayEnd(int64_t t) {
+    if (model_.keyerPlaying != 0 && keyerPlayEndsAt_ < 0)
+        keyerPlayEndsAt_ = t + options_.keyerPlayMs;
 }
 
 // A rotator that starts turning moves its first step one period after the command.

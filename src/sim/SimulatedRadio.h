@@ -24,6 +24,7 @@ struct SimOptions {
     int64_t powerOnDelayMs = 1000;   // from "PS1;" to the radio being on
     double meterDriftPerSecond = 0;  // meter changes per second; 0 keeps meters still
     int64_t rotatorStepMs = 100;     // how often a turning rotator moves
+    int64_t keyerPlayMs = 2000;      // how long the keyer plays one memory (KY)
     FaultPlan faults;
     std::function<int64_t()> clock;  // monotonic milliseconds; the system's when empty
 };
@@ -69,6 +70,7 @@ class SimulatedRadio {
     void startPowerOn(int64_t t);
     void runTimers(int64_t t);
     void scheduleRotator(int64_t t);
+    void scheduleKeyerPlayEnd(int64_t t);
     void driftMeters();
     void turnRotator();
     // Queues one answer for the line; dropped while the radio is silent.
@@ -93,6 +95,7 @@ class SimulatedRadio {
     int64_t silentUntil_ = -1;  // -1: not silent; INT64_MAX: for good
     int64_t powerOnAt_ = -1;    // -1: no power-on in progress
     int64_t nextDrift_ = -1, nextRotatorStep_ = -1;
+    int64_t keyerPlayEndsAt_ = -1;  // -1: the keyer is not playing
 };
 
 }  // namespace velmora::sim

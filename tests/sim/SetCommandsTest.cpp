@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "SimTestHarness.h"
 
@@ -56,6 +57,33 @@ TEST(SetCommands, BandSelectAndUpDownMoveVfoA) {
     EXPECT_EQ(setThenQuery(h, std::string("DN\0\0;", 5), "FA;"), "FA50125000;");
     EXPECT_EQ(h.send("UPx;"), "?;");
     EXPECT_EQ(setThenQuery(h, "BU0;", "FA;"), "FA01800000;");  // from 50 MHz up wraps to 1.8
+}
+
+// The mode keys set MAIN's mode; pressed again in their own mode they switch to their second one.
+TEST(SetCommands, ModeKeysSetMainsModeAndAlternate) {
+    RadioHarness h;
+    // clang-format off
+    const std::pair<const char*, const char*> presses[] = {
+        {"MK0;", "MD01;"}, {"MK0;", "MD01;"}, {"MK2;", "MD03;"}, {"MK2;", "MD07;"},
+        {"MK2;", "MD03;"}, {"MK3;", "MD05;"}, {"MK3;", "MD0D;"}, {"MK4;", "MD04;"},
+        {"MK4;", "MD0B;"}, {"MK5;", "MD06;"}, {"MK5;", "MD09;"}, {"MK6;", "MD08;"},
+        {"MK6;", "MD0C;"}, {"MK1;", "MD02;"},
+    };
+    // clang-format on
+    for (const auto& [key, mode] : presses) EXPECT_EQ(setThenQuery(h, key, "MD0;"), mode) << key;
+    EXPECT_EQ(h.send("MD1;"), "MD12;");
+}
+
+// A keyer memory plays for its time and shows on the play flag meanwhile; function keys pick the
+// MAIN multi-function knob's function.
+TEST(SetCommands, KeyerPlayAndFunctionKeysAreReported) {
+    RadioHarness h;
+    h.send("AI1;");
+    EXPECT_EQ(h.send("KY3;"), "RI21;");
+    EXPECT_EQ(h.send("KY4;"), "");  // already playing
+    EXPECT_EQ(h.advance(1999), "");
+    EXPECT_EQ(h.advance(1), "RI20;");
+    EXPECT_EQ(h.send("FK4;"), "VF040001;");
 }
 
 TEST(SetCommands, TogglesOfFamilyB) {
