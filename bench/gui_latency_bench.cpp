@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "app/LinkApplication.h"
-#include "link/PanelActionTable.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"
+#include "link/PanelActionTable.h"
 #include "link/RadioStateStore.h"
 #include "sim/PtyTransport.h"
 #include "sim/SimulatedRadio.h"

@@ -11,7 +11,7 @@ struct GuiOptions {
     long screenshotAfterMs = 3000;
     bool splash = true;  // --no-splash (also off with --screenshot)
     std::string skinDir;
-    double zoom = 1.0;  // --zoom F: the panel shown F times its size (0.5 to 4)
+    double zoom = 1.0;              // --zoom F: the panel shown F times its size (0.5 to 4)
     std::vector<std::string> rest;  // argv[0] and the options left for the shell
 };
 

@@ -7,8 +7,8 @@
 
 #include "command/CatalogueTables.h"
 #include "command/CommandFixture.h"
-#include "link/PanelActionTable.h"
 #include "link/MessageIds.h"
+#include "link/PanelActionTable.h"
 
 namespace velmora {
 namespace {

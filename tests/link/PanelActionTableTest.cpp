@@ -4,8 +4,8 @@
 #include <memory>
 #include <utility>
 
-#include "link/PanelActionTable.h"
 #include "link/MessageIds.h"
+#include "link/PanelActionTable.h"
 #include "link/RadioStateStore.h"
 #include "support/FakeThreadHandle.h"
 
