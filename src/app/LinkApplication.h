@@ -78,6 +78,7 @@ class LinkApplication : public LinkShell, private SerialTrafficObserver {
     void onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lParam) override;
     void onTimer(int id) override;
     bool portOpen() override;
+    std::string baseDirectory() const override { return config_.baseDirectory; }
     // The platform's power-broadcast event: the port closes for the suspend and resume codes;
     // the next command opens it again.
     void onPowerEvent(int code);

@@ -10,6 +10,7 @@
 
 #include "app/LinkApplication.h"
 #include "gui/ConnectionNotice.h"
+#include "gui/KeyMapping.h"
 #include "gui/MainMenu.h"
 #include "gui/QtWindowHost.h"
 #include "gui/StringText.h"
@@ -65,6 +66,12 @@ MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptio
     inputHost_->setVersionWindow([this] { showVersion(); });
     registerWindows();
     adapter_ = new PanelInputAdapter(*view_, dlg_->panelInput(), [this] { afterHandler(); });
+    adapter_->setKeyHandler([this](QKeyEvent& e) {
+        const std::optional<KeyPress> press = toKeyPress(e);
+        const bool consumed = press && dlg_->onKey(*press);
+        afterHandler();
+        return consumed;
+    });
 
     host_.setMessageHandler([this](uint32_t id, uintptr_t w, intptr_t l) {
         dlg_->onMessage(id, w, l);

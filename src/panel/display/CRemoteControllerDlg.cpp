@@ -63,7 +63,9 @@ CRemoteControllerDlg::CRemoteControllerDlg(Canvas& canvas, const PanelPictures& 
       link_(link),
       hooks_(std::move(hooks)),
       display_(canvas, pictures, store, host),
-      panelInput_(store, host, inputHost) {
+      panelInput_(store, host, inputHost),
+      keys_(store, host, keyDefinitionPath(link.baseDirectory()),
+            [&inputHost] { inputHost.runVersionWindow(); }) {
     display_.setPortConnectedQuery([&link] { return link.portOpen(); });
 }
 
@@ -100,6 +102,10 @@ void CRemoteControllerDlg::onMessage(uint32_t id, uintptr_t wParam, intptr_t lPa
     }
     // Everything else (notify::RESERVED_1, notify::RESERVED_2 among them) has no handler and
     // changes nothing.
+}
+
+bool CRemoteControllerDlg::onKey(const KeyPress& press) {
+    return keys_.onKey(press, panelInput_.isIdle());
 }
 
 bool CRemoteControllerDlg::onNotification(uint32_t id) {
@@ -166,6 +172,9 @@ void CRemoteControllerDlg::onTimer(int id) {
             break;
         case timer::FULL_REPAINT:
             fullRepaint();
+            break;
+        case timer::KEY_SEQUENCE:
+            keys_.step();
             break;
         case timer::SPLASH:
             host_.killTimer(timer::SPLASH);

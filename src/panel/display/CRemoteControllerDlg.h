@@ -8,6 +8,7 @@
 #include <functional>
 #include <initializer_list>
 
+#include "panel/display/KeyDefinitions.h"
 #include "panel/display/LinkShell.h"
 #include "panel/display/PanelDisplay.h"
 #include "panel/input/CPanelInput.h"
@@ -38,6 +39,8 @@ class CRemoteControllerDlg {
     void exposed();
 
     void onMessage(uint32_t id, uintptr_t wParam, intptr_t lParam);
+    // A key press while the window has the focus; true when a key definition consumed it.
+    bool onKey(const KeyPress& press);
     void onTimer(int id);
 
     // The 30 ms frequency refresh draws only when the shown value or cursor changed since its
@@ -68,6 +71,7 @@ class CRemoteControllerDlg {
     DlgHooks hooks_;
     PanelDisplay display_;
     CPanelInput panelInput_;
+    KeyDefinitions keys_;
     int dialAngle_ = 0;
     bool litRegionLit_ = false;
     int litRegionIndex_ = -1;  // none replayed until the first notice::LABEL_REGION

@@ -3,6 +3,7 @@
 // messages and timer ticks, and the one fact of the port that the panel shows (the COM key's
 // lamp). The application shell implements it; tests put a recorder in its place.
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -15,6 +16,8 @@ class LinkShell {
     // A tick of one of the link's timers (receive poll, reads, keep-alive, watchdog...).
     virtual void onTimer(int id) = 0;
     virtual bool portOpen() = 0;
+    // The folder that holds CommoFiles/ (the settings and the key file).
+    virtual std::string baseDirectory() const = 0;
 };
 
 }  // namespace velmora

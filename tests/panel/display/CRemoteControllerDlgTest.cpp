@@ -16,6 +16,7 @@ class RecordingShell : public LinkShell {
     void onWindowMessage(uint32_t id, uintptr_t, intptr_t) override { messages.push_back(id); }
     void onTimer(int id) override { timers.push_back(id); }
     bool portOpen() override { return open; }
+    std::string baseDirectory() const override { return "no-such-folder"; }
 
     std::vector<uint32_t> messages;
     std::vector<int> timers;
