@@ -53,7 +53,8 @@ class CPanelInput {
     void OnMenuCommand(int id);
     // A window message for the panel input: the close notices of its windows, VFO SET's result,
     // auto-information switched on, and the radio notifications its open windows follow. False
-    // when the message is not one of those (the window then handles it alone).
+    // when the message is not one of those (the window then handles it alone). Radio notifications
+    // and WM_AI_SWITCHED_ON stay the window's own as well: true only says the input acted on them.
     bool onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lParam);
 
     // No control pressed, selected or dragged and no modeless window open.

@@ -7,11 +7,12 @@
 namespace velmora {
 
 int32_t CPanelInput::OptionMenuStep(int32_t code) {
-    menuChoice_ = 0;
     if (anyWindowOpen()) return code;
     const bool sub = store_.panel.subTarget.get() != 0;
     const OptionMenu* menu = optionMenuOf(code, sub);
     if (!menu) return code;
+    // Only another option button forgets the last choice: code 9 sends it.
+    menuChoice_ = 0;
     ShowButtonState(code, true);
     const uint32_t checked = checkedItem(*menu, store_.records, sub ? kSub : kMain);
     const uint32_t chosen = host_.trackOptionMenu(menu->items, menu->offset, checked);

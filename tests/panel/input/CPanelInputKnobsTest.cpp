@@ -155,6 +155,37 @@ TEST_F(CPanelInputKnobs, TheSubGainKnobStepsFromTheSubReceiversValue) {
     EXPECT_EQ(input.controlAt(kAfGainSub).tooltip, "AF GAIN (SUB) 100");
 }
 
+struct ControlCase {
+    PanelPoint p;
+    ControlKind kind;
+    int32_t code;
+    const char* tooltip;
+};
+
+TEST_F(CPanelInputKnobs, ZonesComeBeforeKnobsAndEachKnobAnswersWithItsName) {
+    store->records.kcValue[kSub][0].set(3);  // contour, or APF in CW with the state 0 or 2
+    store->records.md[kSub].set(3);
+    const ControlCase cases[] = {
+        {{30, 160}, ControlKind::Key, 3, "DIM"},
+        {{128, 215}, ControlKind::Switch, 93, "METER"},
+        {{200, 215}, ControlKind::Knob, 106, "MONI LEVEL 0"},  // inner circle first
+        {{200, 240}, ControlKind::Knob, 107, "PROC LEVEL 0"},  // then the outer one
+        {{117, 283}, ControlKind::Knob, 108, "KEY SPEED 4"},
+        {{516, 220}, ControlKind::Dial, 102, "MAIN DIAL"},
+        {{575, 281}, ControlKind::Key, 53, "MENU"},
+        {{716, 270}, ControlKind::Dial, 104, "CLAR"},  // the assignment starts at 8
+        {{956, 270}, ControlKind::Knob, 233, "APF (SUB)"},
+        {{630, 50}, ControlKind::Digit, 200, "VFO-A DIGIT"},
+        {{370, 140}, ControlKind::None, 0, ""},
+    };
+    for (const ControlCase& c : cases) {
+        const ControlAt at = input.controlAt(c.p);
+        EXPECT_EQ(at.kind, c.kind) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(at.code, c.code) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(at.tooltip, c.tooltip) << c.p.x << "," << c.p.y;
+    }
+}
+
 struct DigitCase {
     const char* name;
     PanelPoint digit;
