@@ -430,3 +430,41 @@ inline constexpr int MAIN_KNOB_REST = 38;  // 200 ms after a wheel notch on the 
 inline constexpr int SUB_KNOB_REST = 39;   // 200 ms after a wheel notch on the SUB knob
 
 }  // namespace velmora::timer
+
+namespace velmora::panel_code {
+
+// The panel codes the panel input's logic refers to by name: each names one key, knob, dial or
+// frequency digit of the panel picture (0 is none). Tables carry the others as numbers.
+inline constexpr int32_t NONE = 0;
+inline constexpr int32_t COM_KEY = 1;
+inline constexpr int32_t ANT_CHOICE = 9;  // sends the last option-menu choice
+inline constexpr int32_t TXW = 40;
+inline constexpr int32_t MENU = 53;
+inline constexpr int32_t CLAR_GRP = 56;  // long press: 1, short: 0
+inline constexpr int32_t BAND_MCH = 57;  // long press: 1, short: 0
+inline constexpr int32_t KEYPAD_0 = 66;  // 66..75 are the digits 0..9
+inline constexpr int32_t KEYPAD_9 = 75;
+inline constexpr int32_t KEYPAD_ENTER = 77;
+inline constexpr int32_t SWITCH = 93;  // the six-position meter switch
+inline constexpr int32_t MAIN_DIAL = 102;
+inline constexpr int32_t CLAR_DIAL = 103;
+inline constexpr int32_t CLAR_DIAL_2 = 104;  // the CLAR knob's second function
+inline constexpr int32_t VALUE_KNOB_FIRST = 106;
+inline constexpr int32_t VALUE_KNOB_LAST = 119;
+inline constexpr int32_t KEY_SPEED = 108;
+inline constexpr int32_t MAIN_DIGIT_1 = 200;  // the MAIN display's 1 Hz digit; 207 is 10 MHz
+inline constexpr int32_t MAIN_DIGIT_8 = 207;
+inline constexpr int32_t SUB_DIGIT_1 = 208;
+inline constexpr int32_t SUB_DIGIT_8 = 215;
+inline constexpr int32_t VFO_SET_MAIN = 216;  // VFO SET's frequency to VFO-A
+inline constexpr int32_t VFO_SET_SUB = 217;
+inline constexpr int32_t STEP_DOWN = 218;
+inline constexpr int32_t STEP_UP = 219;
+inline constexpr int32_t VALUE_KNOB_2_FIRST = 220;  // the SUB receiver's NL and SQ knobs
+inline constexpr int32_t VALUE_KNOB_2_LAST = 221;
+inline constexpr int32_t MAIN_KNOB_FIRST = 222;  // the MAIN multi-function knob's functions
+inline constexpr int32_t MAIN_KNOB_LAST = 229;
+inline constexpr int32_t SUB_KNOB_FIRST = 230;
+inline constexpr int32_t SUB_KNOB_LAST = 237;
+
+}  // namespace velmora::panel_code

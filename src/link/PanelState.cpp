@@ -13,8 +13,8 @@ void resetPlain(std::initializer_list<PanelValue*> values) {
 void InitPanelState(PanelState& p) {
     p.vfoA.reset(0, PanelState::kFrequencyMax, PanelState::kFrequencyMin);
     p.vfoB.reset(0, PanelState::kFrequencyMax, PanelState::kFrequencyMin);
-    resetPlain({&p.subTarget, &p.modeClass, &p.rt, &p.xt, &p.ms, &p.fr, &p.vs, &p.kr, &p.ds, &p.mx,
-                &p.vx, &p.bi, &p.pr, &p.cs, &p.ca, &p.mlFlag, &p.mlLevel});
+    resetPlain({&p.subTarget, &p.modeClass, &p.rt, &p.xt, &p.ms, &p.fr, &p.kr, &p.ds, &p.mx, &p.vx,
+                &p.bi, &p.pr, &p.cs, &p.ca, &p.mlFlag, &p.mlLevel});
     for (int side = 0; side < 2; ++side) {
         resetPlain({&p.md[side], &p.lk[side], &p.fs[side], &p.bpOn[side], &p.coOn[side]});
         p.bpLevel[side].reset(0, 400, 0);

@@ -12,11 +12,11 @@ struct PanelState {
 
     // The VFO-A and VFO-B display frequencies (FA/IF and FB/OI copies).
     PanelValue vfoA, vfoB;
-    PanelValue subTarget;  // non-zero: the operator works on the sub receiver
+    PanelValue subTarget;  // the VS copy; non-zero: the operator works on the sub receiver
     PanelValue modeClass;  // 2 for modes 4 and 11, 1 for modes 5 and 13, else 0
 
     // Copies of radio-state records.
-    PanelValue rt, xt, ms, fr, vs, kr, ds, mx, vx, bi, pr, cs;
+    PanelValue rt, xt, ms, fr, kr, ds, mx, vx, bi, pr, cs;
     PanelValue ca;  // the window copies the CA record here on its notification
     std::array<PanelValue, 2> md;
     std::array<PanelValue, 2> lk, fs;  // two flags each

@@ -23,7 +23,7 @@ const SimpleAnswerRow kRows[] = {
     { 8, F::SelectorDigit3,  RS(nr),  nullptr},
     { 9, F::Digit2,          R(ft),   nullptr},
     {10, F::Digit2,          R(fr),   P(fr)},
-    {13, F::Digit2,          R(vs),   P(vs)},
+    {13, F::Digit2,          R(vs),   P(subTarget)},
     {14, F::SelectorDigit3,  RS(na),  nullptr},
     {15, F::SelectorDigit3,  RS(nb),  nullptr},
     {16, F::SelectorHex3,    RS(rf),  nullptr},

@@ -50,6 +50,8 @@ TEST_F(AnswerFields, RfCarriesTheSelectorPlusOneAndReadsAHexDigit) {
 TEST_F(AnswerFields, PanelCopiesFollowOnlyTheCodesThatHaveThem) {
     handle("RT1");
     EXPECT_EQ(store->panel.rt.get(), 1);
+    handle("VS1");  // the receiver the panel's keys work on
+    EXPECT_EQ(store->panel.subTarget.get(), 1);
     expectRows({{"FT1", {notify::FT}, &rec.ft, 1},
                 {"AC002", {notify::AC}, &rec.ac, 2},
                 {"AC0X2", {notify::AC}}});  // positions 2 and 3 are not read

@@ -1,0 +1,138 @@
+// The modeless windows: opening, closing, the menu bar, VFO SET's keypad and the relays.
+#include "panel/input/PanelInputFixture.h"
+#include "resources/StringTable.h"
+
+namespace velmora::test {
+namespace {
+
+constexpr PanelPoint kDim{30, 160};
+constexpr PanelPoint kEnter{750, 100};
+constexpr PanelPoint kKeypad1{670, 30};  // "1"
+constexpr PanelPoint kDial{516, 220};
+
+using CPanelInputWindows = PanelInputFixture;
+
+TEST_F(CPanelInputWindows, AnOpenWindowTakesThePanelAndTheMenuBarUntilItCloses) {
+    linkReady();
+    input.OnMenuCommand(menu_item::ROTATOR);
+    EXPECT_TRUE(input.windowOpen(PanelWindow::Rotator));
+    EXPECT_FALSE(host.menuEnabled);
+    EXPECT_TRUE(window.timerRunning(timer::ROTATOR_READ));
+    EXPECT_EQ(thread.postedIds(), (std::vector<uint32_t>{req::ROTATOR_READ}));
+
+    click(kDim);
+    click(kDial);
+    EXPECT_EQ(input.controlAt(kDial).kind, ControlKind::None);
+    EXPECT_EQ(host.focused, (std::vector<PanelWindow>{PanelWindow::Rotator, PanelWindow::Rotator}));
+    EXPECT_EQ(thread.posts().size(), 1u);
+    EXPECT_TRUE(window.sends().empty());
+
+    EXPECT_TRUE(input.onWindowMessage(notice::ROTATOR_CLOSED, 0, 0));
+    EXPECT_TRUE(host.menuEnabled);
+    EXPECT_FALSE(window.timerRunning(timer::ROTATOR_READ));
+    EXPECT_EQ(input.controlAt(kDial).kind, ControlKind::Dial);
+    EXPECT_TRUE(input.isIdle());
+}
+
+TEST_F(CPanelInputWindows, AWindowThisProgramLacksIsNotCountedOpen) {
+    host.missing = true;
+    input.OnMenuCommand(menu_item::CW);
+    EXPECT_FALSE(input.anyWindowOpen());
+    EXPECT_TRUE(host.menuEnabled);
+}
+
+struct VfoSetCase {
+    const char* name;
+    std::string typed;
+    bool sub;
+    std::vector<uint32_t> posted;  // after the main window passes the result back
+    std::vector<int> messages;
+    bool staysOpen;
+};
+
+class CPanelInputVfoSet : public PanelInputFixture,
+                          public ::testing::WithParamInterface<VfoSetCase> {};
+
+TEST_P(CPanelInputVfoSet, EnterSendsAValidFrequencyToTheTargetOfTheOpening) {
+    const VfoSetCase& c = GetParam();
+    store->panel.subTarget.set(c.sub ? 1 : 0);
+    click(kEnter);
+    ASSERT_TRUE(input.windowOpen(PanelWindow::VfoSet));
+    store->panel.subTarget.set(c.sub ? 0 : 1);  // the target at opening counts
+    host.vfoText = c.typed;
+    click(kEnter);
+    for (const WindowMessage& m : window.sends()) {
+        if (m.id == notice::VFO_SET_RESULT) input.onWindowMessage(m.id, m.wParam, m.lParam);
+    }
+    EXPECT_EQ(thread.postedIds(), c.posted);
+    EXPECT_EQ(host.messages, c.messages);
+    EXPECT_EQ(input.windowOpen(PanelWindow::VfoSet), c.staysOpen);
+    if (!c.posted.empty()) {
+        EXPECT_EQ(thread.posts()[0].lParam, 30000);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, CPanelInputVfoSet,
+    ::testing::Values(
+        VfoSetCase{"LowestToMain", "30000", false, {req::FREQUENCY_A}, {}, false},
+        VfoSetCase{"LowestToSub", "30000", true, {req::FREQUENCY_B}, {}, false},
+        VfoSetCase{"BelowRange", "29999", false, {}, {string_id::kInputRangeIncorrect}, true},
+        VfoSetCase{"TwentyDigits",
+                   "99999999999999999999",
+                   false,
+                   {},
+                   {string_id::kInputRangeIncorrect},
+                   true},
+        VfoSetCase{"EmptyCancels", "", false, {}, {}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CPanelInputWindows, KeypadTypesAtMostEightDigitsIntoVfoSetAndPostsNothing) {
+    click(kEnter);
+    for (int i = 0; i < 10; ++i) click(kKeypad1);
+    EXPECT_EQ(host.vfoText, "11111111");
+    EXPECT_TRUE(thread.posts().empty());
+}
+
+TEST_F(CPanelInputWindows, RadioNotificationsGoToTheWindowsThatFollowThem) {
+    input.OnMenuCommand(menu_item::PLAYBACK);
+    EXPECT_TRUE(input.onWindowMessage(notify::RI, 0, 0));
+    EXPECT_TRUE(input.onWindowMessage(notify::AI, 0, 0));
+    EXPECT_FALSE(input.onWindowMessage(notify::FA, 0, 0));
+    EXPECT_EQ(host.relayed,
+              (std::vector<std::pair<PanelWindow, uint32_t>>{{PanelWindow::Playback, notify::RI},
+                                                             {PanelWindow::Playback, notify::AI}}));
+}
+
+TEST_F(CPanelInputWindows, AMenuAnswerWhileMenuListIsOpenAsksToReopenIt) {
+    click({600, 290});  // MENU
+    EXPECT_EQ(host.waitWindows, 1);
+    ASSERT_TRUE(input.windowOpen(PanelWindow::MenuList));
+    input.onWindowMessage(notify::EX, 0, 0);
+    EXPECT_EQ(host.messages, (std::vector<int>{string_id::kUpdateMenu}));
+    EXPECT_EQ(notices(notice::MENU_KEY), (std::vector<uintptr_t>{1, 0}));
+}
+
+TEST_F(CPanelInputWindows, TheConnectionNoticeGivesUpAfterFiveSecondsOrClosesOnLinkUp) {
+    click({30, 95});  // COM while the link is down
+    EXPECT_TRUE(input.windowOpen(PanelWindow::ConnectionNotice));
+    EXPECT_EQ(window.timers().at(timer::CONNECT_TIMEOUT), 5000);
+    input.OnTimer(timer::CONNECT_TIMEOUT);
+    EXPECT_FALSE(input.anyWindowOpen());
+    EXPECT_EQ(host.messages, (std::vector<int>{string_id::kConnectFailed}));
+
+    click({30, 95});
+    input.onWindowMessage(msg::WM_AI_SWITCHED_ON, 0, 0);
+    EXPECT_FALSE(input.anyWindowOpen());
+    EXPECT_FALSE(window.timerRunning(timer::CONNECT_TIMEOUT));
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(thread.postedIds(), (std::vector<uint32_t>{req::COMM_SWITCH, req::COMM_SWITCH}));
+}
+
+TEST_F(CPanelInputWindows, ExitClosesTheProgramThroughTheMainWindow) {
+    input.OnMenuCommand(menu_item::EXIT);
+    EXPECT_EQ(window.sends(), (std::vector<WindowMessage>{{notice::EXIT, 0, 0}}));
+}
+
+}  // namespace
+}  // namespace velmora::test
