@@ -1,5 +1,6 @@
 #include "gui/PanelInputAdapter.h"
 
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +9,7 @@
 
 #include "gui/PanelView.h"
 #include "panel/input/CPanelInput.h"
+#include "panel/input/KnobTable.h"
 
 namespace velmora::gui {
 
@@ -22,7 +24,7 @@ uint32_t mouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     return flags;
 }
 
-Qt::CursorShape shapeFor(ControlKind kind, bool dragging) {
+Qt::CursorShape shapeFor(ControlKind kind) {
     switch (kind) {
         case ControlKind::Key:
         case ControlKind::Digit:
@@ -30,7 +32,7 @@ Qt::CursorShape shapeFor(ControlKind kind, bool dragging) {
             return Qt::PointingHandCursor;
         case ControlKind::Knob:
         case ControlKind::Dial:
-            return dragging ? Qt::ClosedHandCursor : Qt::OpenHandCursor;
+            return Qt::OpenHandCursor;
         case ControlKind::None:
             break;
     }
@@ -104,12 +106,12 @@ void PanelInputAdapter::onWheel(QWheelEvent& e) {
 }
 
 void PanelInputAdapter::onHover(QPoint widgetPos) {
+    // A dial or knob being dragged keeps the closed hand wherever the pointer goes.
+    const bool dragging = knobPlaceOf(input_.activeCode()) != nullptr &&
+                          (QGuiApplication::mouseButtons() & Qt::LeftButton);
     const QPoint p = view_.toPanel(widgetPos);
-    const ControlAt at = input_.controlAt({p.x(), p.y()});
-    const int32_t active = input_.activeCode();
-    const bool dragging = active != 0 && active == at.code;
-    view_.setCursor(shapeFor(
-        at.kind, dragging && (at.kind == ControlKind::Dial || at.kind == ControlKind::Knob)));
+    view_.setCursor(dragging ? Qt::ClosedHandCursor
+                             : shapeFor(input_.controlAt({p.x(), p.y()}).kind));
 }
 
 void PanelInputAdapter::onToolTip(QHelpEvent& e) {

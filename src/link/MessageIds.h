@@ -428,6 +428,7 @@ inline constexpr int LONG_PRESS = 36;      // 1000 ms after a press of 56, 57, 2
 inline constexpr int STEP_REPEAT = 37;     // 100 ms while 218 or 219 is held
 inline constexpr int MAIN_KNOB_REST = 38;  // 200 ms after a wheel notch on the MAIN knob
 inline constexpr int SUB_KNOB_REST = 39;   // 200 ms after a wheel notch on the SUB knob
+inline constexpr int WHEEL_SEND = 40;      // 30 ms: the wheel notches gathered since the last send
 
 }  // namespace velmora::timer
 

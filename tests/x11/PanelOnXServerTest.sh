@@ -34,11 +34,14 @@ wait_for 10 test -s "$work/display"
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 
 cd "$work"
+# A settings file, so that no first-run box waits for a click.
+mkdir -p CommoFiles
+echo "1,4800,0" >CommoFiles/CommSetting.csv
 "$velmora" --simulate --no-splash --zoom 1.5 --log "$work/line.log" --duration 90000 \
     >"$work/velmora.out" 2>&1 &
 pids+=($!)
 # The panel sends nothing until the initial read is done; the menu read's last answer comes later.
-wait_for 60 grep -q 'RX EX177' "$work/line.log"
+wait_for 60 grep -qs 'RX EX177' "$work/line.log"
 
 window=$(xdotool search --sync --onlyvisible --name '^VLM for Aldren$' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -120,6 +120,9 @@ bool CPanelInput::OnTimer(int id) {
         case timer::CLAR_WHEEL_REST:
             onClarWheelRest();
             return true;
+        case timer::WHEEL_SEND:
+            onWheelSend();
+            return true;
         case timer::CONNECT_TIMEOUT:
             closeConnectionNotice();
             host_.showMessage(string_id::kConnectFailed);

@@ -106,6 +106,8 @@ class CPanelInput {
     void dragTick();
     void endDrag();
     void wheelKnob(int32_t code, bool up);
+    void sendWheelSteps(int32_t code);
+    void onWheelSend();
     void restKnobs(int32_t first, int32_t last);
     void onClarWheelRest();
     void selectValueKnob(int32_t code);
@@ -154,6 +156,7 @@ class CPanelInput {
     std::array<KnobTurn, 3> dials_{};   // 102, 103, 104
     std::array<KnobTurn, 16> knobs_{};  // 222..237
     int32_t lastAngle_ = 0;
+    int32_t wheelCode_ = 0;  // the dial or knob whose notches gather while timer 40 runs
     std::array<bool, kPanelWindowCount> open_{};
     bool menuMessageShowing_ = false;
     int equalizerSet_ = 0;

@@ -16,6 +16,7 @@ constexpr int kDragTrackMs = 30;
 constexpr int kDialSendMs = 30, kKnobSendMs = 60;
 constexpr int kFirstRepeatMs = 1000, kRepeatMs = 200;
 constexpr int kWheelRestMs = 200;
+constexpr int kWheelSendMs = 30;  // one command slot of the link
 constexpr int32_t kSwitchLast = 5;
 
 bool isDigit(int32_t code) {
@@ -171,7 +172,7 @@ void CPanelInput::wheelKnob(int32_t code, bool up) {
     KnobTurn& knob = turnOf(code);
     knob.pending += wheelStep(knob, lastAngle_, up);
     window_.send(knobImageNotice(code), static_cast<uintptr_t>(knob.angle), 0);
-    IssuePanelCommand(code, subTarget_);
+    sendWheelSteps(code);
     if (code == panel_code::CLAR_DIAL || code == panel_code::CLAR_DIAL_2) {
         window_.setTimer(timer::CLAR_WHEEL_REST, kWheelRestMs);
     } else if (code >= panel_code::MAIN_KNOB_FIRST && code <= panel_code::MAIN_KNOB_LAST) {
@@ -179,6 +180,27 @@ void CPanelInput::wheelKnob(int32_t code, bool up) {
     } else if (code >= panel_code::SUB_KNOB_FIRST) {
         window_.setTimer(timer::SUB_KNOB_REST, kWheelRestMs);
     }
+}
+
+// A fast wheel gives notches quicker than the link takes commands: the first notch goes out at
+// once, the ones that follow within one command slot go out together at its end, so no notch is
+// lost and the line is not flooded with one-step commands.
+void CPanelInput::sendWheelSteps(int32_t code) {
+    if (wheelCode_ == code) return;  // the slot's end sends it
+    if (wheelCode_ != 0) IssuePanelCommand(wheelCode_, subTarget_);
+    IssuePanelCommand(code, subTarget_);
+    wheelCode_ = code;
+    window_.setTimer(timer::WHEEL_SEND, kWheelSendMs);
+}
+
+void CPanelInput::onWheelSend() {
+    const int32_t* pending = pendingOf(wheelCode_);
+    if (pending && *pending != 0) {
+        IssuePanelCommand(wheelCode_, subTarget_);
+        return;
+    }
+    window_.killTimer(timer::WHEEL_SEND);
+    wheelCode_ = 0;
 }
 
 // The wheel-turned pictures go back to rest; a knob being dragged keeps its angle.

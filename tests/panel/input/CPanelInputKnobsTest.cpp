@@ -84,26 +84,25 @@ TEST_F(CPanelInputKnobs, AMultiFunctionKnobTurnedAQuarterInOneTickSendsNine) {
     EXPECT_EQ(actions(), (Posts{{req::DIAL_STEP_2, 9}}));
 }
 
-TEST_F(CPanelInputKnobs, EachWheelNotchOverTheDialIsExactlyOneStep) {
+TEST_F(CPanelInputKnobs, EachWheelNotchOverTheDialIsExactlyOneStepGatheredPerCommandSlot) {
     leftDown(dialAt(0));  // a drag leaves 6 degrees over and the dial at 6; nothing is sent yet
     host.cursor = dialAt(6);
     input.OnTimer(timer::PANEL_TRACK);
     leftUp();
     EXPECT_TRUE(thread.posts().empty());
     linkReady();
-    input.OnMouseWheel(0, -120, kDialCentre.x, kDialCentre.y);  // 6 -> 359
+    input.OnMouseWheel(0, -120, kDialCentre.x, kDialCentre.y);  // 6 -> 359: out at once
     for (int i = 0; i < 5; ++i) input.OnMouseWheel(0, 120, kDialCentre.x, kDialCentre.y);
-    EXPECT_EQ(actions(), (Posts{{req::DIAL_STEP_0, -1},
-                                {req::DIAL_STEP_0, 1},
-                                {req::DIAL_STEP_0, 1},
-                                {req::DIAL_STEP_0, 1},
-                                {req::DIAL_STEP_0, 1},
-                                {req::DIAL_STEP_0, 1}}));
+    input.OnMouseWheel(0, 0, kDialCentre.x, kDialCentre.y);  // no notch
+    EXPECT_EQ(actions(), (Posts{{req::DIAL_STEP_0, -1}}));
     const auto angles = notices(notice::MAIN_DIAL);
     EXPECT_EQ(std::vector<uintptr_t>(angles.end() - 6, angles.end()),
               (std::vector<uintptr_t>{359, 6, 13, 20, 27, 34}));
-    input.OnMouseWheel(0, 0, kDialCentre.x, kDialCentre.y);
-    EXPECT_EQ(thread.posts().size(), 6u);
+    // The slot's end sends the five notches together; the next, with nothing gathered, stops.
+    input.OnTimer(timer::WHEEL_SEND);
+    input.OnTimer(timer::WHEEL_SEND);
+    EXPECT_EQ(actions(), (Posts{{req::DIAL_STEP_0, -1}, {req::DIAL_STEP_0, 5}}));
+    EXPECT_FALSE(window.timerRunning(timer::WHEEL_SEND));
 }
 
 TEST_F(CPanelInputKnobs, AWheelNotchUpFrom353WrapsToZero) {
