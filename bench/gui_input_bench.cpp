@@ -3,32 +3,15 @@
 // notches over the main dial in one second move the radio exactly 100 steps (and in how many
 // commands), and what the program costs while the window is open and nobody touches it.
 // Prints its figures; run from build/dev/bench.
-#include <sys/resource.h>
-
-#include <QApplication>
 #include <QMouseEvent>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QWheelEvent>
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <vector>
 
-#include "app/LinkApplication.h"
-#include "gui/MainWindow.h"
-#include "gui/QtFailurePresenter.h"
-#include "gui/QtWindowHost.h"
-#include "link/PanelActionTable.h"
+#include "WindowAgainstRadio.h"
 #include "link/RadioStateStore.h"
-#include "sim/PtyTransport.h"
-#include "sim/SimulatedRadio.h"
-#include "sim/Transcript.h"
 
 using namespace velmora;
-using Clock = std::chrono::steady_clock;
+using namespace velmora::bench;
 
 namespace {
 
@@ -36,30 +19,8 @@ constexpr char kMarker = '!';  // a transcript entry of our own: the moment of a
 constexpr PanelPoint kModeKey{813, 37}, kMainDial{516, 220};
 constexpr int kClicks = 200, kNotches = 100;
 
-bool pumpUntil(const std::function<bool()>& cond, std::chrono::milliseconds deadline) {
-    const auto end = Clock::now() + deadline;
-    while (!cond()) {
-        if (Clock::now() >= end) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return true;
-}
-
 void pumpFor(std::chrono::milliseconds span) {
     pumpUntil([] { return false; }, span);
-}
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    auto s = [](timeval t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return s(u.ru_utime) + s(u.ru_stime);
-}
-
-double percentile(std::vector<double> v, double p) {
-    if (v.empty()) return -1;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(p * double(v.size())))];
 }
 
 class Bench {
@@ -150,60 +111,28 @@ class Bench {
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication qapp(argc, argv);
-    QTemporaryDir dir;
-    sim::SimulatedRadio radio;
     sim::Transcript transcript;
-    sim::PtyOptions line;
-    line.transcript = &transcript;
-    sim::PtyTransport transport(radio, line);
-    if (!transport.start()) return 1;
-    gui::QtWindowHost host;
-    gui::QtFailurePresenter presenter;
-    presenter.setUnattended(true);
-    LinkApplicationConfig config;
-    config.baseDirectory = dir.path().toStdString();
-    config.portOverride = transport.slavePath();
-    config.scanPorts = false;
-    LinkApplication app(host, presenter, config);
-    gui::MainWindow window(app, host, {{}, false, 1.5});
-    window.startUp();
-    if (!app.start()) return 1;
-    window.show();
-    window.applyZoom();
-    PostPanelAction(app.store().mailbox, 1, false, false, false, 0);
-    if (!pumpUntil([&] { return app.progress().menuReadsCompleted() > 0; },
-                   std::chrono::seconds(120))) {
-        std::fprintf(stderr, "the menu read did not complete\n");
-        return 1;
-    }
+    WindowAgainstRadio run(1.5, &transcript);
+    if (!run.connectAndRead()) return 1;
 
-    Bench bench(window, radio, transcript);
+    Bench bench(*run.window, run.radio, transcript);
     const std::vector<double> clicks = bench.clickLatencies();
     std::printf(
         "key click -> command on the radio's line (%zu of %d clicks, window zoomed 1.5, unpaced "
         "pty): p50 %.2f ms p99 %.2f ms (goal p99 <= one 30 ms pacing slot + 1 ms)\n",
         clicks.size(), kClicks, percentile(clicks, 0.5), percentile(clicks, 0.99));
 
-    const Bench::WheelRun run = bench.wheelNotches();
+    const Bench::WheelRun wheel = bench.wheelNotches();
     std::printf(
         "%d wheel notches over the main dial in %.0f ms: the radio moved %lld steps in %d "
         "commands (goal: exactly %d steps, none lost)\n",
-        kNotches, run.spreadMs, static_cast<long long>(run.moved), run.commands, kNotches);
+        kNotches, wheel.spreadMs, static_cast<long long>(wheel.moved), wheel.commands, kNotches);
 
     constexpr int kIdleSeconds = 10;
-    const double cpu0 = cpuSeconds();
-    const auto t0 = Clock::now();
-    QEventLoop loop;
-    QTimer::singleShot(kIdleSeconds * 1000, &loop, &QEventLoop::quit);
-    loop.exec();
-    const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
+    const Idle idle = idleCpu(kIdleSeconds);
     std::printf(
         "idle CPU over %d s with the window open and no input: program %.2f %% of one core "
-        "(goal <= 0.5 %%)\n",
-        kIdleSeconds, 100.0 * (cpuSeconds() - cpu0) / wall);
-
-    host.stopWaiting();
-    app.shutdown();
-    transport.stop();
+        "(goal <= 0.5 %%), GUI thread %.2f %%\n",
+        kIdleSeconds, idle.program, idle.guiThread);
     return 0;
 }

@@ -2,102 +2,24 @@
 // to reach the back buffer and to be painted, and what the whole program costs while the radio
 // is connected and silent (the frequency refresh drawing only changes, then every 30 ms tick).
 // Prints its figures; run from build/dev/bench.
-#include <sys/resource.h>
-#include <time.h>
-
-#include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <memory>
-#include <vector>
 
-#include "app/LinkApplication.h"
-#include "gui/MainWindow.h"
-#include "gui/QtFailurePresenter.h"
-#include "gui/QtWindowHost.h"
-#include "link/PanelActionTable.h"
+#include "WindowAgainstRadio.h"
 #include "link/RadioStateStore.h"
-#include "sim/PtyTransport.h"
-#include "sim/SimulatedRadio.h"
 
 using namespace velmora;
-using Clock = std::chrono::steady_clock;
+using namespace velmora::bench;
 
-namespace {
-
-bool pumpUntil(const std::function<bool()>& cond, std::chrono::milliseconds deadline) {
-    const auto end = Clock::now() + deadline;
-    while (!cond()) {
-        if (Clock::now() >= end) return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
-    }
-    return true;
-}
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    auto s = [](timeval t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return s(u.ru_utime) + s(u.ru_stime);
-}
-
-double guiThreadCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-struct Idle {
-    double program, guiThread;  // percent of one core
-};
-
-Idle idleCpu(int seconds) {
-    const double cpu0 = cpuSeconds(), gui0 = guiThreadCpuSeconds();
-    const auto t0 = Clock::now();
-    QEventLoop loop;
-    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
-    loop.exec();
-    const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
-    return {100.0 * (cpuSeconds() - cpu0) / wall, 100.0 * (guiThreadCpuSeconds() - gui0) / wall};
-}
-
-double percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(p * double(v.size())))];
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication qapp(argc, argv);
-    QTemporaryDir dir;
-    sim::SimulatedRadio radio;
-    sim::PtyTransport transport(radio, sim::PtyOptions{});
-    if (!transport.start()) return 1;
-    gui::QtWindowHost host;
-    gui::QtFailurePresenter presenter;
-    presenter.setUnattended(true);
-    LinkApplicationConfig config;
-    config.baseDirectory = dir.path().toStdString();
-    config.portOverride = transport.slavePath();
-    config.scanPorts = false;
-    LinkApplication app(host, presenter, config);
-    gui::MainWindow window(app, host, {{}, false});
-    window.startUp();
-    if (!app.start()) return 1;
-    window.show();
-    PostPanelAction(app.store().mailbox, 1, false, false, false, 0);
-    if (!pumpUntil([&] { return app.progress().menuReadsCompleted() > 0; },
-                   std::chrono::seconds(120))) {
-        std::fprintf(stderr, "the menu read did not complete\n");
-        return 1;
-    }
+    WindowAgainstRadio run;
+    if (!run.connectAndRead()) return 1;
+    gui::MainWindow& window = *run.window;
+    sim::SimulatedRadio& radio = run.radio;
 
     constexpr int kSamples = 200;
     std::vector<double> drawn, painted;
@@ -143,9 +65,5 @@ int main(int argc, char** argv) {
         "idle CPU over %d s, 30 ms refresh redrawing and painting every tick: program "
         "%.2f %% of one core, GUI thread %.2f %%\n",
         kIdleSeconds, idle.program, idle.guiThread);
-
-    host.stopWaiting();
-    app.shutdown();
-    transport.stop();
     return 0;
 }

@@ -23,14 +23,7 @@ class CommandThread : public test::StoreFixture {
   protected:
     CommandThread() { store->threads.Sio_Send_Thread = &sendThread; }
 
-    std::vector<std::string> taken() {
-        std::vector<std::string> out;
-        uint8_t buffer[512];
-        for (uint16_t n; (n = store->sendRing.tryGet(buffer)) != CommRing::kEmpty;) {
-            out.emplace_back(reinterpret_cast<char*>(buffer), n);
-        }
-        return out;
-    }
+    std::vector<std::string> taken() { return test::takeAll(store->sendRing); }
     // A request to the command thread, as the link posts it.
     bool request(uint32_t id, uintptr_t wParam = 0, intptr_t lParam = 0) {
         return store->mailbox.post(Thread::Anl_Send_Thread, id, wParam, lParam);

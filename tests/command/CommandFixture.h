@@ -81,11 +81,8 @@ class CommandFixture : public StoreFixture {
 
   private:
     void drain() {
-        uint8_t buffer[512];
-        for (;;) {
-            const uint16_t n = store->sendRing.tryGet(buffer);
-            if (n == CommRing::kEmpty || n == CommRing::kWoken) break;
-            log_.emplace_back(reinterpret_cast<const char*>(buffer), n);
+        for (std::string& command : takeAll(store->sendRing)) {
+            log_.push_back(std::move(command));
             ++commandsTaken_;
         }
     }

@@ -21,6 +21,7 @@
 #include "link/RadioStateStore.h"
 #include "sim/CatInterpreter.h"
 #include "support/FakeWindowHost.h"
+#include "support/StoreFixture.h"
 
 namespace velmora::sim {
 namespace {
@@ -151,12 +152,9 @@ std::vector<ActionRow> actionRows() {
 }
 
 // A radio with auto-information on and a store that has read everything it reports.
-class PanelToRadio : public ::testing::Test {
+class PanelToRadio : public velmora::test::StoreFixture {
   protected:
     PanelToRadio() {
-        InitRadioState(*store, nullptr);
-        InitPanelState(*store);
-        store->mainWindow = &window;
         h.send("AI1;");
         analysis.analyse("AI1");
         for (const std::string& q : reportQueries()) store_(answers(q + ";"));
@@ -186,14 +184,7 @@ class PanelToRadio : public ::testing::Test {
     // What the command thread puts into SendRing for the request.
     Strings commandsFor(uint32_t id, bool sub, intptr_t value) {
         dispatcher.handle(id, sub ? 1 : 0, value);
-        Strings out;
-        uint8_t buffer[CommRing::kSlotSize];
-        for (;;) {
-            const uint16_t n = store->sendRing.tryGet(buffer);
-            if (n == CommRing::kEmpty || n == CommRing::kWoken) break;
-            out.emplace_back(reinterpret_cast<const char*>(buffer), n);
-        }
-        return out;
+        return velmora::test::takeAll(store->sendRing);
     }
     // Everything of the radio a command can change, memories included.
     std::string fingerprint() const {
@@ -209,8 +200,6 @@ class PanelToRadio : public ::testing::Test {
     }
 
     test::RadioHarness h;
-    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
-    velmora::test::FakeWindowHost window;
     AnswerAnalysis analysis{*store};
     CommandDispatcher dispatcher{*store, [](int) { return true; }, [] { return true; }};
 };

@@ -4,11 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "link/RadioStateStore.h"
 #include "support/FakeWindowHost.h"
 
 namespace velmora::test {
+
+// Takes every command waiting in the ring, each as its text.
+inline std::vector<std::string> takeAll(CommRing& ring) {
+    std::vector<std::string> out;
+    uint8_t buffer[CommRing::kSlotSize];
+    for (uint16_t n; (n = ring.tryGet(buffer)) != CommRing::kEmpty && n != CommRing::kWoken;)
+        out.emplace_back(reinterpret_cast<const char*>(buffer), n);
+    return out;
+}
 
 class StoreFixture : public ::testing::Test {
   protected:

@@ -74,16 +74,7 @@ class KeyDefinitionsTest : public StoreFixture {
     }
 
     // What went out since the last call: the commands taken from SendRing.
-    Strings sent() {
-        Strings out;
-        uint8_t buffer[CommRing::kSlotSize];
-        for (;;) {
-            const uint16_t n = store->sendRing.tryGet(buffer);
-            if (n == CommRing::kEmpty || n == CommRing::kWoken) break;
-            out.emplace_back(reinterpret_cast<const char*>(buffer), n);
-        }
-        return out;
-    }
+    Strings sent() { return takeAll(store->sendRing); }
     // Fires timer 30 until the line has run out; the periods it was armed with, in order.
     std::vector<int> runSequence() {
         std::vector<int> periods;
