@@ -2,8 +2,13 @@
 // window scaled beyond 1:1 and letterboxed, against the simulated radio on a pseudo-terminal.
 // What the clicks send must arrive on the line in order, and the radio's reports must come back
 // into the store the panel draws from.
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QWheelEvent>
 
 #include "WindowFixture.h"
@@ -98,6 +103,80 @@ TEST_F(PanelInputTest, EachWheelNotchOverTheMainDialMovesTheRadioOneStep) {
         return now == start + 7 * step && store().records.fa.get() == now;
     })) << "step "
         << step << ", now " << radio_->snapshot().frequency(sim::kMain);
+}
+
+TEST_F(PanelInputTest, OptionKeyMenuShowsTheCurrentChoiceAndSendsThePickedOne) {
+    // Opens the AGC key's menu, notes its items and ticked item, and picks one as a user does
+    // (the item made active, then Return).
+    QStringList labels;
+    QString ticked;
+    auto pick = [&](const QString& item) {
+        labels.clear();
+        ticked.clear();
+        QTimer::singleShot(0, [&, item] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* a : menu->actions()) {
+                labels << a->text();
+                if (a->isChecked()) ticked = a->text();
+                if (a->text() == item) menu->setActiveAction(a);
+            }
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(menu, &enter);
+        });
+        click({340, 160});
+    };
+    auto agcIs = [&](int value) {
+        return pumpUntil([&] {
+            return radio_->snapshot().get("GT", sim::kMain) == value &&
+                   store().records.gt[0].get() == value;
+        });
+    };
+    pick("AGC AUTO");
+    EXPECT_EQ(labels.join(",").toStdString(), "AGC OFF,AGC AUTO,AGC FAST,AGC MID,AGC SLOW");
+    ASSERT_TRUE(agcIs(4));  // the radio codes AGC as OFF 0, FAST 1, MID 2, SLOW 3, AUTO 4
+    pick("AGC SLOW");
+    EXPECT_EQ(ticked.toStdString(), "AGC AUTO");
+    ASSERT_TRUE(agcIs(3));
+}
+
+TEST_F(PanelInputTest, VfoSetOpensFromTheKeypadAndEveryClosePathFreesThePanel) {
+    const PanelPoint enter{754, 104}, seven{677, 81}, zero{716, 104}, four{677, 57};
+    QAction* version = window_->menuBar()->findChild<QAction*>(QString::number(menu_item::VERSION));
+    ASSERT_NE(version, nullptr);
+    auto vfoSet = [&] { return window_->inputHost().openedWindow(PanelWindow::VfoSet); };
+    auto panelFree = [&] {
+        return !window_->dlg().panelInput().anyWindowOpen() && version->isEnabled() && !vfoSet();
+    };
+
+    // Esc, the title bar's X and CANCEL all report "cancelled": the window closes, the menu is
+    // back and nothing is sent.
+    const std::vector<std::function<void(QDialog&)>> closers = {
+        [](QDialog& d) {
+            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(&d, &esc);
+        },
+        [](QDialog& d) { d.close(); },
+        [](QDialog& d) { d.findChild<QPushButton*>("2")->click(); },
+    };
+    for (const auto& close : closers) {
+        click(enter);
+        ASSERT_TRUE(pumpUntil([&] { return vfoSet() && vfoSet()->isVisible(); }));
+        EXPECT_FALSE(version->isEnabled());
+        close(*vfoSet());
+        ASSERT_TRUE(pumpUntil(panelFree));
+    }
+
+    // The keypad types; ENT sends the frequency and closes the window.
+    click(enter);
+    ASSERT_TRUE(pumpUntil([&] { return vfoSet() && vfoSet()->isVisible(); }));
+    for (PanelPoint key : {seven, zero, seven, four, zero, zero, zero}) click(key);
+    EXPECT_EQ(vfoSet()->findChild<QLineEdit*>("1000")->text(), "7074000");
+    click(enter);
+    ASSERT_TRUE(pumpUntil([&] {
+        return panelFree() && radio_->snapshot().frequency(sim::kMain) == 7074000 &&
+               store().records.fa.get() == 7074000;
+    }));
 }
 
 }  // namespace
