@@ -21,8 +21,10 @@ struct KnobPlace {
 };
 inline constexpr KnobPlace kMainDialPlace{7, {516, 220}, 60, {516, 220}};
 inline constexpr KnobPlace kClarKnobPlace{8, {716, 270}, 33, {716, 270}};
-inline constexpr KnobPlace kMainKnobPlace{9, {837, 270}, 33, {827, 261}};
-inline constexpr KnobPlace kSubKnobPlace{10, {956, 270}, 33, {947, 261}};
+// The multi-function knobs turn around their own centre: (827, 261) and (947, 261) are the corners
+// of their dimple pictures, and angles measured from there would turn the knob lopsidedly.
+inline constexpr KnobPlace kMainKnobPlace{9, {837, 270}, 33, {837, 270}};
+inline constexpr KnobPlace kSubKnobPlace{10, {956, 270}, 33, {956, 270}};
 inline constexpr PanelPoint kSwitchCentre{128, 215};
 inline constexpr int kSwitchRadius = 30;
 inline constexpr int kValueKnobInnerRadius = 15, kValueKnobOuterRadius = 30;
