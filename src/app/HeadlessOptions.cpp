@@ -6,8 +6,10 @@
 namespace velmora {
 
 const char* const kHeadlessUsage =
-    "usage: velmora [--headless] [--simulate] [--port PATH] [--connect] [--quiet]\n"
+    "Usage: velmora [--headless] [--simulate] [--port PATH] [--connect] [--quiet]\n"
     "               [--log FILE] [--dump-state FILE] [--exit-after-read] [--duration MS]\n"
+    "               [--config-dir DIR] [--version] [--help]\n"
+    "Remote control of the Aldren transceiver over its CAT port.\n"
     "  --headless         run without a window, printing link events to the console\n"
     "  --simulate         serve the simulated radio in-process and use it as the port\n"
     "                     (implies --connect)\n"
@@ -17,7 +19,14 @@ const char* const kHeadlessUsage =
     "  --log FILE         write '<ms> TX <command>' and '<ms> RX <answer>' lines\n"
     "  --dump-state FILE  write the whole store as JSON at exit\n"
     "  --exit-after-read  exit 0 once the menu read completes, 2 when the link fails\n"
-    "  --duration MS      exit after MS milliseconds\n";
+    "  --duration MS      exit after MS milliseconds\n"
+    "  --config-dir DIR   keep the settings (CommoFiles/) in DIR; by default they live in\n"
+    "                     $XDG_CONFIG_HOME/velmora (~/.config/velmora), or in the current\n"
+    "                     directory when a CommoFiles folder is there\n"
+    "  --version          print the version and exit\n"
+    "  --help             this text\n";
+
+const char* const kVersionText = "velmora " VELMORA_VERSION "\n";
 
 std::optional<HeadlessOptions> parseHeadlessOptions(int argc, const char* const* argv,
                                                     std::string* error) {
@@ -45,8 +54,12 @@ std::optional<HeadlessOptions> parseHeadlessOptions(int argc, const char* const*
             o.exitAfterRead = true;
         } else if (a == "--help" || a == "-h") {
             o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
         } else if (a == "--port") {
             if (!value(o.port)) return fail("--port needs a device path");
+        } else if (a == "--config-dir") {
+            if (!value(o.configDir)) return fail("--config-dir needs a folder");
         } else if (a == "--log") {
             if (!value(o.logFile)) return fail("--log needs a file name");
         } else if (a == "--dump-state") {

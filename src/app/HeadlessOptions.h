@@ -12,9 +12,11 @@ struct HeadlessOptions {
     bool quiet = false;
     bool exitAfterRead = false;
     bool help = false;
+    bool version = false;
     std::string port;           // this device for this run
     std::string logFile;        // TX/RX lines
     std::string dumpStateFile;  // the store as JSON at exit
+    std::string configDir;      // the settings folder instead of the usual one
     long durationMs = -1;       // run this long; -1 until interrupted (or the read completes)
 };
 
@@ -23,5 +25,8 @@ std::optional<HeadlessOptions> parseHeadlessOptions(int argc, const char* const*
                                                     std::string* error);
 
 extern const char* const kHeadlessUsage;
+
+// "velmora <version>" and a line feed.
+extern const char* const kVersionText;
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include "app/ConsoleReporter.h"
 #include "app/HeadlessHost.h"
 #include "app/LinkApplication.h"
+#include "app/SettingsFolder.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
 #include "link/PanelActionTable.h"
@@ -120,7 +121,7 @@ void reportShutdown(ConsoleReporter* console, const ShutdownReport& r, std::FILE
                       static_cast<double>(t.took.count()) / 1000.0);
         text += part;
     }
-    text += r.settingsSaved ? "; CommSetting.csv written" : "; CommSetting.csv NOT written";
+    text += (r.settingsSaved ? "; written " : "; NOT written ") + r.settingsFile;
     std::fprintf(out, "%s\n", text.c_str());
 }
 
@@ -146,6 +147,8 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
     ConsoleReporter console(out);
     RunWatch watch(options.quiet ? nullptr : &console, options.exitAfterRead, host);
     LinkApplicationConfig config;
+    config.baseDirectory = openSettingsFolder(options.configDir, err);
+    config.simulated = options.simulate;
     config.portOverride = portPath;
     config.traffic = options.logFile.empty() ? nullptr : &log;
     LinkApplication app(host, watch, config);

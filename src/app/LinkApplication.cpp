@@ -1,6 +1,7 @@
 #include "app/LinkApplication.h"
 
 #include <filesystem>
+#include <system_error>
 
 #include "app/Anl_Recv_Thread.h"
 #include "app/Anl_Send_Thread.h"
@@ -16,6 +17,7 @@
 #include "link/RadioStateStore.h"
 #include "platform/SerialPortScan.h"
 #include "resources/FailureTexts.h"
+#include "serial/CommSettingFile.h"
 
 namespace velmora {
 
@@ -124,7 +126,7 @@ bool LinkApplication::start() {
     InitRadioState(store, [this](RadioStateStore& s) { startMenuLoader(s); });
     InitPanelState(store);
     port_.InitPort();
-    if (!port_.LoadCommSetting()) failures_.showAtStart(failure::kCommSetting);
+    if (!port_.LoadCommSetting()) commSettingUnreadable();
     if (!config_.portOverride.empty())
         ports_.setOverride(port_.GetComNumber(), config_.portOverride);
     port_.OpenPort();
@@ -139,10 +141,23 @@ bool LinkApplication::start() {
     return analysisThread_ && receiveThread_ && sendThread_ && commandThread_;
 }
 
+void LinkApplication::commSettingUnreadable() {
+    const std::string path = commSettingPath(config_.baseDirectory);
+    if (!config_.simulated) {
+        failures_.showAtStart(failure::kCommSetting, path);
+        return;
+    }
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec) && !ec) port_.SaveCommSetting();
+}
+
 void LinkApplication::onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lParam) {
     if (id == msg::WM_COMM_FAILURE) {
-        if (lParam == failure::kPortOpen && events_) events_->portOpenFailed(port_.lastFailure());
-        failures_.handle(wParam, lParam);
+        const bool portOpen = lParam == failure::kPortOpen;
+        if (portOpen && events_) events_->portOpenFailed(port_.lastFailure());
+        // A port refused for want of permission says how to get it.
+        failures_.handle(wParam, lParam,
+                         portOpen && port_.openDenied() ? port_.lastFailure() : std::string());
     } else if (id == msg::WM_AI_SWITCHED_ON) {
         if (events_) events_->autoInformationOn();
     } else if (isNotification(id)) {
@@ -213,6 +228,7 @@ ShutdownReport LinkApplication::shutdown() {
     shutdownDone_ = true;
     port_.ClosePort();
     report.settingsSaved = port_.SaveCommSetting();
+    report.settingsFile = commSettingPath(config_.baseDirectory);
     report.threads[0] =
         timedStop("Sio_Recv_Thread", [&] { return StopThread(receiveThread_.get()); });
     report.threads[1] = timedStop("Anl_Recv_Thread", [&] {

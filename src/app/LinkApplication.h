@@ -33,7 +33,7 @@ class Sio_Send_Thread;
 class WindowHost;
 
 struct LinkApplicationConfig {
-    // The folder below which CommoFiles lies: the program's current directory.
+    // The folder below which CommoFiles lies (openSettingsFolder chooses it for a run).
     std::string baseDirectory = ".";
     // --port PATH: this device stands for the configured COM number for this run.
     std::string portOverride;
@@ -41,6 +41,9 @@ struct LinkApplicationConfig {
     bool scanPorts = true;
     // Sees every byte on the line (the traffic log); may be null.
     SerialTrafficObserver* traffic = nullptr;
+    // The port is the simulated radio's: no COM port is in use, so a missing CommSetting.csv
+    // is written with the defaults without a word.
+    bool simulated = false;
 };
 
 // How the four communication threads ended at shutdown.
@@ -52,6 +55,7 @@ struct ShutdownReport {
     };
     Thread threads[4];
     bool settingsSaved = false;
+    std::string settingsFile;  // CommSetting.csv's full path
     bool allEnded() const;
 };
 
@@ -93,6 +97,7 @@ class LinkApplication : public LinkShell, private SerialTrafficObserver {
 
   private:
     void startMenuLoader(RadioStateStore& store);
+    void commSettingUnreadable();
     void runWatchdog();
     void checkPortForRotator();
     void notify(uint32_t id);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/LinkApplication.h"
+#include "app/SettingsFolder.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
 #include "gui/MainWindow.h"
@@ -44,6 +45,8 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
     QtWindowHost host;
     QtFailurePresenter presenter;
     LinkApplicationConfig config;
+    config.baseDirectory = openSettingsFolder(options.configDir, stderr);
+    config.simulated = options.simulate;
     config.portOverride = portPath;
     config.traffic = options.logFile.empty() ? nullptr : &log;
     LinkApplication app(host, presenter, config);
@@ -81,7 +84,9 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
 
     QApplication::exec();
     host.stopWaiting();
-    app.shutdown();
+    const ShutdownReport report = app.shutdown();
+    if (!report.settingsSaved)
+        std::fprintf(stderr, "velmora: cannot write %s\n", report.settingsFile.c_str());
     if (!options.dumpStateFile.empty()) {
         std::ofstream f(options.dumpStateFile, std::ios::trunc);
         f << storeDumpJson(app.store());

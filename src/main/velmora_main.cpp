@@ -43,6 +43,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora: %s\n%s", error.c_str(), velmora::kHeadlessUsage);
         return 1;
     }
+    if (options->version) {
+        std::fputs(velmora::kVersionText, stdout);
+        return 0;
+    }
     if (options->help) {
         std::fputs(velmora::kHeadlessUsage, stdout);
 #ifdef VELMORA_HAS_GUI

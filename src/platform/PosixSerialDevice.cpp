@@ -64,6 +64,7 @@ bool PosixSerialDevice::open(const std::string& path, const SerialSettings& sett
     std::unique_lock lock(deviceMutex_);
     if (fd_ >= 0) return false;
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    denied_.store(fd < 0 && (errno == EACCES || errno == EPERM), std::memory_order_release);
     if (fd < 0) return false;
     // No sharing, like the system's port handles: a second opener gets EBUSY.
     ::ioctl(fd, TIOCEXCL);

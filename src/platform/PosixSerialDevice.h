@@ -34,6 +34,7 @@ class PosixSerialDevice final : public SerialDevice {
 
     bool open(const std::string& path, const SerialSettings& settings) override;
     bool close() override;
+    bool openDenied() const override { return denied_.load(std::memory_order_acquire); }
     bool isOpen() const override { return open_.load(std::memory_order_acquire); }
 
     IoResult read(uint8_t* buf, size_t max) override;
@@ -71,6 +72,7 @@ class PosixSerialDevice final : public SerialDevice {
     std::atomic<bool> open_{false};
     std::atomic<int> closers_{0};  // close() calls waiting for the shared holders to leave
     std::atomic<bool> lost_{false};
+    std::atomic<bool> denied_{false};         // the last open failed with EACCES or EPERM
     std::atomic<uint32_t> pendingErrors_{0};  // error bits seen by reads and writes
     // Cleared when the device turns out not to know the request, so it is not asked again.
     mutable std::atomic<bool> countersSupported_{true};

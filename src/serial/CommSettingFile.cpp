@@ -63,13 +63,22 @@ bool writeCommSetting(const std::string& baseDirectory, int32_t com, int32_t bau
     if (path.size() >= kMaxPath) return false;
     std::error_code ignored;  // a folder that cannot be made shows as a file that cannot be opened
     std::filesystem::create_directories(commoFolderPath(baseDirectory), ignored);
-    std::FILE* file = std::fopen(path.c_str(), "w");
+    // The line goes to a file beside it that then takes the old one's place, so a write that
+    // fails half-way (a full disk) leaves the old settings as they were.
+    const std::string fresh = path + ".new";
+    std::FILE* file = std::fopen(fresh.c_str(), "w");
     if (!file) return false;
     const bool written = std::fprintf(file, "%d,%d,%d\n", com, baud, reserved) > 0;
     const bool flushed = std::ferror(file) == 0;
     // A full disk shows only when the buffered line is flushed on close.
     const bool closed = std::fclose(file) == 0;
-    return written && flushed && closed;
+    if (!(written && flushed && closed)) {
+        std::remove(fresh.c_str());
+        return false;
+    }
+    std::filesystem::rename(fresh, path, ignored);
+    if (ignored) std::remove(fresh.c_str());
+    return !ignored;
 }
 
 }  // namespace velmora

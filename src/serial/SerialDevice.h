@@ -95,6 +95,9 @@ class SerialDevice {
     // raises it when it is ready for bytes). False if already open, the speed is not one of the
     // four, or the device cannot be opened or configured.
     virtual bool open(const std::string& path, const SerialSettings& settings) = 0;
+    // Whether the last failed open was refused for want of permission (the user is not in the
+    // group that owns the device).
+    virtual bool openDenied() const { return false; }
     // Unsent output is discarded, so that closing never waits on a stalled line. False if the
     // device was not open.
     virtual bool close() = 0;

@@ -24,6 +24,10 @@ bool lineFaulty(const std::optional<SerialStatus>& status) {
     return status && (status->lineFlags & line_status::kLineFault) != 0;
 }
 
+std::string openRefusal(const SerialDevice& device) {
+    return device.openDenied() ? SerialPort::kPermissionHint : "the device cannot be opened";
+}
+
 }  // namespace
 
 SerialPort::SerialPort(RadioStateStore& store, SerialPortParts parts)
@@ -83,7 +87,7 @@ bool SerialPort::OpenPort() {
         return false;
     }
     if (!parts_.device.open(path, SerialSettings{GetBaudRate()})) {
-        postOpenFailure("the device cannot be opened");
+        postOpenFailure(openRefusal(parts_.device));
         return false;
     }
     store_.port.open.store(true, std::memory_order_release);
@@ -118,7 +122,7 @@ bool SerialPort::ProbePort(int32_t listIndex) {
         return false;
     }
     if (!parts_.probe.open(path, SerialSettings{GetBaudRate()})) {
-        setLastFailure(describePort(com) + ": the device cannot be opened");
+        setLastFailure(describePort(com) + ": " + openRefusal(parts_.probe));
         return false;
     }
     const bool usable = !lineFaulty(parts_.probe.status());

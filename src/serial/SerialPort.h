@@ -38,6 +38,10 @@ class SerialPort {
     static constexpr int kAutoInfoPolls = 29;         // waits for auto-information to go off
     static constexpr int kAutoInfoPollMs = 100;
     static constexpr int kBaudSwitchWaitMs = 1000;  // the radio changes its own speed meanwhile
+    // Why an open failed when the device refused this user.
+    static constexpr const char* kPermissionHint =
+        "permission denied; join the dialout group (sudo usermod -aG dialout $USER), then log "
+        "out and in again";
 
     SerialPort(RadioStateStore& store, SerialPortParts parts);
 
@@ -89,6 +93,8 @@ class SerialPort {
     std::string describePort(int32_t com) const;
     // What went wrong in the last failed open or probe, with the port described as above.
     std::string lastFailure() const;
+    // Whether the last failed open was refused for want of permission.
+    bool openDenied() const { return parts_.device.openDenied(); }
 
     SerialDevice& device() { return parts_.device; }
     const std::string& baseDirectory() const { return parts_.baseDirectory; }

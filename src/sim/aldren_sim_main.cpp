@@ -37,7 +37,7 @@ struct Settings {
 };
 
 const char* kUsage =
-    "usage: aldren-sim [options]\n"
+    "Usage: aldren-sim [options]\n"
     "Serves a simulated Aldren transceiver on a pseudo-terminal and prints the device path.\n"
     "Point the controller (or any CAT client) at that path, or at the --link path.\n\n"
     "  --link PATH              also make PATH a symlink to the device\n"
@@ -58,6 +58,7 @@ const char* kUsage =
     "it\n"
     "  --dump-state FILE, --state-out FILE\n"
     "                           write the radio state as JSON at exit and on SIGUSR1\n"
+    "  --version                print the version and exit\n"
     "  --help                   this text\n\n";
 
 bool parseArgs(int argc, char** argv, Settings& s) {
@@ -65,6 +66,10 @@ bool parseArgs(int argc, char** argv, Settings& s) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
             std::cout << kUsage << SimConsole::helpText();
+            std::exit(0);
+        }
+        if (a == "--version") {
+            std::cout << "aldren-sim " VELMORA_VERSION "\n";
             std::exit(0);
         }
         if (i + 1 >= argc) return false;

@@ -158,6 +158,7 @@ TEST(HeadlessProgram, ExitsWithTwoAndTheFailureTextWhenThePortCannotOpen) {
     HeadlessOptions o;
     o.headless = o.quiet = o.exitAfterRead = true;
     o.port = "/nonexistent/velmora-no-such-tty";
+    o.configDir = ::testing::TempDir() + "velmora-headless-settings";
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     std::atomic<bool> stop{false};

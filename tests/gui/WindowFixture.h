@@ -49,6 +49,7 @@ class BoxCloser {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 lastObjectName = box->objectName();
+                lastText = box->text();
                 ++closed;
                 box->accept();
             }
@@ -57,6 +58,7 @@ class BoxCloser {
     }
     int closed = 0;
     QString lastObjectName;
+    QString lastText;
 
   private:
     QTimer timer_;

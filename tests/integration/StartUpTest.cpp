@@ -178,11 +178,8 @@ TEST_F(StartUp, ExitAfterReadWaitsForTheLastMenuAnswerAndDumpsWhatTheRadioHolds)
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     const std::atomic<bool> stop{false};
-    // The run keeps CommoFiles below the current directory: the test's own folder.
-    const auto cwd = std::filesystem::current_path();
-    std::filesystem::current_path(base);
+    o.configDir = base.string();  // the settings in the test's own folder
     EXPECT_EQ(runHeadless(o, out, err, stop), 0);
-    std::filesystem::current_path(cwd);
     std::fclose(out);
     std::fclose(err);
 

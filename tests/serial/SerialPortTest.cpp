@@ -59,7 +59,13 @@ TEST_F(Port, AComNumberWithoutDeviceFailsLikeAPortThatCannotBeOpened) {
     EXPECT_FALSE(port.OpenPort());
     EXPECT_EQ(window.posts(), (std::vector<WindowMessage>{{msg::WM_COMM_FAILURE, 0, 0}}));
     EXPECT_NE(port.lastFailure().find("COM1 (/dev/fake0)"), std::string::npos);
+    EXPECT_EQ(port.lastFailure().find("dialout"), std::string::npos);
     EXPECT_FALSE(port.IsPortOpen());
+
+    device.setOpenDenied(true);
+    EXPECT_FALSE(port.OpenPort());
+    EXPECT_TRUE(port.openDenied());
+    EXPECT_EQ(port.lastFailure(), std::string("COM1 (/dev/fake0): ") + SerialPort::kPermissionHint);
 }
 
 TEST_F(Port, ALineFaultAtOpenClosesTheDeviceAgainAndSendsNothing) {

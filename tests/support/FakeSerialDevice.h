@@ -30,6 +30,10 @@ class FakeSerialDevice final : public SerialDevice {
     void setOpenSucceeds(bool ok) {
         locked([&] { openSucceeds_ = ok; });
     }
+    // Opens fail as a device owned by a group the user is not in.
+    void setOpenDenied(bool denied) {
+        locked([&] { openSucceeds_ = !(denied_ = denied); });
+    }
     // One chunk per read (a read smaller than the chunk leaves the rest at the front).
     void queueRead(const std::string& bytes) {
         locked([&] { chunks_.push_back(bytes); });
@@ -97,6 +101,9 @@ class FakeSerialDevice final : public SerialDevice {
             ++closes_;
             return true;
         });
+    }
+    bool openDenied() const override {
+        return locked([&] { return denied_; });
     }
     bool isOpen() const override {
         return locked([&] { return open_; });
@@ -166,7 +173,7 @@ class FakeSerialDevice final : public SerialDevice {
 
     mutable std::mutex mutex_;         // guards every member below
     std::condition_variable changed_;  // a chunk was queued, the line lost or wake() called
-    bool openSucceeds_ = true, open_ = false, lost_ = false, wakePending_ = false;
+    bool openSucceeds_ = true, open_ = false, lost_ = false, wakePending_ = false, denied_ = false;
     std::deque<std::string> chunks_;
     uint32_t pendingErrors_ = 0, lineFlags_ = 0, outQueue_ = 0;
     std::optional<bool> rts_;
