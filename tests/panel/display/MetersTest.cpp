@@ -48,11 +48,13 @@ TEST_F(MetersTest, TheNeedleSweepsFromMinus25To26DegreesOverTheFaceItRedrawsFirs
     for (const auto& r : rows) {
         SCOPED_TRACE(r.reading);
         EXPECT_EQ(needleAngle(r.reading), r.angle);
-        // Every needle lies on a radius through the pivot (139, 192), within the truncation.
+        // The needle rises from the face's bottom edge; its tip lies at radius 160 from the
+        // pivot (139, 192) in the needle's direction, within the truncation.
         const Needle n = needleFor(r.reading);
-        const int cross = (n.from.x - 139) * (n.to.y - 192) - (n.from.y - 192) * (n.to.x - 139);
-        EXPECT_LE(std::abs(cross), 200);
         EXPECT_EQ(n.from.y, 99);
+        const double dx = n.to.x - 139, dy = 192 - n.to.y;
+        EXPECT_NEAR(std::hypot(dx, dy), 160, 2);
+        EXPECT_NEAR(std::atan2(dx, dy) * 180 / 3.14159265, r.angle, 1);
     }
     EXPECT_EQ(needleFor(127).from, (PanelPoint{139, 99}));
     EXPECT_EQ(needleFor(127).to, (PanelPoint{139, 32}));
@@ -193,7 +195,8 @@ TEST_F(MetersTest, KnobPointersClampTheirValuesOntoTheSweepFrom7OClock) {
     ASSERT_EQ(canvas.lines.size(), 4u);
     EXPECT_EQ(canvas.lines[1].from, pointerStroke({340, 215}, 15, 5, 207).from);
     EXPECT_EQ(canvas.lines[3].from, pointerStroke({270, 215}, 15, 5, 150).from);
-    EXPECT_EQ(pointerStroke({128, 215}, 15, 5, 360).to, (PanelPoint{128, 195}));
+    // Straight up; the cosine of 360 degrees, with pi taken as 3.141592, truncates to 14 and 4.
+    EXPECT_EQ(pointerStroke({128, 215}, 15, 5, 360).to, (PanelPoint{128, 197}));
 }
 
 TEST_F(MetersTest, OffsetRowsAndFilterPagesOutsideTheirTablesDrawNothing) {
