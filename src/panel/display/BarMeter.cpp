@@ -35,15 +35,19 @@ int BarMeter::holdMs() const {
     return v == 1 ? 500 : v == 2 ? 1000 : 2000;
 }
 
-void BarMeter::drawSegments(int32_t level) const {
-    const int lit = litSegments(level);
-    for (int k = 0; k < kSegments; ++k) {
-        const int state = k >= lit ? kOff : k < kUpperFrom ? kLit : kLitUpper;
-        ctx_.draw(PanelElement::BarMeter, k * kStates + state);
-    }
+void BarMeter::drawSegment(int k, int state, bool all) {
+    if (!all && shown_[static_cast<size_t>(k)] == state) return;
+    shown_[static_cast<size_t>(k)] = state;
+    ctx_.draw(PanelElement::BarMeter, k * kStates + state);
 }
 
-void BarMeter::runHold(int32_t level) {
+void BarMeter::drawSegments(int32_t level, bool all) {
+    const int lit = litSegments(level);
+    for (int k = 0; k < kSegments; ++k)
+        drawSegment(k, k >= lit ? kOff : k < kUpperFrom ? kLit : kLitUpper, all);
+}
+
+void BarMeter::runHold(int32_t level, bool all) {
     if (level >= prevLevel_) {
         if (heldPeak_ <= level) endHold();
     } else if (holdMs() != 0 && level != 0 && heldPeak_ == 0) {
@@ -53,7 +57,7 @@ void BarMeter::runHold(int32_t level) {
     prevLevel_ = level;
     if (heldPeak_ == 0) return;
     const int k = peakSegment(heldPeak_);
-    ctx_.draw(PanelElement::BarMeter, k * kStates + (k < kUpperFrom ? kLit : kLitUpper));
+    drawSegment(k, k < kUpperFrom ? kLit : kLitUpper, all);
 }
 
 void BarMeter::endHold() {
@@ -62,14 +66,23 @@ void BarMeter::endHold() {
 }
 
 void BarMeter::onLevel() {
-    level_ = ctx_.store.records.sm[1].get();
-    redraw();
+    // The main receiver's readings come with the same notification; an unchanged sub level would
+    // draw the same pixels and leave the hold as it is.
+    const int32_t level = ctx_.store.records.sm[1].get();
+    if (level == level_ && drawn_) return;
+    level_ = level;
+    update(!drawn_);
 }
 
 void BarMeter::redraw() {
+    update(true);
+}
+
+void BarMeter::update(bool all) {
+    drawn_ = true;
     const int32_t level = shownLevel();
-    drawSegments(level);
-    runHold(level);
+    drawSegments(level, all);
+    runHold(level, all);
 }
 
 void BarMeter::onLinkState() {
@@ -82,7 +95,7 @@ void BarMeter::onLinkState() {
 
 void BarMeter::onHoldTimer() {
     endHold();
-    drawSegments(shownLevel());
+    drawSegments(shownLevel(), false);
 }
 
 }  // namespace velmora

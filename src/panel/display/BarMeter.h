@@ -1,6 +1,7 @@
 #pragma once
 // The segment bar meter with its peak hold: 33 segments, lit up to the level, the upper colour
 // from segment 18 on; after a fall the peak's segment stays lit for the hold time (timer 14).
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -20,7 +21,7 @@ class BarMeter {
 
     // The level reported: takes the store's level, draws, runs the hold.
     void onLevel();
-    // Draws at the current level and runs the hold (the full repaint).
+    // Draws every segment at the current level and runs the hold (the full repaint).
     void redraw();
     // The port or the radio's power changed: while not live the hold ends at once.
     void onLinkState();
@@ -35,14 +36,19 @@ class BarMeter {
   private:
     int32_t shownLevel() const;
     int holdMs() const;
-    void drawSegments(int32_t level) const;
-    void runHold(int32_t level);
+    void drawSegments(int32_t level, bool all);
+    void drawSegment(int k, int state, bool all);
+    void update(bool all);
+    void runHold(int32_t level, bool all);
     void endHold();
 
     DisplayContext ctx_;
     WindowHost& timers_;
     std::function<bool()> live_;
     int32_t level_ = 0, prevLevel_ = 0, heldPeak_ = 0;  // heldPeak_ 0: no hold running
+    bool drawn_ = false;
+    // The state each segment was drawn in last; a level change redraws only those that change.
+    std::array<int, kSegments> shown_{};
 };
 
 }  // namespace velmora
