@@ -8,7 +8,7 @@ namespace velmora {
 const char* const kHeadlessUsage =
     "Usage: velmora [--headless] [--simulate] [--port PATH] [--connect] [--quiet]\n"
     "               [--log FILE] [--dump-state FILE] [--exit-after-read] [--duration MS]\n"
-    "               [--config-dir DIR] [--version] [--help]\n"
+    "               [--drift RATE] [--config-dir DIR] [--version] [--help]\n"
     "Remote control of the Aldren transceiver over its CAT port.\n"
     "  --headless         run without a window, printing link events to the console\n"
     "  --simulate         serve the simulated radio in-process and use it as the port\n"
@@ -20,6 +20,7 @@ const char* const kHeadlessUsage =
     "  --dump-state FILE  write the whole store as JSON at exit\n"
     "  --exit-after-read  exit 0 once the menu read completes, 2 when the link fails\n"
     "  --duration MS      exit after MS milliseconds\n"
+    "  --drift RATE       --simulate: the radio's meters and knobs change RATE times a second\n"
     "  --config-dir DIR   keep the settings (CommoFiles/) in DIR; by default they live in\n"
     "                     $XDG_CONFIG_HOME/velmora (~/.config/velmora), or in the current\n"
     "                     directory when a CommoFiles folder is there\n"
@@ -70,6 +71,12 @@ std::optional<HeadlessOptions> parseHeadlessOptions(int argc, const char* const*
             if (!value(ms)) return fail("--duration needs milliseconds");
             o.durationMs = std::strtol(ms.c_str(), &end, 10);
             if (*end != '\0' || o.durationMs < 0) return fail("--duration needs milliseconds");
+        } else if (a == "--drift") {
+            std::string rate;
+            char* end = nullptr;
+            if (!value(rate)) return fail("--drift needs changes per second");
+            o.drift = std::strtod(rate.c_str(), &end);
+            if (*end != '\0' || !(o.drift >= 0)) return fail("--drift needs changes per second");
         } else {
             return fail("unknown option " + std::string(a));
         }

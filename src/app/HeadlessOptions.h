@@ -18,6 +18,7 @@ struct HeadlessOptions {
     std::string dumpStateFile;  // the store as JSON at exit
     std::string configDir;      // the settings folder instead of the usual one
     long durationMs = -1;       // run this long; -1 until interrupted (or the read completes)
+    double drift = 0;           // the simulated radio's meter changes per second
 };
 
 // The options, or nothing with a message in error.

@@ -129,7 +129,7 @@ void reportShutdown(ConsoleReporter* console, const ShutdownReport& r, std::FILE
 
 int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
                 const std::atomic<bool>& stop) {
-    SimulatedPort simulated;
+    SimulatedPort simulated(options.drift);
     const auto chosen = choosePortPath(options.simulate, options.port, simulated, err);
     if (!chosen) return 1;
     std::string portPath = *chosen;

@@ -5,14 +5,16 @@
 
 namespace velmora {
 
-SimulatedPort::SimulatedPort() = default;
+SimulatedPort::SimulatedPort(double driftPerSecond) : drift_(driftPerSecond) {}
 
 SimulatedPort::~SimulatedPort() {
     stop();
 }
 
 bool SimulatedPort::start(std::string* why) {
-    radio_ = std::make_unique<sim::SimulatedRadio>();
+    sim::SimOptions options;
+    options.meterDriftPerSecond = drift_;
+    radio_ = std::make_unique<sim::SimulatedRadio>(options);
     transport_ = std::make_unique<sim::PtyTransport>(*radio_, sim::PtyOptions{});
     if (!transport_->start(why)) return false;
     path_ = transport_->slavePath();

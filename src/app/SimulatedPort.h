@@ -15,7 +15,8 @@ class PtyTransport;
 
 class SimulatedPort {
   public:
-    SimulatedPort();
+    // driftPerSecond: how often the radio's meters and knobs change on their own (0: never).
+    explicit SimulatedPort(double driftPerSecond = 0);
     ~SimulatedPort();  // stops the radio's line
 
     // Starts the radio and its line; false with the reason in why when it cannot.
@@ -28,6 +29,7 @@ class SimulatedPort {
     std::unique_ptr<sim::SimulatedRadio> radio_;
     std::unique_ptr<sim::PtyTransport> transport_;
     std::string path_;
+    double drift_ = 0;
 };
 
 // The device the controller opens this run: the simulated radio's when simulate is set (started

@@ -27,7 +27,7 @@ constexpr int kStopPollMs = 200;  // how soon a signal ends the run
 
 int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
               const std::atomic<bool>& stop) {
-    SimulatedPort simulated;
+    SimulatedPort simulated(options.drift);
     const auto chosen = choosePortPath(options.simulate, options.port, simulated, stderr);
     if (!chosen) return 1;
     const std::string portPath = *chosen;

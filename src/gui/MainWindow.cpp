@@ -112,10 +112,11 @@ void MainWindow::closeSplash() {
 }
 
 void MainWindow::afterHandler() {
-    // One update per handler that drew: the paint copies the buffer, nothing more.
+    // One update per handler that drew, of the area it drew: the paint copies that part of the
+    // buffer, nothing more.
     if (canvas_->generation() == paintedGeneration_) return;
     paintedGeneration_ = canvas_->generation();
-    view_->update();
+    view_->updatePanelArea(canvas_->takeDrawnArea());
 }
 
 void MainWindow::changeEvent(QEvent* e) {

@@ -36,6 +36,18 @@ QPoint PanelView::toPanel(QPoint widgetPos) const {
             scale(widgetPos.y() - r.y(), buffer_.height(), r.height())};
 }
 
+void PanelView::updatePanelArea(const QRect& area) {
+    const QRect r = panelRect();
+    if (r.size() == buffer_.size()) return update(area.translated(r.topLeft()));
+    // Scaled: the area's edges rounded outward, and a pixel more for the smoothing.
+    const double sx = double(r.width()) / buffer_.width(),
+                 sy = double(r.height()) / buffer_.height();
+    const QRect shown(QPoint(r.x() + int(area.left() * sx) - 1, r.y() + int(area.top() * sy) - 1),
+                      QPoint(r.x() + int((area.right() + 1) * sx) + 1,
+                             r.y() + int((area.bottom() + 1) * sy) + 1));
+    update(shown);
+}
+
 void PanelView::paintEvent(QPaintEvent*) {
     ++paints_;
     QPainter p(this);

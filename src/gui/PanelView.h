@@ -17,6 +17,8 @@ class PanelView : public QWidget {
     // A widget position as a panel pixel (may fall outside the panel: the margins of a
     // letterboxed window map below 0 or beyond the panel's size, never onto its edge).
     QPoint toPanel(QPoint widgetPos) const;
+    // Repaints the part of the widget that shows this panel area.
+    void updatePanelArea(const QRect& area);
     QSize panelSize() const { return buffer_.size(); }
     int paints() const { return paints_; }
     // Called when the view is shown again (the full repaint follows).

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <utility>
 
 #include "panel/display/PictureCatalogue.h"
 
@@ -19,7 +20,21 @@ QPolygon toQ(std::span<const PanelPoint> points) {
     for (const PanelPoint& p : points) poly << QPoint(p.x, p.y);
     return poly;
 }
+// A pen's stroke reaches half its width (and antialiasing a pixel) beyond the points.
+QRect stroked(const QRect& r, int width) {
+    const int m = width / 2 + 1;
+    return r.normalized().adjusted(-m, -m, m, m);
+}
 }  // namespace
+
+QRect QtCanvas::takeDrawnArea() {
+    return std::exchange(drawn_, QRect());
+}
+
+void QtCanvas::drew(const QRect& area) {
+    ++generation_;
+    drawn_ |= area;
+}
 
 QtCanvas::QtCanvas(const QtPictureSource& pictures)
     : pictures_(pictures), buffer_(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied) {
@@ -33,21 +48,21 @@ void QtCanvas::drawPicture(int32_t pictureId, PanelRect source, PanelRect dest) 
     // Scaled copies (a few knobs) are smoothed; 1:1 copies stay pixel exact either way.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(toQ(dest), *img, toQ(source));
-    ++generation_;
+    drew(toQ(dest));
 }
 
 void QtCanvas::drawLine(PanelPoint from, PanelPoint to, Rgb colour, int width) {
     QPainter p(&buffer_);
     p.setPen(QPen(toQ(colour), width));
     p.drawLine(from.x, from.y, to.x, to.y);
-    ++generation_;
+    drew(stroked(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)), width));
 }
 
 void QtCanvas::drawPolyline(std::span<const PanelPoint> points, Rgb colour, int width) {
     QPainter p(&buffer_);
     p.setPen(QPen(toQ(colour), width));
     p.drawPolyline(toQ(points));
-    ++generation_;
+    drew(stroked(toQ(points).boundingRect(), width));
 }
 
 void QtCanvas::fillPolygon(std::span<const PanelPoint> points, Rgb colour) {
@@ -55,7 +70,7 @@ void QtCanvas::fillPolygon(std::span<const PanelPoint> points, Rgb colour) {
     p.setPen(Qt::NoPen);
     p.setBrush(toQ(colour));
     p.drawPolygon(toQ(points));
-    ++generation_;
+    drew(stroked(toQ(points).boundingRect(), 1));
 }
 
 void QtCanvas::drawRoundedRect(PanelRect rect, int radius, Rgb frame, const Rgb* fill) {
@@ -63,13 +78,13 @@ void QtCanvas::drawRoundedRect(PanelRect rect, int radius, Rgb frame, const Rgb*
     p.setPen(toQ(frame));
     if (fill) p.setBrush(toQ(*fill));
     p.drawRoundedRect(toQ(rect), radius, radius);
-    ++generation_;
+    drew(stroked(toQ(rect), 1));
 }
 
 void QtCanvas::fillRect(PanelRect rect, Rgb colour) {
     QPainter p(&buffer_);
     p.fillRect(toQ(rect), toQ(colour));
-    ++generation_;
+    drew(toQ(rect));
 }
 
 void QtCanvas::drawBackground() {

@@ -26,11 +26,16 @@ class QtCanvas : public Canvas {
     const QImage& backBuffer() const { return buffer_; }
     // Bumped on every drawing call, so the window knows when to ask for a repaint.
     uint64_t generation() const { return generation_; }
+    // The panel area drawn since the last call, which the repaint then covers.
+    QRect takeDrawnArea();
 
   private:
+    void drew(const QRect& area);
+
     const QtPictureSource& pictures_;
     QImage buffer_;
     uint64_t generation_ = 0;
+    QRect drawn_;
 };
 
 }  // namespace velmora::gui

@@ -409,6 +409,7 @@ inline constexpr int FREQUENCY_B = 7;       // 30 ms
 inline constexpr int KEEP_ALIVE = 8;        // 1000 ms
 inline constexpr int INITIAL_DRAW = 11;     // 10 ms, once
 inline constexpr int FULL_REPAINT = 13;     // 30 ms after the last exposure
+inline constexpr int PEAK_HOLD = 14;        // 500, 1000 or 2000 ms, once: the bar meter's peak
 inline constexpr int SPLASH = 15;           // 3000 ms, once
 inline constexpr int ANSWER_WATCHDOG = 17;  // 3000 ms
 inline constexpr int DRAG_SEND = 18;        // 30 or 60 ms: a drag's pending steps go out

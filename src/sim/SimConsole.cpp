@@ -7,6 +7,7 @@
 #include "sim/MenuField.h"
 #include "sim/PtyTransport.h"
 #include "sim/SimMenu.h"
+#include "sim/SimpleSettingTable.h"
 
 namespace velmora::sim {
 
@@ -59,6 +60,12 @@ const char* SimConsole::helpText() {
            "  smeter N [a|b]     S-meter reading 0-255 (main by default)\n"
            "  meter N            meter reading 0-255 (RM)\n"
            "  busy a|b on|off    receiver busy indicator\n"
+           "  set CODE [a|b] N   a plain setting by its CAT code (AG, RG, SQ, NL, MG, PC, VG, PL,\n"
+           "                     KS, KP, VD, MS, SH, NR, NA, MD...), within its range\n"
+           "  clar a|b HZ        clarifier offset (-9999 to 9999 Hz)\n"
+           "  shift a|b HZ       IF shift (-1000 to 1000 Hz)\n"
+           "  notch a|b N        manual notch on at N (0-400); off with -1\n"
+           "  contour a|b F S    contour on with its two values (F 0-40, S 0-50); off with F -1\n"
            "  menu N VALUE       menu item N (1-177) to VALUE\n"
            "  drift RATE         meter changes per second (0 stops them)\n"
            "  silence MS         no output for MS milliseconds (0 ends a silence)\n"
@@ -140,6 +147,8 @@ SimConsole::Reply SimConsole::executeMenuAndFaults(const std::vector<std::string
         radio_.frontPanel([&](RadioModel& m) { m.setMenu(static_cast<int>(n), v); });
         return {"ok"};
     }
+    if (cmd == "set" || cmd == "clar" || cmd == "shift" || cmd == "notch" || cmd == "contour")
+        return executeSettings(w);
     if (cmd == "drift" && w.size() == 2 && toDouble(w[1], x)) {
         radio_.setMeterDrift(x);
         return {"ok"};
@@ -173,6 +182,50 @@ SimConsole::Reply SimConsole::executeMenuAndFaults(const std::vector<std::string
         return bad;
     radio_.setFaults(plan);
     return {"ok"};
+}
+
+SimConsole::Reply SimConsole::executeSettings(const std::vector<std::string>& w) {
+    const std::string& cmd = w[0];
+    const Reply bad{"? unknown or malformed command; try help"};
+    const Reply range{"? out of range"};
+    int64_t n = 0, v = 0;
+    if (cmd == "set" && (w.size() == 3 || w.size() == 4) && toNumber(w.back(), n)) {
+        const int row = w[1].size() == 2 ? findSimpleSetting(w[1]) : -1;
+        const int rx = w.size() == 4 ? receiverOf(w[2]) : kMain;
+        if (row < 0 || rx < 0) return bad;
+        const SimpleSetting& s = simpleSetting(row);
+        const auto sel = static_cast<size_t>(rx);
+        if ((s.selectors == 0 && rx != kMain) || n < s.min[sel] || n > s.max[sel]) return range;
+        radio_.frontPanel([&](RadioModel& m) { m.set(w[1], rx, static_cast<int>(n)); });
+        return {"ok"};
+    }
+    const int rx = w.size() >= 3 ? receiverOf(w[1]) : -1;
+    if (rx < 0 || !toNumber(w[2], n)) return bad;
+    const auto r = static_cast<size_t>(rx);
+    bool ok = true;
+    if (cmd == "clar" && w.size() == 3) {
+        radio_.frontPanel([&](RadioModel& m) { ok = m.setClarifier(rx, static_cast<int>(n)); });
+    } else if (cmd == "shift" && w.size() == 3) {
+        ok = n >= -kShiftLimit && n <= kShiftLimit;
+        if (ok) radio_.frontPanel([&](RadioModel& m) { m.shift[r] = static_cast<int>(n); });
+    } else if (cmd == "notch" && w.size() == 3) {
+        ok = n >= -1 && n <= 400;
+        if (ok)
+            radio_.frontPanel([&](RadioModel& m) {
+                m.notch[r].on = n >= 0;
+                if (n >= 0) m.notch[r].level = static_cast<int>(n);
+            });
+    } else if (cmd == "contour" && w.size() == 4 && toNumber(w[3], v)) {
+        ok = n >= -1 && n <= 40 && v >= 0 && v <= 50;
+        if (ok)
+            radio_.frontPanel([&](RadioModel& m) {
+                m.contour[r].on = n >= 0;
+                if (n >= 0) m.contour[r] = {1, static_cast<int>(n), static_cast<int>(v)};
+            });
+    } else {
+        return bad;
+    }
+    return ok ? Reply{"ok"} : range;
 }
 
 }  // namespace velmora::sim

@@ -27,6 +27,8 @@ class SimConsole {
 
   private:
     Reply executeMenuAndFaults(const std::vector<std::string>& words);
+    // The knob and filter settings the panel's pointers, offset bar and filter displays show.
+    Reply executeSettings(const std::vector<std::string>& words);
 
     SimulatedRadio& radio_;
     PtyTransport* transport_;

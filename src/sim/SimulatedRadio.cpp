@@ -7,6 +7,7 @@
 #include "sim/AnswerFormat.h"
 #include "sim/CatInterpreter.h"
 #include "sim/Digits.h"
+#include "sim/SimpleSettingTable.h"
 #include "sim/StateDump.h"
 
 namespace velmora::sim {
@@ -16,6 +17,17 @@ namespace {
 constexpr size_t kMaxCommandLength = 1024;
 constexpr int64_t kForever = std::numeric_limits<int64_t>::max();
 constexpr int kMeterDriftMax = 8;
+constexpr int kClarifierDriftMax = 120, kClarifierDriftLimit = 1200;
+
+// The knob settings that drift with the meters, one per change in turn: {code, selector}.
+struct DriftingKnob {
+    const char* code;
+    int selector;
+};
+constexpr DriftingKnob kDriftingKnobs[] = {
+    {"AG", 0}, {"AG", 1}, {"RG", 0}, {"RG", 1}, {"SQ", 0}, {"SQ", 1}, {"NL", 0}, {"NL", 1},
+    {"MG", 0}, {"PC", 0}, {"VG", 0}, {"PL", 0}, {"KS", 0}, {"KP", 0}, {"VD", 0},
+};
 
 std::vector<std::string> currentReports(const RadioModel& m) {
     std::vector<std::string> out;
@@ -210,6 +222,23 @@ void SimulatedRadio::driftMeters() {
     model_.set("SM", kMain, walk(model_.get("SM", kMain)));
     model_.set("SM", kSub, walk(model_.get("SM", kSub)));
     model_.meter[0] = walk(model_.meter[0]);
+    driftKnob();
+}
+
+// One knob setting walks by up to a sixteenth of its range, and the main clarifier by up to
+// 120 Hz within +-1200 Hz, so the pointers and the fine offset bar move with the meters.
+void SimulatedRadio::driftKnob() {
+    const DriftingKnob& k = kDriftingKnobs[driftKnob_++ % std::size(kDriftingKnobs)];
+    const SimpleSetting& row = simpleSetting(findSimpleSetting(k.code));
+    const auto s = static_cast<size_t>(k.selector);
+    const int reach = std::max(1, (row.max[s] - row.min[s]) / 16);
+    const int delta = static_cast<int>(random_.below(2 * reach + 1)) - reach;
+    model_.set(k.code, k.selector,
+               std::clamp(model_.get(k.code, k.selector) + delta, row.min[s], row.max[s]));
+    const int clar =
+        static_cast<int>(random_.below(2 * kClarifierDriftMax + 1)) - kClarifierDriftMax;
+    model_.setClarifier(kMain, std::clamp(model_.clarifier(kMain) + clar, -kClarifierDriftLimit,
+                                          kClarifierDriftLimit));
 }
 
 void SimulatedRadio::turnRotator() {

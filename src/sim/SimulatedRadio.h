@@ -72,6 +72,7 @@ class SimulatedRadio {
     void scheduleRotator(int64_t t);
     void scheduleKeyerPlayEnd(int64_t t);
     void driftMeters();
+    void driftKnob();
     void turnRotator();
     // Queues one answer for the line; dropped while the radio is silent.
     void queueAnswer(std::string answer, int64_t t);
@@ -95,6 +96,7 @@ class SimulatedRadio {
     int64_t silentUntil_ = -1;  // -1: not silent; INT64_MAX: for good
     int64_t powerOnAt_ = -1;    // -1: no power-on in progress
     int64_t nextDrift_ = -1, nextRotatorStep_ = -1;
+    size_t driftKnob_ = 0;          // the knob setting that drifts next
     int64_t keyerPlayEndsAt_ = -1;  // -1: the keyer is not playing
 };
 

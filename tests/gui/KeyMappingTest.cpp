@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 
+#include "WindowFixture.h"
 #include "gui/KeyMapping.h"
 
 namespace velmora::gui::test {
@@ -22,6 +23,8 @@ bool same(const KeyPress& a, const KeyPress& b) {
 }
 
 TEST(KeyMappingTest, MapsTheBoundKeysAndTheirModifiers) {
+    // Key events need the application: without it each one makes a keyboard device no one owns.
+    application();
     const auto none = Qt::NoModifier;
     const auto shiftCtrl = Qt::ShiftModifier | Qt::ControlModifier;
     // clang-format off

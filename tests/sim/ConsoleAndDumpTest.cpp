@@ -34,6 +34,37 @@ TEST(SimConsole, ChangesAreReportedWhileAutoInformationIsOn) {
     EXPECT_EQ(h.send("ID;"), "");
 }
 
+// Every meter and setting the panel draws can be moved from the console; values outside their
+// range are refused.
+TEST(SimConsole, MovesEveryMeterAndKnobSetting) {
+    RadioHarness h;
+    SimConsole console(*h.radio, nullptr);
+    h.send("AI1;");
+    const struct {
+        const char* command;
+        const char* report;  // nullptr: refused
+    } rows[] = {
+        {"meter 200", "RM"},         {"set AG b 80", "AG1080;"}, {"set KS 35", "KS035;"},
+        {"set VD 4000", "VD4000;"},  {"set MS 3", "MS3;"},       {"clar a 350", "IF"},
+        {"shift a -200", "IS0"},     {"notch a 120", "BP"},      {"contour a 20 30", "CO"},
+        {"set KS 3", nullptr},       {"set AG c 1", nullptr},    {"set ZZ 1", nullptr},
+        {"clar a 10000", nullptr},   {"shift b 1001", nullptr},  {"notch a 401", nullptr},
+        {"contour a 41 0", nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.command);
+        const std::string reply = console.execute(r.command).text;
+        const std::string out = h.output();
+        if (!r.report) {
+            EXPECT_EQ(reply[0], '?');
+            EXPECT_EQ(out, "");
+            continue;
+        }
+        EXPECT_EQ(reply, "ok");
+        EXPECT_NE(out.find(r.report), std::string::npos) << out;
+    }
+}
+
 TEST(SimConsole, RefusesMalformedInputAndSetsFaults) {
     RadioHarness h;
     SimConsole console(*h.radio, nullptr);

@@ -12,16 +12,28 @@ struct PictureDraw {
     PanelRect source, dest;
 };
 
+struct LineDraw {
+    PanelPoint from, to;
+    Rgb colour;
+    int width;
+};
+
 class RecordingCanvas : public Canvas {
   public:
     void drawPicture(int32_t pictureId, PanelRect source, PanelRect dest) override {
         pictures.push_back({pictureId, source, dest});
     }
-    void drawLine(PanelPoint, PanelPoint, Rgb, int) override { ++shapes; }
+    void drawLine(PanelPoint from, PanelPoint to, Rgb colour, int width) override {
+        lines.push_back({from, to, colour, width});
+        ++shapes;
+    }
     void drawPolyline(std::span<const PanelPoint>, Rgb, int) override { ++shapes; }
     void fillPolygon(std::span<const PanelPoint>, Rgb) override { ++shapes; }
     void drawRoundedRect(PanelRect, int, Rgb, const Rgb*) override { ++shapes; }
-    void fillRect(PanelRect, Rgb) override { ++shapes; }
+    void fillRect(PanelRect rect, Rgb) override {
+        fills.push_back(rect);
+        ++shapes;
+    }
 
     // The picture drawn last into dest, or 0 when nothing was drawn there.
     int32_t lastAt(PanelRect dest) const {
@@ -32,10 +44,14 @@ class RecordingCanvas : public Canvas {
     }
     void clear() {
         pictures.clear();
+        lines.clear();
+        fills.clear();
         shapes = 0;
     }
 
     std::vector<PictureDraw> pictures;
+    std::vector<LineDraw> lines;
+    std::vector<PanelRect> fills;
     int shapes = 0;
 };
 

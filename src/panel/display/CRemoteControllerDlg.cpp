@@ -63,6 +63,7 @@ CRemoteControllerDlg::CRemoteControllerDlg(Canvas& canvas, const PanelPictures& 
       link_(link),
       hooks_(std::move(hooks)),
       display_(canvas, pictures, store, host),
+      meters_({canvas, pictures, store}, host, [&link] { return link.portOpen(); }),
       panelInput_(store, host, inputHost),
       keys_(store, host, keyDefinitionPath(link.baseDirectory()),
             [&inputHost] { inputHost.runVersionWindow(); }) {
@@ -109,22 +110,20 @@ bool CRemoteControllerDlg::onKey(const KeyPress& press) {
 }
 
 bool CRemoteControllerDlg::onNotification(uint32_t id) {
-    if (display_.onNotification(id)) return true;
-    // The keys of these two; their bar meter part comes with the meters.
+    bool drawn = display_.onNotification(id);
     if (id == notify::AI) {
         display_.onKeyNotice(notice::COM_KEY, 0);
-        return true;
-    }
-    if (id == notify::PS) {
+        drawn = true;
+    } else if (id == notify::PS) {
         display_.onKeyNotice(notice::ON_OFF_KEY, 0);
-        return true;
-    }
-    if (id == notify::CA) {
+        drawn = true;
+    } else if (id == notify::CA) {
         // Draws nothing: the panel keeps its own copy of the CA state for the panel input.
         store_.panel.ca.set(store_.records.ca.get());
         return true;
     }
-    return false;
+    // The meter, knob pointer or bar part of the same notification.
+    return meters_.onNotification(id) || drawn;
 }
 
 bool CRemoteControllerDlg::onImageNotice(uint32_t id, uintptr_t wParam, intptr_t lParam) {
@@ -155,7 +154,7 @@ bool CRemoteControllerDlg::onImageNotice(uint32_t id, uintptr_t wParam, intptr_t
 }
 
 void CRemoteControllerDlg::onTimer(int id) {
-    if (panelInput_.OnTimer(id)) return;
+    if (panelInput_.OnTimer(id) || meters_.onTimer(id)) return;
     switch (id) {
         case timer::FREQUENCY_A:
             refreshFrequency(kMain);
@@ -179,10 +178,6 @@ void CRemoteControllerDlg::onTimer(int id) {
         case timer::SPLASH:
             host_.killTimer(timer::SPLASH);
             if (hooks_.closeSplash) hooks_.closeSplash();
-            break;
-        case timer::FILTER_A:
-        case timer::FILTER_B:
-            // The filter displays draw only on change; they come with the meters.
             break;
         default:
             link_.onTimer(id);
@@ -277,6 +272,7 @@ void CRemoteControllerDlg::fullRepaint() {
     keyRange(notice::PRESEL_KEY_B, notice::WIDTH_KEY_B);
     keys({notice::DNR_LAMP_B});
     // Three indicator groups without pictures come here; drawing them would change nothing.
+    meters_.repaint();
     if (litRegionIndex_ >= 0) DrawLabelRegion(canvas_, litRegionLit_, litRegionIndex_);
 }
 

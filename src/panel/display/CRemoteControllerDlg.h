@@ -10,6 +10,7 @@
 
 #include "panel/display/KeyDefinitions.h"
 #include "panel/display/LinkShell.h"
+#include "panel/display/Meters.h"
 #include "panel/display/PanelDisplay.h"
 #include "panel/input/CPanelInput.h"
 
@@ -48,6 +49,7 @@ class CRemoteControllerDlg {
     void setRefreshOnlyChanges(bool on) { refreshOnlyChanges_ = on; }
 
     PanelDisplay& display() { return display_; }
+    Meters& meters() { return meters_; }
     // The panel input: the widget hands it the mouse; its timers and messages come through here.
     CPanelInput& panelInput() { return panelInput_; }
     int dialAngle() const { return dialAngle_; }
@@ -70,6 +72,7 @@ class CRemoteControllerDlg {
     LinkShell& link_;
     DlgHooks hooks_;
     PanelDisplay display_;
+    Meters meters_;
     CPanelInput panelInput_;
     KeyDefinitions keys_;
     int dialAngle_ = 0;

@@ -1,0 +1,24 @@
+#pragma once
+// The fine offset bar: 21 one-pixel marks under the clarifier digits showing the clarifier offset
+// as a bar from the centre mark, 100 Hz a mark, the end marks standing for anything beyond.
+#include <cstdint>
+
+#include "panel/display/DisplayContext.h"
+
+namespace velmora {
+
+inline constexpr int kOffsetMarks = 21, kOffsetRows = 21;
+inline constexpr int kOffsetCentreRow = 10;
+inline constexpr double kHzPerMark = 100;
+
+// The row of the pattern table for an offset in Hz: the centre row for 0, one row per 100 Hz
+// (truncated toward zero), the end rows for ±1000 Hz and beyond.
+int offsetRow(double offsetHz);
+// The state (0 off, 1 lit, 2 the centre mark) of mark k in row; -1 outside the table.
+int offsetMarkState(int row, int mark);
+// Draws the 21 marks of row; a row outside the table draws nothing.
+void DrawFineOffsetRow(const DisplayContext& ctx, int row);
+// Draws the bar for the store's clarifier offset.
+void DrawFineOffsetBar(const DisplayContext& ctx);
+
+}  // namespace velmora
