@@ -61,25 +61,7 @@ class PanelInputTest : public WindowFixture {
                       Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&view(), &e);
     }
-
-    size_t sentCount(const std::string& command) {
-        const std::string sent = transcript_.joined(sim::Transcript::kToRadio);
-        size_t n = 0;
-        for (size_t at = sent.find(command); at != std::string::npos;
-             at = sent.find(command, at + command.size()))
-            ++n;
-        return n;
-    }
 };
-
-TEST_F(PanelInputTest, KeyClickReachesTheRadioAndItsReportReachesTheStore) {
-    const size_t before = sentCount("MK0;");
-    click({813, 37});  // the first mode key of the MODE block
-    ASSERT_TRUE(pumpUntil([&] {
-        return sentCount("MK0;") == before + 1 &&
-               store().records.md[0].get() == radio_->snapshot().get("MD", sim::kMain);
-    }));
-}
 
 TEST_F(PanelInputTest, EachWheelNotchOverTheMainDialMovesTheRadioOneStep) {
     const PanelPoint dial{516, 220};

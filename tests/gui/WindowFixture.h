@@ -18,7 +18,6 @@
 #include "link/PanelActionTable.h"
 #include "sim/PtyTransport.h"
 #include "sim/SimulatedRadio.h"
-#include "sim/Transcript.h"
 
 namespace velmora::gui::test {
 
@@ -70,9 +69,7 @@ class WindowFixture : public ::testing::Test {
         application();
         ASSERT_TRUE(dir_.isValid());
         radio_ = std::make_unique<sim::SimulatedRadio>();
-        sim::PtyOptions line;
-        line.transcript = &transcript_;
-        transport_ = std::make_unique<sim::PtyTransport>(*radio_, line);
+        transport_ = std::make_unique<sim::PtyTransport>(*radio_, sim::PtyOptions{});
         ASSERT_TRUE(transport_->start());
         LinkApplicationConfig config;
         config.baseDirectory = dir_.path().toStdString();
@@ -99,7 +96,6 @@ class WindowFixture : public ::testing::Test {
     CRemoteControllerDlg& dlg() { return window_->dlg(); }
 
     QTemporaryDir dir_;
-    sim::Transcript transcript_;
     std::unique_ptr<sim::SimulatedRadio> radio_;
     std::unique_ptr<sim::PtyTransport> transport_;
     QtWindowHost host_;

@@ -245,10 +245,5 @@ TEST(KeySlotTable, EveryLineBelongsToOneKey) {
     EXPECT_EQ(uses, std::vector<int>(kKeySlotCount, 1));
 }
 
-TEST(KeyDefinitionPath, LiesInCommoFilesBelowTheBase) {
-    EXPECT_EQ(keyDefinitionPath("/x"), "/x/CommoFiles/VLMKSDEF.txt");
-    EXPECT_EQ(keyDefinitionPath(""), "./CommoFiles/VLMKSDEF.txt");
-}
-
 }  // namespace
 }  // namespace velmora::test
