@@ -1,6 +1,7 @@
 # Fails when a file of the core or platform libraries includes a Qt header.
 set(bad)
-foreach(dir link serial command menulist panel files resources platform sim app)
+foreach(dir link serial command menulist panel windows equalizer rigctl files resources platform sim
+    app)
   file(GLOB_RECURSE files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
   foreach(f IN LISTS files)
     file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")

@@ -7,6 +7,7 @@ set(LAYERS
   "link"
   "menulist"
   "serial,command,panel"
+  "windows,equalizer,rigctl"
   "platform"
   "sim"
   "app"
