@@ -58,8 +58,10 @@ bool analyseRO(AnswerAnalysis& an, const AnswerText& a) {
 bool analyseKM(AnswerAnalysis& an, const AnswerText& a) {
     const char c = a.at(2);
     if (c < '1' || c > '5') return false;
-    an.store().records.kmText[c - '1'].set({a.data() + 3, BoundedText::kMaxLength});
-    return true;
+    auto& r = an.store().records;
+    r.kmText[c - '1'].set({a.data() + 3, BoundedText::kMaxLength});
+    // The memory window shows the memory this answer carried, not always memory 1.
+    return r.kmSelected.set(c - '0');
 }
 
 // Radio information is only trusted while the radio reports changes on its own.

@@ -420,6 +420,7 @@ inline constexpr int CONNECT_TIMEOUT = 22;  // 5000 ms: the connection notice gi
 inline constexpr int POWER_ON_READ = 23;    // 100 ms
 inline constexpr int POWER_OFF_READ = 24;   // 50 ms
 inline constexpr int MEMORY_TEXT = 25;      // 30 ms
+inline constexpr int CW_TEXTS_LATE = 26;    // 5000 ms, once, on the CW window: unlock without texts
 inline constexpr int KEY_SEQUENCE = 30;     // 2 ms per character of the last command sent
 inline constexpr int FILTER_A = 32;         // 30 ms: the filter displays
 inline constexpr int FILTER_B = 33;

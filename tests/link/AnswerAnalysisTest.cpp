@@ -146,7 +146,9 @@ TEST_F(AnswerFields, KeyerMemoryTextsAreCopiedUpToFiftyCharacters) {
     EXPECT_EQ(out[50], '\0');
     handle("KM5CQ DE TEST}");
     EXPECT_EQ(rec.kmText[4].copyInto(out), "CQ DE TEST}");
+    EXPECT_EQ(rec.kmSelected.get(), 5);
     EXPECT_EQ(postsOf("KM6CQ"), Ids{});
+    EXPECT_EQ(rec.kmSelected.get(), 5);
 }
 
 TEST_F(AnswerFields, MetersAndOddFieldsFollowTheirRules) {
