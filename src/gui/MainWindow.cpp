@@ -10,9 +10,13 @@
 
 #include "app/LinkApplication.h"
 #include "gui/ConnectionNotice.h"
+#include "gui/CwMemoryDialog.h"
 #include "gui/KeyMapping.h"
 #include "gui/MainMenu.h"
+#include "gui/PlaybackDialog.h"
 #include "gui/QtWindowHost.h"
+#include "gui/RepeaterDialog.h"
+#include "gui/RotatorDialog.h"
 #include "gui/StringText.h"
 #include "gui/VfoSetDialog.h"
 #include "panel/display/PictureCatalogue.h"
@@ -66,12 +70,7 @@ MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptio
     inputHost_->setVersionWindow([this] { showVersion(); });
     registerWindows();
     adapter_ = new PanelInputAdapter(*view_, dlg_->panelInput(), [this] { afterHandler(); });
-    adapter_->setKeyHandler([this](QKeyEvent& e) {
-        const std::optional<KeyPress> press = toKeyPress(e);
-        const bool consumed = press && dlg_->onKey(*press);
-        afterHandler();
-        return consumed;
-    });
+    adapter_->setKeyHandler([this](QKeyEvent& e) { return handleKey(e); });
 
     host_.setMessageHandler([this](uint32_t id, uintptr_t w, intptr_t l) {
         dlg_->onMessage(id, w, l);
@@ -127,6 +126,13 @@ void MainWindow::changeEvent(QEvent* e) {
         dlg_->exposed();
 }
 
+bool MainWindow::handleKey(QKeyEvent& e) {
+    const std::optional<KeyPress> press = toKeyPress(e);
+    const bool consumed = press && dlg_->onKey(*press);
+    afterHandler();
+    return consumed;
+}
+
 void MainWindow::registerWindows() {
     // Both close paths of VFO SET end in the panel input: ENT checks the number, a cancel reports
     // 0 Hz, and the panel input closes the window.
@@ -138,6 +144,20 @@ void MainWindow::registerWindows() {
     inputHost_->setFactory(PanelWindow::ConnectionNotice, [](QWidget* parent) {
         auto* notice = new ConnectionNotice(parent);
         return notice;
+    });
+    RadioStateStore& store = app_.store();
+    inputHost_->setFactory(PanelWindow::Cw, [this, &store](QWidget* parent) {
+        return new CwMemoryDialog(parent, host_, store,
+                                  [this](QKeyEvent& e) { return handleKey(e); });
+    });
+    inputHost_->setFactory(PanelWindow::Playback, [this, &store](QWidget* parent) {
+        return new PlaybackDialog(parent, host_, store);
+    });
+    inputHost_->setFactory(PanelWindow::Rotator, [this, &store](QWidget* parent) {
+        return new RotatorDialog(parent, host_, store);
+    });
+    inputHost_->setFactory(PanelWindow::Repeater, [this, &store](QWidget* parent) {
+        return new RepeaterDialog(parent, host_, store);
     });
 }
 

@@ -16,6 +16,8 @@
 #include "panel/display/CRemoteControllerDlg.h"
 #include "panel/display/PanelPictures.h"
 
+class QKeyEvent;
+
 namespace velmora {
 class LinkApplication;
 }
@@ -61,6 +63,8 @@ class MainWindow : public QMainWindow {
   private:
     void afterHandler();
     void registerWindows();
+    // The key definitions, for the main window and the windows that pass keys on to them.
+    bool handleKey(QKeyEvent& e);
     void showSplash();
     void closeSplash();
 

@@ -1,6 +1,7 @@
 #pragma once
 // The faults the simulated radio shows on demand. All off by default.
 #include <cstdint>
+#include <string>
 
 namespace velmora::sim {
 
@@ -11,6 +12,9 @@ struct FaultPlan {
     int64_t silenceForMs = 0;
     // Each command is refused with "?;" (and not carried out) with this probability.
     double refuseFraction = 0;
+    // Every command with this two-letter code is refused with "?;" (empty: none). Unlike the
+    // fraction above it is the same on every run, so a test can aim at one command.
+    std::string refuseCode;
     // Random bytes put on the line between answers, on average this many per second.
     double noiseBytesPerSecond = 0;
     // Every answer is written in this many pieces with splitGapMs between them.

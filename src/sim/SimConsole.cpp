@@ -1,11 +1,13 @@
 #include "sim/SimConsole.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
 
 #include "sim/MenuField.h"
 #include "sim/PtyTransport.h"
+#include "sim/SetCommands.h"
 #include "sim/SimMenu.h"
 #include "sim/SimpleSettingTable.h"
 
@@ -42,6 +44,20 @@ int receiverOf(const std::string& w) {
     return -1;
 }
 
+// The line after its first `count` words and the blank after them, without trailing blanks.
+std::string restAfterWords(std::string_view line, int count) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    size_t at = 0;
+    for (int i = 0; i < count; ++i) {
+        at = line.find_first_not_of(kBlanks, at);
+        at = at == std::string_view::npos ? line.size() : line.find_first_of(kBlanks, at);
+        if (at == std::string_view::npos) at = line.size();
+    }
+    std::string rest(line.substr(std::min(at + 1, line.size())));
+    rest.erase(rest.find_last_not_of(kBlanks) + 1);
+    return rest;
+}
+
 int onOff(const std::string& w) {
     if (w == "on" || w == "1") return 1;
     if (w == "off" || w == "0") return 0;
@@ -63,6 +79,12 @@ const char* SimConsole::helpText() {
            "  set CODE [a|b] N   a plain setting by its CAT code (AG, RG, SQ, NL, MG, PC, VG, PL,\n"
            "                     KS, KP, VD, MS, SH, NR, NA, MD...), within its range\n"
            "  clar a|b HZ        clarifier offset (-9999 to 9999 Hz)\n"
+           "  rotator DEG [PCT]  rotator direction (0-450, past 359 the overlap) and speed\n"
+           "  keyer N TEXT       keyer memory N (1-5) to TEXT (up to 50 characters)\n"
+           "  tone a|b mode|number|shift N\n"
+           "                     CTCSS mode (0-2), CTCSS tone (0-49) or repeater shift (0-2)\n"
+           "  rec on|off         the voice recorder records (REC indicator)\n"
+           "  play on|off        the voice recorder plays (PLAY indicator)\n"
            "  shift a|b HZ       IF shift (-1000 to 1000 Hz)\n"
            "  notch a|b N        manual notch on at N (0-400); off with -1\n"
            "  contour a|b F S    contour on with its two values (F 0-40, S 0-50); off with F -1\n"
@@ -73,6 +95,7 @@ const char* SimConsole::helpText() {
            "  noise RATE         noise bytes per second on the line (0 stops it)\n"
            "  split N [GAP]      write answers in N pieces GAP ms apart (1 stops it)\n"
            "  refuse FRACTION    answer \"?;\" to this fraction of commands (0-1)\n"
+           "  refuse-code CODE   answer \"?;\" to every command with this code (off: none)\n"
            "  id NNNN            identify as NNNN\n"
            "  disconnect         close the line\n"
            "  state              print the radio state as JSON\n"
@@ -132,7 +155,55 @@ SimConsole::Reply SimConsole::execute(std::string_view line) {
             [&](RadioModel& m) { m.busy[static_cast<size_t>(receiverOf(w[1]))] = onOff(w[2]); });
         return {"ok"};
     }
+    if (cmd == "rotator" || cmd == "keyer" || cmd == "tone" || cmd == "rec" || cmd == "play")
+        return executeOptions(w, line);
     return executeMenuAndFaults(w);
+}
+
+SimConsole::Reply SimConsole::executeOptions(const std::vector<std::string>& w,
+                                             std::string_view line) {
+    const std::string& cmd = w[0];
+    const Reply bad{"? unknown or malformed command; try help"};
+    const Reply range{"? out of range"};
+    int64_t n = 0, v = 50;
+    if (cmd == "rotator" && (w.size() == 2 || w.size() == 3) && toNumber(w[1], n) &&
+        (w.size() == 2 || toNumber(w[2], v))) {
+        if (n < 0 || n > 450 || v < 0 || v > 100) return range;
+        radio_.frontPanel([&](RadioModel& m) {
+            m.rotator.direction = static_cast<int>(n);
+            if (w.size() == 3) m.rotator.speed = static_cast<int>(v);
+        });
+        return {"ok"};
+    }
+    if (cmd == "keyer" && w.size() >= 3 && toNumber(w[1], n) && n >= 1 && n <= kKeyerMemories) {
+        // The text is the rest of the line as typed, inner spaces included.
+        const std::string text = restAfterWords(line, 2);
+        bool ok = false;
+        radio_.frontPanel(
+            [&](RadioModel& m) { ok = applySetCommand(m, "KM" + std::to_string(n) + text); });
+        return ok ? Reply{"ok"} : range;
+    }
+    if (cmd == "tone" && w.size() == 4 && receiverOf(w[1]) >= 0 && toNumber(w[3], n)) {
+        static constexpr struct {
+            const char* word;
+            const char* code;
+            int max;
+        } kFields[] = {{"mode", "CT", 2}, {"number", "CN", 49}, {"shift", "OS", 2}};
+        for (const auto& f : kFields) {
+            if (w[2] != f.word) continue;
+            if (n < 0 || n > f.max) return range;
+            radio_.frontPanel(
+                [&](RadioModel& m) { m.set(f.code, receiverOf(w[1]), static_cast<int>(n)); });
+            return {"ok"};
+        }
+        return bad;
+    }
+    if ((cmd == "rec" || cmd == "play") && w.size() == 2 && onOff(w[1]) >= 0) {
+        radio_.frontPanel(
+            [&](RadioModel& m) { m.set(cmd == "rec" ? "LM" : "PB", 0, onOff(w[1])); });
+        return {"ok"};
+    }
+    return bad;
 }
 
 SimConsole::Reply SimConsole::executeMenuAndFaults(const std::vector<std::string>& w) {
@@ -178,6 +249,8 @@ SimConsole::Reply SimConsole::executeMenuAndFaults(const std::vector<std::string
         plan.splitGapMs = static_cast<int>(v);
     } else if (cmd == "refuse" && w.size() == 2 && toDouble(w[1], x) && x <= 1)
         plan.refuseFraction = x;
+    else if (cmd == "refuse-code" && w.size() == 2 && (w[1].size() == 2 || w[1] == "off"))
+        plan.refuseCode = w[1] == "off" ? "" : w[1];
     else
         return bad;
     radio_.setFaults(plan);

@@ -26,6 +26,8 @@ class SimConsole {
     static const char* helpText();
 
   private:
+    // The rotator, keyer memories, tones and the voice recorder (keyer texts keep their spaces).
+    Reply executeOptions(const std::vector<std::string>& words, std::string_view line);
     Reply executeMenuAndFaults(const std::vector<std::string>& words);
     // The knob and filter settings the panel's pointers, offset bar and filter displays show.
     Reply executeSettings(const std::vector<std::string>& words);

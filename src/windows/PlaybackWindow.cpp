@@ -45,6 +45,7 @@ bool PlaybackWindow::press(int control) {
 
 PlaybackIndicators PlaybackWindow::indicators() const {
     const auto& ri = store_.records.ri;
+    using namespace window_colour;
     return {ri[kInfoRec].get() != 0 ? kRed : kWhite, ri[kInfoPlay].get() != 0 ? kGreen : kWhite};
 }
 

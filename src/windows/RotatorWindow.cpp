@@ -63,12 +63,13 @@ bool RotatorWindow::onTimer(int id) {
 }
 
 RotatorDisplay RotatorWindow::directionDisplay(int32_t degrees) {
-    if (degrees >= kOverlapFrom) return {std::to_string(degrees - kOverlapFrom), kRed};
-    return {std::to_string(degrees), kOrange};
+    if (degrees >= kOverlapFrom)
+        return {std::to_string(degrees - kOverlapFrom), window_colour::kRed};
+    return {std::to_string(degrees), window_colour::kOrange};
 }
 
 RotatorDisplay RotatorWindow::speedDisplay(int32_t percent) {
-    return {std::to_string(percent) + "%", kOrange};
+    return {std::to_string(percent) + "%", window_colour::kOrange};
 }
 
 int32_t RotatorWindow::storedDirection() const {

@@ -69,7 +69,8 @@ class WindowFixture : public ::testing::Test {
         application();
         ASSERT_TRUE(dir_.isValid());
         radio_ = std::make_unique<sim::SimulatedRadio>();
-        transport_ = std::make_unique<sim::PtyTransport>(*radio_, sim::PtyOptions{});
+        transport_ =
+            std::make_unique<sim::PtyTransport>(*radio_, sim::PtyOptions{{}, 0, &transcript_});
         ASSERT_TRUE(transport_->start());
         LinkApplicationConfig config;
         config.baseDirectory = dir_.path().toStdString();
@@ -96,6 +97,7 @@ class WindowFixture : public ::testing::Test {
     CRemoteControllerDlg& dlg() { return window_->dlg(); }
 
     QTemporaryDir dir_;
+    sim::Transcript transcript_;  // what crossed the line, both ways
     std::unique_ptr<sim::SimulatedRadio> radio_;
     std::unique_ptr<sim::PtyTransport> transport_;
     QtWindowHost host_;

@@ -44,12 +44,34 @@ TEST(SimConsole, MovesEveryMeterAndKnobSetting) {
         const char* command;
         const char* report;  // nullptr: refused
     } rows[] = {
-        {"meter 200", "RM"},         {"set AG b 80", "AG1080;"}, {"set KS 35", "KS035;"},
-        {"set VD 4000", "VD4000;"},  {"set MS 3", "MS3;"},       {"clar a 350", "IF"},
-        {"shift a -200", "IS0"},     {"notch a 120", "BP"},      {"contour a 20 30", "CO"},
-        {"set KS 3", nullptr},       {"set AG c 1", nullptr},    {"set ZZ 1", nullptr},
-        {"clar a 10000", nullptr},   {"shift b 1001", nullptr},  {"notch a 401", nullptr},
+        {"meter 200", "RM"},
+        {"set AG b 80", "AG1080;"},
+        {"set KS 35", "KS035;"},
+        {"set VD 4000", "VD4000;"},
+        {"set MS 3", "MS3;"},
+        {"clar a 350", "IF"},
+        {"shift a -200", "IS0"},
+        {"notch a 120", "BP"},
+        {"contour a 20 30", "CO"},
+        {"set KS 3", nullptr},
+        {"set AG c 1", nullptr},
+        {"set ZZ 1", nullptr},
+        {"clar a 10000", nullptr},
+        {"shift b 1001", nullptr},
+        {"notch a 401", nullptr},
         {"contour a 41 0", nullptr},
+        {"rotator 400 30", "RO0400030;"},
+        {"keyer 2 CQ DE  TEST", "KM2CQ DE  TEST"},
+        {"tone b mode 2", "CT12;"},
+        {"tone a number 12", "CN012;"},
+        {"tone a shift 1", "OS01;"},
+        {"rec on", "RI11;"},
+        {"play on", "RI21;"},
+        {"rotator 451", nullptr},
+        {"keyer 6 CQ", nullptr},
+        {"keyer 1 CQ;PS0", nullptr},
+        {"tone a number 50", nullptr},
+        {"tone a pitch 1", nullptr},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.command);
@@ -70,11 +92,15 @@ TEST(SimConsole, RefusesMalformedInputAndSetsFaults) {
     SimConsole console(*h.radio, nullptr);
     for (const char* bad :
          {"freq c 7000000", "freq a 10", "mode a 14", "smeter 300", "tx maybe", "menu 178 0",
-          "menu 32 4", "split 0", "refuse 2", "bogus", "disconnect"})
+          "menu 32 4", "split 0", "refuse 2", "refuse-code K", "bogus", "disconnect"})
         EXPECT_EQ(console.execute(bad).text[0], '?') << bad;
     EXPECT_EQ(console.execute("refuse 1").text, "ok");
     EXPECT_EQ(h.send("ID;"), "?;");
     EXPECT_EQ(console.execute("refuse 0").text, "ok");
+    EXPECT_EQ(console.execute("refuse-code FA").text, "ok");
+    EXPECT_EQ(h.send("FA;ID;"), "?;ID0362;");
+    EXPECT_EQ(console.execute("refuse-code off").text, "ok");
+    EXPECT_EQ(h.send("FA;"), "FA14195000;");
     EXPECT_EQ(console.execute("id 0361").text, "ok");
     EXPECT_EQ(h.send("ID;"), "ID0361;");
     EXPECT_EQ(console.execute("silence-after 1").text, "ok");

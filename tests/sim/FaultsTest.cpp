@@ -70,6 +70,14 @@ TEST(RadioFaults, RefusesTheGivenFractionRepeatably) {
     EXPECT_LT(refused, 280u);
 }
 
+TEST(RadioFaults, RefusesEveryCommandOfOneCode) {
+    FaultPlan km;
+    km.refuseCode = "KM";
+    RadioHarness h(withFaults(km));
+    EXPECT_EQ(h.send("KM1TEST;ID;KM1;"), "?;ID0362;?;");
+    EXPECT_EQ(h.radio->snapshot().keyerText[0], RadioModel().keyerText[0]);
+}
+
 TEST(LineShaping, AnswersSplitIntoPiecesWithGaps) {
     FaultPlan plan;
     plan.splitPieces = 3;

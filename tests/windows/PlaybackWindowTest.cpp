@@ -6,6 +6,8 @@
 namespace velmora::test {
 namespace {
 
+using namespace window_colour;
+
 using Playback = WindowsFixture;
 
 TEST_F(Playback, EveryKeySendsItsCommand) {

@@ -5,6 +5,8 @@
 namespace velmora::test {
 namespace {
 
+using namespace window_colour;
+
 class Rotator : public WindowsFixture {
   protected:
     Rotator() { store->port.open = true; }

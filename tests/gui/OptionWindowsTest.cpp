@@ -1,0 +1,168 @@
+// The Option menu's windows against the simulated radio: what the operator does in them reaches
+// the radio, what changes on the radio's side reaches them, and every close path closes them.
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "WindowFixture.h"
+#include "gui/CwMemoryDialog.h"
+#include "gui/PlaybackDialog.h"
+#include "gui/RepeaterDialog.h"
+#include "gui/RotatorDialog.h"
+#include "link/MessageIds.h"
+#include "link/RadioStateStore.h"
+#include "sim/SimConsole.h"
+
+namespace velmora::gui::test {
+namespace {
+
+class OptionWindows : public WindowFixture {
+  protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        console_ = std::make_unique<sim::SimConsole>(*radio_, transport_.get());
+    }
+    void linkUp() {
+        connect();
+        ASSERT_TRUE(pumpUntil([&] { return app_->store().records.ai.get() == 1; }));
+    }
+    template <typename W>
+    W* open(int menuCommand, PanelWindow window) {
+        dlg().panelInput().OnMenuCommand(menuCommand);
+        return qobject_cast<W*>(window_->inputHost().openedWindow(window));
+    }
+    void console(const char* line) { ASSERT_EQ(console_->execute(line).text, "ok") << line; }
+    // The commands the radio received, in order.
+    std::string received() const { return transcript_.joined(sim::Transcript::kToRadio); }
+    template <typename W>
+    static QString text(W* w, int control) {
+        return w->template findChild<QLabel*>(QString::number(control))->text();
+    }
+    static QColor colour(QWidget* w, int control, QPalette::ColorRole role) {
+        return w->findChild<QLabel*>(QString::number(control))->palette().color(role);
+    }
+    static QPushButton* key(QWidget* w, int control) {
+        return w->findChild<QPushButton*>(QString::number(control));
+    }
+
+    std::unique_ptr<sim::SimConsole> console_;
+};
+
+TEST_F(OptionWindows, RotatorTurnsFromTheWindowAndFromTheRadio) {
+    linkUp();
+    auto* w = open<RotatorDialog>(menu_item::ROTATOR, PanelWindow::Rotator);
+    ASSERT_NE(w, nullptr);
+    console("rotator 400 30");
+    ASSERT_TRUE(pumpUntil([&] { return text(w, 1027) == "40" && text(w, 1028) == "30%"; }));
+    EXPECT_EQ(colour(w, 1027, QPalette::WindowText), QColor(255, 0, 0));
+
+    emit key(w, 1045)->pressed();  // CW
+    ASSERT_TRUE(pumpUntil([&] { return text(w, 1027).toInt() > 41; }));
+    emit key(w, 1045)->released();
+    ASSERT_TRUE(pumpUntil([&] { return radio_->snapshot().rotator.turning == 0; }));
+
+    // Closed with CCW held: the rotator stops instead of turning to its end stop.
+    emit key(w, 1044)->pressed();
+    ASSERT_TRUE(pumpUntil([&] { return radio_->snapshot().rotator.turning == -1; }));
+    w->close();
+    EXPECT_TRUE(pumpUntil([&] { return radio_->snapshot().rotator.turning == 0; }));
+    EXPECT_FALSE(dlg().panelInput().windowOpen(PanelWindow::Rotator));
+    EXPECT_FALSE(host_.isTimerActive(timer::ROTATOR_READ));
+    const std::string sent = received();
+    EXPECT_GT(sent.rfind("RO0;"), sent.rfind("RO1;"));
+}
+
+TEST_F(OptionWindows, CwTextWrittenWithoutItsSemicolonAndEachAnswerShowsItsMemory) {
+    linkUp();
+    auto* w = open<CwMemoryDialog>(menu_item::CW, PanelWindow::Cw);
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return w->logic().editable(); }));
+    auto* field = w->findChild<QLineEdit*>("1043");
+    field->selectAll();
+    field->insert("test;ps0");
+    EXPECT_EQ(field->text(), "TESTPS0");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &enter);
+    ASSERT_TRUE(pumpUntil([&] { return radio_->snapshot().keyerText[2] == "TESTPS0"; }));
+    EXPECT_EQ(received().find(";PS0;"), std::string::npos);
+    EXPECT_EQ(radio_->snapshot().get("PS"), 1);
+
+    console("keyer 4 CQ TEST");
+    EXPECT_TRUE(pumpUntil([&] { return w->findChild<QLineEdit*>("1044")->text() == "CQ TEST"; }));
+    EXPECT_EQ(field->text(), "TESTPS0");
+}
+
+TEST_F(OptionWindows, RepeaterShowsTheRadiosValuesAndSetsTheTone) {
+    console("tone a mode 2");
+    console("tone a number 12");
+    console("tone a shift 2");
+    linkUp();
+    const RadioRecords& r = app_->store().records;
+    ASSERT_TRUE(pumpUntil([&] {
+        return r.ct[kMain].get() == 2 && r.cn[kMain].get() == 12 && r.os[kMain].get() == 2;
+    }));
+    auto* w = open<RepeaterDialog>(menu_item::REPEATER, PanelWindow::Repeater);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(text(w, 1042), "<VFO-A>");
+    EXPECT_EQ(text(w, 1043) + "|" + text(w, 1044) + "|" + text(w, 1045),
+              "Tone Encoder|100.0 Hz|Minus Shift");
+
+    int offered = -1;
+    w->runToneList = [&](int32_t stored) {
+        offered = stored;
+        return std::optional<int32_t>(5);
+    };
+    emit key(w, 1029)->clicked();
+    EXPECT_EQ(offered, 12);
+    EXPECT_TRUE(pumpUntil([&] { return text(w, 1044) == "79.7 Hz"; }));
+    emit key(w, 1026)->clicked();  // OFF
+    EXPECT_TRUE(pumpUntil([&] { return text(w, 1043) == "OFF"; }));
+    EXPECT_EQ(radio_->snapshot().get("CN", sim::kMain), 5);
+}
+
+TEST_F(OptionWindows, PlaybackIndicatorsFollowTheRecorder) {
+    linkUp();
+    auto* w = open<PlaybackDialog>(menu_item::PLAYBACK, PanelWindow::Playback);
+    ASSERT_NE(w, nullptr);
+    console("rec on");
+    ASSERT_TRUE(pumpUntil([&] { return colour(w, 1024, QPalette::Window) == QColor(255, 0, 0); }));
+    EXPECT_EQ(colour(w, 1025, QPalette::Window), QColor(255, 255, 255));
+    emit key(w, 1039)->clicked();  // PLAY STOP
+    emit key(w, 1031)->clicked();  // REC STOP
+    EXPECT_TRUE(pumpUntil([&] { return colour(w, 1024, QPalette::Window) == Qt::white; }));
+}
+
+TEST_F(OptionWindows, EveryClosePathClosesTheWindow) {
+    const struct {
+        int command;
+        PanelWindow window;
+    } windows[] = {{menu_item::PLAYBACK, PanelWindow::Playback},
+                   {menu_item::ROTATOR, PanelWindow::Rotator},
+                   {menu_item::CW, PanelWindow::Cw},
+                   {menu_item::REPEATER, PanelWindow::Repeater}};
+    for (const auto& win : windows) {
+        for (int path = 0; path < 2; ++path) {
+            SCOPED_TRACE(win.command * 10 + path);
+            QDialog* w = open<QDialog>(win.command, win.window);
+            ASSERT_NE(w, nullptr);
+            // The menu bar is greyed while the window is open.
+            EXPECT_FALSE(
+                window_->menuBar()->findChild<QAction*>(QString::number(win.command))->isEnabled());
+            if (path == 0) {
+                QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(w, &esc);
+            } else {
+                w->close();  // the title bar's X
+            }
+            EXPECT_TRUE(pumpUntil([&] { return !dlg().panelInput().windowOpen(win.window); }));
+            EXPECT_TRUE(pumpUntil(
+                [&] { return window_->inputHost().openedWindow(win.window) == nullptr; }));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velmora::gui::test
