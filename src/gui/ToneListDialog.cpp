@@ -40,7 +40,10 @@ ToneListDialog::ToneListDialog(QWidget* parent, int32_t storedTone)
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0 && column >= 0) list_.select(column * ToneList::kRows + row);
     });
-    connect(grid_, &QTableWidget::cellDoubleClicked, this, &ToneListDialog::accept);
+    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        list_.select(column * ToneList::kRows + row);
+        accept();
+    });
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setObjectName("1");
     buttons->addButton("CANCEL", QDialogButtonBox::RejectRole)->setObjectName("2");

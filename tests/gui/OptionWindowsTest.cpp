@@ -12,6 +12,7 @@
 #include "gui/PlaybackDialog.h"
 #include "gui/RepeaterDialog.h"
 #include "gui/RotatorDialog.h"
+#include "gui/ToneListDialog.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "sim/SimConsole.h"
@@ -162,6 +163,26 @@ TEST_F(OptionWindows, EveryClosePathClosesTheWindow) {
                 [&] { return window_->inputHost().openedWindow(win.window) == nullptr; }));
         }
     }
+}
+
+// The grid opens on the stored tone; a double click takes the tone under it, Esc takes none.
+TEST(ToneListDialog, OpensOnTheStoredToneAndDoubleClickOrEscEndsIt) {
+    application();
+    ToneListDialog list(nullptr, 12);
+    auto* grid = list.findChild<QTableWidget*>("1001");
+    ASSERT_NE(grid->currentItem(), nullptr);
+    EXPECT_EQ(grid->currentItem()->text(), "  100.0");
+    EXPECT_EQ(grid->item(0, 4)->text(), "   77.0");  // row 1 reads 67.0 to 77.0
+    emit grid->cellDoubleClicked(3, 1);
+    EXPECT_EQ(list.result(), QDialog::Accepted);
+    EXPECT_EQ(list.chosenTone(), 16);  // row 4, column 2: 114.8 Hz
+
+    ToneListDialog cancelled(nullptr, 12);
+    cancelled.show();
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&cancelled, &esc);
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    EXPECT_EQ(cancelled.chosenTone(), std::nullopt);
 }
 
 }  // namespace
