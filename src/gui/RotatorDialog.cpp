@@ -1,5 +1,6 @@
 #include "gui/RotatorDialog.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -52,6 +53,9 @@ RotatorDialog::RotatorDialog(QWidget* parent, WindowHost& mainWindow, RadioState
     addKey(keys, RotatorKey::Fast, "FAST", 1047, 1, 1);
     layout->addLayout(keys);
     showStored();
+    // The program may end with the window still open and a key held: the stop goes out before
+    // the link shuts down.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { logic_.releaseAll(); });
 }
 
 void RotatorDialog::addKey(QGridLayout* grid, RotatorKey key, const char* label, int control,
