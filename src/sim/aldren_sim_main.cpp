@@ -51,6 +51,7 @@ const char* kUsage =
     "  --split N                write every answer in N pieces\n"
     "  --split-gap MS           ... MS milliseconds apart\n"
     "  --refuse FRACTION        answer \"?;\" to this fraction of commands\n"
+    "  --refuse-code CODE       answer \"?;\" to every command with this two-letter code\n"
     "  --disconnect-after MS    close the line MS milliseconds after start\n"
     "  --seed N                 seed of the random faults and meter drift\n"
     "  --transcript FILE, --log FILE\n"
@@ -86,6 +87,8 @@ bool parseArgs(int argc, char** argv, Settings& s) {
             s.transcriptPath = v;
         else if (a == "--dump-state" || a == "--state-out")
             s.statePath = v;
+        else if (a == "--refuse-code" && v.size() == 2)
+            f.refuseCode = v;
         else if (!numeric || num < 0)
             return false;
         else if (a == "--baud")
