@@ -363,11 +363,11 @@ inline constexpr uint32_t LABEL_REGION = 0x85D2;  // wParam: lit, lParam: region
 inline constexpr uint32_t MENU_LIST_CLOSED = 0x85D3;
 inline constexpr uint32_t CLAR_KNOB_LARGE = 0x85D4;
 inline constexpr uint32_t CLAR_TURNED = 0x85D5;
-// The option windows' close notices, in the "Option" menu's order.
+// The option windows' close notices.
 inline constexpr uint32_t PLAYBACK_CLOSED = 0x85D6;
-inline constexpr uint32_t ROTATOR_CLOSED = 0x85D7;
-inline constexpr uint32_t CW_CLOSED = 0x85D8;
-inline constexpr uint32_t REPEATER_CLOSED = 0x85D9;
+inline constexpr uint32_t CW_CLOSED = 0x85D7;
+inline constexpr uint32_t REPEATER_CLOSED = 0x85D8;
+inline constexpr uint32_t ROTATOR_CLOSED = 0x85D9;
 inline constexpr uint32_t EQUALIZER_CLOSED = 0x85DB;
 inline constexpr uint32_t DSP_KNOB_A = 0x85F2;  // eight notices each side: the knob's function
 inline constexpr uint32_t DSP_KNOB_B = 0x85FA;
