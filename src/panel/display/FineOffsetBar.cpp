@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "panel/display/PictureCatalogue.h"
+
 namespace velmora {
 
 namespace {
@@ -35,7 +37,37 @@ constexpr const char* kPattern[kOffsetRows] = {
     "000000000021111111110",
     "000000000021111111111",  // +1000 Hz and above
 };
+
+// The level indicator: row r lights the marks from the left end up to r elevenths of the bar.
+constexpr const char* kLevelPattern[kLevelRows] = {
+    "000000000000000000000",
+    "110000000000000000000",
+    "111100000000000000000",
+    "111111000000000000000",
+    "111111110000000000000",
+    "111111111100000000000",
+    "111111111110000000000",
+    "111111111111100000000",
+    "111111111111111000000",
+    "111111111111111110000",
+    "111111111111111111100",
+    "111111111111111111111",
+};
 // clang-format on
+
+// The end signs beside the bar: "-" left of its first mark, "+" right of its last.
+constexpr int32_t kMinusPicture = 1198, kPlusPicture = 1199;
+constexpr PanelRect kMinusAt{528, 92, 5, 7}, kPlusAt{578, 92, 5, 7};
+
+int rowsOf(OffsetTable table) {
+    return table == OffsetTable::Level ? kLevelRows : kOffsetRows;
+}
+
+void drawEndSign(const DisplayContext& ctx, int32_t picture, PanelRect at, bool shown) {
+    // The blank display picture's corner wipes the place when the sign is not shown.
+    ctx.canvas.drawPicture(shown ? picture : picture::kFilterBlank, {0, 0, at.width, at.height},
+                           at);
+}
 
 }  // namespace
 
@@ -45,19 +77,27 @@ int offsetRow(double offsetHz) {
     return kOffsetCentreRow + static_cast<int>(marks);
 }
 
-int offsetMarkState(int row, int mark) {
-    if (row < 0 || row >= kOffsetRows || mark < 0 || mark >= kOffsetMarks) return -1;
-    return kPattern[row][mark] - '0';
+int offsetMarkState(int row, int mark, OffsetTable table) {
+    if (row < 0 || row >= rowsOf(table) || mark < 0 || mark >= kOffsetMarks) return -1;
+    const char* const* pattern = table == OffsetTable::Level ? kLevelPattern : kPattern;
+    return pattern[row][mark] - '0';
 }
 
-void DrawFineOffsetRow(const DisplayContext& ctx, int row) {
-    if (row < 0 || row >= kOffsetRows) return;
+void DrawFineOffsetRow(const DisplayContext& ctx, int row, OffsetTable table) {
+    if (row < 0 || row >= rowsOf(table)) return;
     for (int k = 0; k < kOffsetMarks; ++k)
-        ctx.draw(PanelElement::FineOffsetBar, k * kStates + offsetMarkState(row, k));
+        ctx.draw(PanelElement::FineOffsetBar, k * kStates + offsetMarkState(row, k, table));
 }
 
 void DrawFineOffsetBar(const DisplayContext& ctx) {
-    DrawFineOffsetRow(ctx, offsetRow(ctx.store.records.ifStatus.clarifierOffset.get()));
+    const RadioRecords& r = ctx.store.records;
+    const bool level = r.bg[1].get() == -1;
+    if (level)
+        DrawFineOffsetRow(ctx, r.bg[2].get(), OffsetTable::Level);
+    else
+        DrawFineOffsetRow(ctx, offsetRow(r.ifStatus.clarifierOffset.get()));
+    drawEndSign(ctx, kMinusPicture, kMinusAt, !level);
+    drawEndSign(ctx, kPlusPicture, kPlusAt, !level);
 }
 
 }  // namespace velmora

@@ -1,12 +1,13 @@
 // The meters as the window draws them: the needle's angle and place, the bar's lit segments and
-// peak hold under fake timers, the knob pointers' clamped angles, and the fine offset bar and
-// filter displays refusing rows and pages outside their tables.
+// peak hold under fake timers, the knob pointers' clamped angles, the fine offset bar (offset or
+// level) and the filter displays' pages and numbers, refusing rows and pages outside their tables.
 #include <cmath>
 #include <limits>
 
 #include "DisplayFixture.h"
 #include "link/MessageIds.h"
 #include "panel/display/AnalogMeter.h"
+#include "panel/display/FilterNumber.h"
 #include "panel/display/FilterPage.h"
 #include "panel/display/FineOffsetBar.h"
 #include "panel/display/KnobPointers.h"
@@ -261,6 +262,97 @@ TEST_F(MetersTest, AFilterDisplayDrawsOnChangeOnlyAndTurnsToThePageOfTheChange) 
         EXPECT_EQ(canvas.lastAt({794, 149, 23, 10}), r.title);
         EXPECT_EQ(meters.filter(1).page(), kShiftPage);
     }
+}
+
+TEST_F(MetersTest, FilterNumbersReadInHzUpTo999AndInKhzWithTwoDecimalsAbove) {
+    const struct {
+        FilterNumber n;
+        const char* text;
+    } rows[] = {
+        {{0, FilterUnit::Hz, true}, "0H"},         {{200, FilterUnit::Hz, true}, "+200H"},
+        {{-250, FilterUnit::Hz, true}, "-250H"},   {{999, FilterUnit::Hz, false}, "999H"},
+        {{-1000, FilterUnit::Hz, true}, "-1.00K"}, {{1205, FilterUnit::Hz, false}, "1.20K"},
+        {{2050, FilterUnit::Hz, false}, "2.05K"},  {{128, FilterUnit::None, false}, "128"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(filterNumberText(r.n), r.text) << r.n.value;
+
+    // Right-aligned left of the graph: the digits on the top row, the unit under them.
+    FilterInputs in;
+    in.notch = 120;
+    DrawFilterPage(canvas, 1, kNotchPage, false, in);
+    const int32_t x = 909, y = 133;
+    const struct {
+        PanelRect at;
+        int32_t picture;
+    } drawn[] = {{{x + 22, y + 1, 5, 7}, 1186},
+                 {{x + 17, y + 1, 5, 7}, 1188},
+                 {{x + 15, y + 1, 2, 7}, 1197},
+                 {{x + 10, y + 1, 5, 7}, 1187},
+                 {{x + 14, y + 8, 13, 7}, 1189}};
+    for (const auto& d : drawn) EXPECT_EQ(canvas.lastAt(d.at), d.picture) << d.picture;
+}
+
+TEST_F(MetersTest, ACwPitchChangeShowsTheShiftPageWithThePassbandCentre) {
+    const PanelRect hundreds{789 + 12, 134, 5, 7};  // of a three-digit number
+    store->records.md[0].set(3);
+    store->records.kp.set(40);  // 700 Hz
+    meters.onTimer(timer::FILTER_A);
+    store->records.bpLevel[0].set(200);
+    meters.onTimer(timer::FILTER_A);
+    ASSERT_EQ(meters.filter(0).page(), kNotchPage);
+
+    store->records.kp.set(20);  // 500 Hz
+    meters.onTimer(timer::FILTER_A);
+    EXPECT_EQ(meters.filter(0).page(), kShiftPage);
+    EXPECT_EQ(canvas.lastAt(hundreds), 1192);  // "5"
+
+    // Outside CW the pitch moves nothing: no redraw, no page change.
+    store->records.md[0].set(2);
+    store->records.bpLevel[0].set(100);
+    meters.onTimer(timer::FILTER_A);
+    canvas.clear();
+    store->records.kp.set(60);
+    meters.onTimer(timer::FILTER_A);
+    EXPECT_EQ(canvas.shapes, 0);
+    EXPECT_EQ(meters.filter(0).page(), kNotchPage);
+}
+
+TEST_F(MetersTest, TheFineOffsetBarShowsTheLevelIndicatorWhileTheRadioReportsOne) {
+    const SpriteGroup g = pictures.group(PanelElement::FineOffsetBar);
+    auto markState = [&](int k) {
+        const int32_t drawn = canvas.lastAt(g[static_cast<size_t>(k * 3)].rect());
+        for (int s = 0; s < 3; ++s)
+            if (g[static_cast<size_t>(k * 3 + s)].picture == drawn) return s;
+        return -1;
+    };
+    const PanelRect minus{528, 92, 5, 7}, plus{578, 92, 5, 7};
+    const struct {
+        const char* name;
+        int32_t second, third;
+        double offset;
+        std::vector<int> states;  // marks 0, 9, 10, 11, 20
+        bool signs;
+    } rows[] = {
+        {"offset +150 Hz", 0, -1, 150, {0, 0, 2, 1, 0}, true},
+        {"offset -1200 Hz", 5, -1, -1200, {1, 1, 2, 0, 0}, true},
+        {"level 6", -1, 6, 150, {1, 1, 1, 0, 0}, false},
+        {"level 11", -1, 11, 0, {1, 1, 1, 1, 1}, false},
+        {"level 0", -1, 0, 0, {0, 0, 0, 0, 0}, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        canvas.clear();
+        store->records.bg[1].set(r.second);
+        store->records.bg[2].set(r.third);
+        store->records.ifStatus.clarifierOffset.set(r.offset);
+        meters.onNotification(notify::BG);
+        const int marks[] = {0, 9, 10, 11, 20};
+        for (size_t i = 0; i < std::size(marks); ++i)
+            EXPECT_EQ(markState(marks[i]), r.states[i]) << "mark " << marks[i];
+        EXPECT_EQ(canvas.lastAt(minus), r.signs ? 1198 : picture::kFilterBlank);
+        EXPECT_EQ(canvas.lastAt(plus), r.signs ? 1199 : picture::kFilterBlank);
+    }
+    EXPECT_EQ(offsetMarkState(kLevelRows, 0, OffsetTable::Level), -1);
 }
 
 }  // namespace
