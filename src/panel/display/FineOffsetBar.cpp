@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "panel/display/PictureCatalogue.h"
 
@@ -63,12 +64,6 @@ int rowsOf(OffsetTable table) {
     return table == OffsetTable::Level ? kLevelRows : kOffsetRows;
 }
 
-void drawEndSign(const DisplayContext& ctx, int32_t picture, PanelRect at, bool shown) {
-    // The blank display picture's corner wipes the place when the sign is not shown.
-    ctx.canvas.drawPicture(shown ? picture : picture::kFilterBlank, {0, 0, at.width, at.height},
-                           at);
-}
-
 }  // namespace
 
 int offsetRow(double offsetHz) {
@@ -83,21 +78,39 @@ int offsetMarkState(int row, int mark, OffsetTable table) {
     return pattern[row][mark] - '0';
 }
 
-void DrawFineOffsetRow(const DisplayContext& ctx, int row, OffsetTable table) {
+void FineOffsetBar::drawRow(const DisplayContext& ctx, int row, OffsetTable table) {
     if (row < 0 || row >= rowsOf(table)) return;
-    for (int k = 0; k < kOffsetMarks; ++k)
-        ctx.draw(PanelElement::FineOffsetBar, k * kStates + offsetMarkState(row, k, table));
+    for (int k = 0; k < kOffsetMarks; ++k) {
+        const int state = offsetMarkState(row, k, table);
+        int& shown = shown_[static_cast<size_t>(k)];
+        if (shown == state) continue;
+        shown = state;
+        ctx.draw(PanelElement::FineOffsetBar, k * kStates + state);
+    }
 }
 
-void DrawFineOffsetBar(const DisplayContext& ctx) {
+void FineOffsetBar::drawSigns(const DisplayContext& ctx, bool shown) {
+    if (signsShown_ == (shown ? 1 : 0)) return;
+    signsShown_ = shown ? 1 : 0;
+    // The blank display picture's corner wipes the places when the signs are not shown.
+    for (const auto& [picture, at] : {std::pair{kMinusPicture, kMinusAt}, {kPlusPicture, kPlusAt}})
+        ctx.canvas.drawPicture(shown ? picture : picture::kFilterBlank, {0, 0, at.width, at.height},
+                               at);
+}
+
+void FineOffsetBar::draw(const DisplayContext& ctx) {
     const RadioRecords& r = ctx.store.records;
     const bool level = r.bg[1].get() == -1;
     if (level)
-        DrawFineOffsetRow(ctx, r.bg[2].get(), OffsetTable::Level);
+        drawRow(ctx, r.bg[2].get(), OffsetTable::Level);
     else
-        DrawFineOffsetRow(ctx, offsetRow(r.ifStatus.clarifierOffset.get()));
-    drawEndSign(ctx, kMinusPicture, kMinusAt, !level);
-    drawEndSign(ctx, kPlusPicture, kPlusAt, !level);
+        drawRow(ctx, offsetRow(r.ifStatus.clarifierOffset.get()));
+    drawSigns(ctx, !level);
+}
+
+void FineOffsetBar::forget() {
+    shown_.fill(-1);
+    signsShown_ = -1;
 }
 
 }  // namespace velmora

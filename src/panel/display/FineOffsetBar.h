@@ -3,6 +3,7 @@
 // as a bar from the centre mark, 100 Hz a mark, the end marks standing for anything beyond, with
 // "-" and "+" at its ends. While the radio reports its level indicator instead (BG's third
 // record set, its second -1), the bar shows that level (0..11) from the left end, unsigned.
+#include <array>
 #include <cstdint>
 
 #include "panel/display/DisplayContext.h"
@@ -21,10 +22,24 @@ enum class OffsetTable { Offset, Level };
 int offsetRow(double offsetHz);
 // The state (0 off, 1 lit, 2 the centre mark) of mark k in row of table; -1 outside the table.
 int offsetMarkState(int row, int mark, OffsetTable table = OffsetTable::Offset);
-// Draws the 21 marks of row; a row outside the table draws nothing.
-void DrawFineOffsetRow(const DisplayContext& ctx, int row, OffsetTable table = OffsetTable::Offset);
 // Draws the bar for the store: the level indicator's row while BG reports one, else the
-// clarifier offset's; then the end signs, shown for the offset only.
-void DrawFineOffsetBar(const DisplayContext& ctx);
+// clarifier offset's, then the end signs, shown for the offset only. A draw touches only the marks
+// and signs whose state changed since the last; forget() makes the next draw complete (after the
+// panel under it was wiped).
+class FineOffsetBar {
+  public:
+    FineOffsetBar() { forget(); }
+
+    void draw(const DisplayContext& ctx);
+    // Draws the marks of row that changed; a row outside the table draws nothing.
+    void drawRow(const DisplayContext& ctx, int row, OffsetTable table = OffsetTable::Offset);
+    void forget();
+
+  private:
+    void drawSigns(const DisplayContext& ctx, bool shown);
+
+    std::array<int, kOffsetMarks> shown_{};
+    int signsShown_ = -1;  // -1 unknown, 0 blank, 1 shown
+};
 
 }  // namespace velmora

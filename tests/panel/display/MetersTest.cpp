@@ -216,8 +216,9 @@ TEST_F(MetersTest, OffsetRowsAndFilterPagesOutsideTheirTablesDrawNothing) {
     EXPECT_EQ(offsetMarkState(12, 13), 0);
 
     const DisplayContext ctx{canvas, pictures, *store};
+    FineOffsetBar bar;
     for (int row : {-1, 21, 1000}) {
-        DrawFineOffsetRow(ctx, row);
+        bar.drawRow(ctx, row);
         EXPECT_EQ(offsetMarkState(row, 0), -1);
     }
     for (int page : {-1, 0, 7}) DrawFilterPage(canvas, 0, page, false, {});
@@ -341,7 +342,6 @@ TEST_F(MetersTest, TheFineOffsetBarShowsTheLevelIndicatorWhileTheRadioReportsOne
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        canvas.clear();
         store->records.bg[1].set(r.second);
         store->records.bg[2].set(r.third);
         store->records.ifStatus.clarifierOffset.set(r.offset);
@@ -353,6 +353,14 @@ TEST_F(MetersTest, TheFineOffsetBarShowsTheLevelIndicatorWhileTheRadioReportsOne
         EXPECT_EQ(canvas.lastAt(plus), r.signs ? 1199 : picture::kFilterBlank);
     }
     EXPECT_EQ(offsetMarkState(kLevelRows, 0, OffsetTable::Level), -1);
+
+    // Only what changed is drawn again, until a wiped panel asks for all of it.
+    canvas.clear();
+    meters.onNotification(notify::BG);
+    EXPECT_TRUE(canvas.pictures.empty());
+    meters.forgetDrawn();
+    meters.onNotification(notify::BG);
+    EXPECT_EQ(canvas.pictures.size(), size_t(kOffsetMarks + 2));
 }
 
 }  // namespace
