@@ -49,7 +49,8 @@ TEST(SimConsole, MovesEveryMeterAndKnobSetting) {
         {"shift a -200", "IS0"},     {"notch a 120", "BP"},      {"contour a 20 30", "CO"},
         {"set KS 3", nullptr},       {"set AG c 1", nullptr},    {"set ZZ 1", nullptr},
         {"clar a 10000", nullptr},   {"shift b 1001", nullptr},  {"notch a 401", nullptr},
-        {"contour a 41 0", nullptr},
+        {"contour a 41 0", nullptr}, {"level 6", "BG206;"},      {"level off", "BG100;"},
+        {"level 12", nullptr},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.command);
