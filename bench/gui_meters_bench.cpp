@@ -2,7 +2,9 @@
 // takes to reach the back buffer's needle and to be painted, and what the whole program costs
 // while the radio drifts every meter (needle, bar, one knob setting, the clarifier) 20 times a
 // second (the simulated radio runs in the same process, so its share is in the program's
-// figure; the still run gives the base). Prints its figures; run from build/dev/bench.
+// figure: the figures by thread tell it apart; the still run gives the base). Prints its figures;
+// run from build/dev/bench. For where the time goes, run it under valgrind --tool=callgrind
+// --collect-atstart=no --toggle-collect='QEventLoop::exec*' (the two CPU runs only).
 #include <cstdlib>
 
 #include "WindowAgainstRadio.h"
