@@ -23,9 +23,10 @@ class MetersTest : public DisplayFixture {
         store->records.ps.set(1);
     }
 
-    // The state segment k of the bar shows: the state whose picture was drawn last at its place.
-    int segmentState(int k) const {
-        const SpriteGroup g = pictures.group(PanelElement::BarMeter);
+    // The state (of three) that segment or mark k of e shows: the one whose picture was drawn
+    // last at its place.
+    int segmentState(int k, PanelElement e = PanelElement::BarMeter) const {
+        const SpriteGroup g = pictures.group(e);
         const int32_t drawn = canvas.lastAt(g[static_cast<size_t>(k * 3)].rect());
         for (int s = 0; s < 3; ++s)
             if (g[static_cast<size_t>(k * 3 + s)].picture == drawn) return s;
@@ -313,13 +314,6 @@ TEST_F(MetersTest, ACwPitchChangeShowsTheShiftPageWithThePassbandCentre) {
 }
 
 TEST_F(MetersTest, TheFineOffsetBarShowsTheLevelIndicatorWhileTheRadioReportsOne) {
-    const SpriteGroup g = pictures.group(PanelElement::FineOffsetBar);
-    auto markState = [&](int k) {
-        const int32_t drawn = canvas.lastAt(g[static_cast<size_t>(k * 3)].rect());
-        for (int s = 0; s < 3; ++s)
-            if (g[static_cast<size_t>(k * 3 + s)].picture == drawn) return s;
-        return -1;
-    };
     const PanelRect minus{528, 92, 5, 7}, plus{578, 92, 5, 7};
     const struct {
         const char* name;
@@ -342,7 +336,8 @@ TEST_F(MetersTest, TheFineOffsetBarShowsTheLevelIndicatorWhileTheRadioReportsOne
         meters.onNotification(notify::BG);
         const int marks[] = {0, 9, 10, 11, 20};
         for (size_t i = 0; i < std::size(marks); ++i)
-            EXPECT_EQ(markState(marks[i]), r.states[i]) << "mark " << marks[i];
+            EXPECT_EQ(segmentState(marks[i], PanelElement::FineOffsetBar), r.states[i])
+                << "mark " << marks[i];
         EXPECT_EQ(canvas.lastAt(minus), r.signs ? 1198 : picture::kFilterBlank);
         EXPECT_EQ(canvas.lastAt(plus), r.signs ? 1199 : picture::kFilterBlank);
     }
