@@ -2,8 +2,10 @@
 // What the window benchmarks share: the program's window against the simulated radio on a
 // pseudo-terminal, offscreen unless a platform is chosen, connected and read through; event
 // pumping with a deadline, process CPU time and percentiles.
+#include <dirent.h>
 #include <sys/resource.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -11,8 +13,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "app/LinkApplication.h"
@@ -56,19 +62,68 @@ inline double guiThreadCpuSeconds() {
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
+// CPU seconds used so far by each thread of the process, added up by thread name.
+inline std::map<std::string, double> threadCpuSeconds() {
+    std::map<std::string, double> out;
+    const double tick = double(sysconf(_SC_CLK_TCK));
+    DIR* dir = opendir("/proc/self/task");
+    if (!dir) return out;
+    while (const dirent* e = readdir(dir)) {
+        if (e->d_name[0] == '.') continue;
+        std::ifstream stat(std::string("/proc/self/task/") + e->d_name + "/stat");
+        std::string line;
+        std::getline(stat, line);
+        // "tid (name) state ..." with utime and stime the 14th and 15th fields.
+        const size_t open = line.find('('), close = line.rfind(')');
+        if (open == std::string::npos || close == std::string::npos) continue;
+        std::istringstream rest(line.substr(close + 2));
+        std::string field;
+        double utime = 0, stime = 0;
+        for (int i = 3; i <= 15 && rest >> field; ++i) {
+            if (i == 14) utime = std::stod(field);
+            if (i == 15) stime = std::stod(field);
+        }
+        out[line.substr(open + 1, close - open - 1)] += (utime + stime) / tick;
+    }
+    closedir(dir);
+    return out;
+}
+
 struct Idle {
-    double program, guiThread;  // percent of one core
+    double program, guiThread;              // percent of one core
+    std::map<std::string, double> threads;  // percent of one core by thread name
+    double of(const std::string& name) const {
+        const auto it = threads.find(name);
+        return it == threads.end() ? 0 : it->second;
+    }
 };
 
 // The event loop left to itself for the given time.
 inline Idle idleCpu(int seconds) {
     const double cpu0 = cpuSeconds(), gui0 = guiThreadCpuSeconds();
+    const auto threads0 = threadCpuSeconds();
     const auto t0 = Clock::now();
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
     loop.exec();
     const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
-    return {100.0 * (cpuSeconds() - cpu0) / wall, 100.0 * (guiThreadCpuSeconds() - gui0) / wall};
+    Idle idle{
+        100.0 * (cpuSeconds() - cpu0) / wall, 100.0 * (guiThreadCpuSeconds() - gui0) / wall, {}};
+    for (const auto& [name, s] : threadCpuSeconds()) {
+        const auto before = threads0.find(name);
+        idle.threads[name] = 100.0 * (s - (before == threads0.end() ? 0 : before->second)) / wall;
+    }
+    return idle;
+}
+
+// The per-thread figures on one line, the busiest first.
+inline void printThreads(const Idle& idle) {
+    std::vector<std::pair<double, std::string>> rows;
+    for (const auto& [name, pct] : idle.threads) rows.push_back({pct, name});
+    std::sort(rows.rbegin(), rows.rend());
+    std::printf("  by thread:");
+    for (const auto& [pct, name] : rows) std::printf(" %s %.2f %%;", name.c_str(), pct);
+    std::printf("\n");
 }
 
 class WindowAgainstRadio {

@@ -2,7 +2,9 @@
 // takes to reach the back buffer's needle and to be painted, and what the whole program costs
 // while the radio drifts every meter (needle, bar, one knob setting, the clarifier) 20 times a
 // second (the simulated radio runs in the same process, so its share is in the program's
-// figure; the still run gives the base). Prints its figures; run from build/dev/bench.
+// figure: the figures by thread tell it apart; the still run gives the base). Prints its figures;
+// run from build/dev/bench. For where the time goes, run it under valgrind --tool=callgrind
+// --collect-atstart=no --toggle-collect='QEventLoop::exec*' (the two CPU runs only).
 #include <cstdlib>
 
 #include "WindowAgainstRadio.h"
@@ -55,11 +57,18 @@ int main(int argc, char** argv) {
         "CPU over %d s, the radio connected and still: program %.2f %% of one core, GUI thread "
         "%.2f %%\n",
         kSeconds, still.program, still.guiThread);
+    printThreads(still);
     run.radio.setMeterDrift(20);
     const Idle drifting = idleCpu(kSeconds);
     std::printf(
         "CPU over %d s, the radio drifting every meter 20 times a second: program %.2f %% of one "
         "core (goal <= 2 %%), GUI thread %.2f %%\n",
         kSeconds, drifting.program, drifting.guiThread);
+    printThreads(drifting);
+    // The radio is another device: its thread is not the window program's.
+    std::printf(
+        "  the window program without the simulated radio's thread: still %.2f %%, drifting "
+        "%.2f %% of one core (goal <= 2 %%)\n",
+        still.program - still.of("aldren-sim"), drifting.program - drifting.of("aldren-sim"));
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "gui/PanelView.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace velmora::gui {
@@ -48,13 +49,15 @@ void PanelView::updatePanelArea(const QRect& area) {
     update(shown);
 }
 
-void PanelView::paintEvent(QPaintEvent*) {
+void PanelView::paintEvent(QPaintEvent* e) {
     ++paints_;
     QPainter p(this);
     const QRect r = panelRect();
     if (r.size() != size()) p.fillRect(rect(), Qt::black);
     if (r.size() == buffer_.size()) {
-        p.drawImage(r.topLeft(), buffer_);
+        // Only the part asked for: a meter's update is a few pixels of the panel.
+        const QRect part = e->rect() & r;
+        p.drawImage(part.topLeft(), buffer_, part.translated(-r.topLeft()));
     } else {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(r, buffer_);

@@ -28,7 +28,21 @@ QRect stroked(const QRect& r, int width) {
 }  // namespace
 
 QRect QtCanvas::takeDrawnArea() {
+    endPainting();
     return std::exchange(drawn_, QRect());
+}
+
+QPainter& QtCanvas::painter() {
+    if (!painter_.isActive()) {
+        painter_.begin(&buffer_);
+        // Scaled copies (a few knobs) are smoothed; 1:1 copies stay pixel exact either way.
+        painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    }
+    return painter_;
+}
+
+void QtCanvas::endPainting() const {
+    if (painter_.isActive()) painter_.end();
 }
 
 void QtCanvas::drew(const QRect& area) {
@@ -44,29 +58,26 @@ QtCanvas::QtCanvas(const QtPictureSource& pictures)
 void QtCanvas::drawPicture(int32_t pictureId, PanelRect source, PanelRect dest) {
     const QImage* img = pictures_.image(pictureId);
     if (!img || dest.empty() || source.empty()) return;
-    QPainter p(&buffer_);
-    // Scaled copies (a few knobs) are smoothed; 1:1 copies stay pixel exact either way.
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(toQ(dest), *img, toQ(source));
+    painter().drawImage(toQ(dest), *img, toQ(source));
     drew(toQ(dest));
 }
 
 void QtCanvas::drawLine(PanelPoint from, PanelPoint to, Rgb colour, int width) {
-    QPainter p(&buffer_);
+    QPainter& p = painter();
     p.setPen(QPen(toQ(colour), width));
     p.drawLine(from.x, from.y, to.x, to.y);
     drew(stroked(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)), width));
 }
 
 void QtCanvas::drawPolyline(std::span<const PanelPoint> points, Rgb colour, int width) {
-    QPainter p(&buffer_);
+    QPainter& p = painter();
     p.setPen(QPen(toQ(colour), width));
     p.drawPolyline(toQ(points));
     drew(stroked(toQ(points).boundingRect(), width));
 }
 
 void QtCanvas::fillPolygon(std::span<const PanelPoint> points, Rgb colour) {
-    QPainter p(&buffer_);
+    QPainter& p = painter();
     p.setPen(Qt::NoPen);
     p.setBrush(toQ(colour));
     p.drawPolygon(toQ(points));
@@ -74,16 +85,15 @@ void QtCanvas::fillPolygon(std::span<const PanelPoint> points, Rgb colour) {
 }
 
 void QtCanvas::drawRoundedRect(PanelRect rect, int radius, Rgb frame, const Rgb* fill) {
-    QPainter p(&buffer_);
+    QPainter& p = painter();
     p.setPen(toQ(frame));
-    if (fill) p.setBrush(toQ(*fill));
+    p.setBrush(fill ? QBrush(toQ(*fill)) : QBrush(Qt::NoBrush));
     p.drawRoundedRect(toQ(rect), radius, radius);
     drew(stroked(toQ(rect), 1));
 }
 
 void QtCanvas::fillRect(PanelRect rect, Rgb colour) {
-    QPainter p(&buffer_);
-    p.fillRect(toQ(rect), toQ(colour));
+    painter().fillRect(toQ(rect), toQ(colour));
     drew(toQ(rect));
 }
 

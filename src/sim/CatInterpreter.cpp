@@ -38,6 +38,7 @@ std::vector<std::string> buildReportQueries() {
     q.emplace_back("IF");
     for (const char* c : {"VF", "IS", "SH", "RL"}) addBoth(q, c);
     for (const char* c : {"BY", "FA", "FB", "RO", "SC"}) q.emplace_back(c);
+    q.emplace_back("BG1");  // the clarifier bar or the level indicator, whichever shows
     addBoth(q, "SM");
     for (const char* c : {"TX", "UL", "AI"}) q.emplace_back(c);
     addBoth(q, "CN");

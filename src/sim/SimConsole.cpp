@@ -66,6 +66,10 @@ int onOff(const std::string& w) {
 
 }  // namespace
 
+namespace {
+constexpr int64_t kLevelIndicatorMax = 11;
+}  // namespace
+
 const char* SimConsole::helpText() {
     return "Console commands (changes are reported on the line while auto-information is on):\n"
            "  freq a|b HZ        set VFO-A or VFO-B (30000-60000000 Hz)\n"
@@ -75,6 +79,7 @@ const char* SimConsole::helpText() {
            "  power on|off       power switch (on takes the power-on delay)\n"
            "  smeter N [a|b]     S-meter reading 0-255 (main by default)\n"
            "  meter N            meter reading 0-255 (RM)\n"
+           "  level N|off        the level indicator 0-11 on the clarifier bar (BG), or off\n"
            "  busy a|b on|off    receiver busy indicator\n"
            "  set CODE [a|b] N   a plain setting by its CAT code (AG, RG, SQ, NL, MG, PC, VG, PL,\n"
            "                     KS, KP, VD, MS, SH, NR, NA, MD...), within its range\n"
@@ -148,6 +153,15 @@ SimConsole::Reply SimConsole::execute(std::string_view line) {
     }
     if (cmd == "meter" && w.size() == 2 && toNumber(w[1], n) && n >= 0 && n <= 255) {
         radio_.frontPanel([&](RadioModel& m) { m.meter[0] = static_cast<int>(n); });
+        return {"ok"};
+    }
+    if (cmd == "level" && w.size() == 2 &&
+        (w[1] == "off" || (toNumber(w[1], n) && n >= 0 && n <= kLevelIndicatorMax))) {
+        const bool off = w[1] == "off";
+        radio_.frontPanel([&](RadioModel& m) {
+            m.bgGroup = off ? 1 : 2;
+            m.bgValue = off ? 0 : static_cast<int>(n);
+        });
         return {"ok"};
     }
     if (cmd == "busy" && w.size() == 3 && receiverOf(w[1]) >= 0 && onOff(w[2]) >= 0) {

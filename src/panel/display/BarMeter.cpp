@@ -90,7 +90,8 @@ void BarMeter::onLinkState() {
         endHold();
         prevLevel_ = 0;
     }
-    redraw();
+    // The keep-alive's answers repeat the link state every second: redraw what changed only.
+    update(!drawn_);
 }
 
 void BarMeter::onHoldTimer() {

@@ -214,6 +214,7 @@ void CRemoteControllerDlg::wipe() {
     for (uint32_t n : kBackgroundKeys) display_.onKeyNotice(n, 0);
     for (Knob k : {Knob::DspA, Knob::DspB}) DrawKnob(canvas_, k, kKnobAtRest);
     display_.drawUnlitRflt();  // a code outside the tables draws nothing over them
+    meters_.forgetDrawn();
 }
 
 void CRemoteControllerDlg::initialDraw() {

@@ -12,9 +12,22 @@ FilterInputs FilterDisplay::read() const {
     const auto s = static_cast<size_t>(side_);
     const VfRecords& vf = r.vf[s];
     const auto flag = static_cast<size_t>(vf.flag.get() != 0 ? 1 : 0);
-    return {r.md[s].get(),      r.na[s].get(),        r.is[s].get(),       r.sh[s].get(),
-            r.coOn[s].get(),    r.coFirst[s].get(),   r.coSecond[s].get(), r.bpOn[s].get(),
-            r.bpLevel[s].get(), vf.level[flag].get(), vf.flag.get(),       r.nr[s].get()};
+    const int32_t mode = r.md[s].get();
+    // The pitch moves a CW passband only; elsewhere its change must not turn the page.
+    const bool cw = mode == 3 || mode == 7;
+    return {mode,
+            r.na[s].get(),
+            r.is[s].get(),
+            r.sh[s].get(),
+            r.coOn[s].get(),
+            r.coFirst[s].get(),
+            r.coSecond[s].get(),
+            r.bpOn[s].get(),
+            r.bpLevel[s].get(),
+            vf.level[flag].get(),
+            vf.flag.get(),
+            r.nr[s].get(),
+            cw ? cwPitchHz(r.kp.get()) : 0};
 }
 
 int FilterDisplay::pageOfChange(const FilterInputs& before, const FilterInputs& now, bool& width) {
@@ -22,7 +35,8 @@ int FilterDisplay::pageOfChange(const FilterInputs& before, const FilterInputs& 
         width = true;
         return kShiftPage;
     }
-    if (now.shift != before.shift) {
+    const bool pitch = now.pitch != before.pitch && now.mode == before.mode;
+    if (now.shift != before.shift || pitch) {
         width = false;
         return kShiftPage;
     }

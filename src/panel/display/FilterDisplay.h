@@ -15,6 +15,7 @@ struct FilterInputs {
     int32_t contourOn = 0, contour = 0, apf = 0;
     int32_t notchOn = 0, notch = 0;
     int32_t level = 0, ftune = 0, dnr = 0;
+    int32_t pitch = 0;  // the CW pitch in Hz in a CW mode (the passband's centre), else 0
     bool operator==(const FilterInputs&) const = default;
 };
 
@@ -42,6 +43,8 @@ class FilterDisplay {
     // The page that the change from `before` to `now` shows (kNoPage when none of a page's
     // inputs changed), and whether the shift page titles WID.
     static int pageOfChange(const FilterInputs& before, const FilterInputs& now, bool& width);
+    // The CW pitch in Hz for the pitch setting (0..75, 10 Hz a step from 300 Hz).
+    static int32_t cwPitchHz(int32_t setting) { return 300 + 10 * setting; }
 
   private:
     FilterInputs read() const;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "panel/display/FilterNumber.h"
 #include "panel/display/PictureCatalogue.h"
 
 namespace velmora {
@@ -131,6 +132,26 @@ void drawDnr(const Graph& g, const FilterInputs& in) {
     g.canvas.fillRect({g.x(80), g.y(8), 12, 8}, in.dnr != 0 ? kLight : kDim);
 }
 
+// What the page reads out beside its graph: the shift (in CW the passband's centre, pitch plus
+// shift), the width setting, the contour's frequency (100 Hz a step), the audio peak's offset
+// (10 Hz a step from the centre), the notch frequency (10 Hz a step), the PRESEL/FTUNE level.
+FilterNumber numberOf(int page, bool widthTitle, const FilterInputs& in) {
+    switch (page) {
+        case kShiftPage:
+            if (widthTitle) return {in.width, FilterUnit::None, false};
+            if (in.pitch != 0) return {in.pitch + in.shift, FilterUnit::Hz, false};
+            return {in.shift, FilterUnit::Hz, true};
+        case kContourPage:
+            return {in.contour * 100, FilterUnit::Hz, false};
+        case kApfPage:
+            return {(in.apf - 25) * 10, FilterUnit::Hz, true};
+        case kNotchPage:
+            return {in.notch * 10, FilterUnit::Hz, false};
+        default:
+            return {in.level, FilterUnit::None, false};
+    }
+}
+
 }  // namespace
 
 PanelRect filterDisplayArea(int side) {
@@ -155,6 +176,7 @@ void DrawFilterPage(Canvas& canvas, int side, int page, bool widthTitle, const F
     canvas.drawPicture(filterTitlePicture(page, widthTitle, in.ftune != 0),
                        {0, 0, kTitleW, kTitleH}, {g.x(kTitleX), g.y(kTitleY), kTitleW, kTitleH});
     canvas.drawRoundedRect({g.x(kGraphX), g.y(1), kGraphW, 22}, 3, kFrame, nullptr);
+    DrawFilterNumber(canvas, g.area, numberOf(page, widthTitle, in));
     if (page == kLevelPage) return drawLevelScale(g, in);
     const int32_t cx = drawPassband(g, in);
     if (page == kContourPage) drawContour(g, in);

@@ -2,7 +2,6 @@
 
 #include "link/MessageIds.h"
 #include "panel/display/AnalogMeter.h"
-#include "panel/display/FineOffsetBar.h"
 #include "panel/display/KnobPointers.h"
 
 namespace velmora {
@@ -31,7 +30,7 @@ bool Meters::onNotification(uint32_t id) {
         case notify::BG:
         case notify::IF:
             // The clarifier offset comes with IF; BG redraws the bar as the radio's display does.
-            DrawFineOffsetBar(ctx_);
+            offsetBar_.draw(ctx_);
             return true;
         default:
             break;
@@ -55,6 +54,10 @@ bool Meters::onTimer(int id) {
         default:
             return false;
     }
+}
+
+void Meters::forgetDrawn() {
+    offsetBar_.forget();
 }
 
 void Meters::repaint() {

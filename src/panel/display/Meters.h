@@ -9,6 +9,7 @@
 #include "panel/display/BarMeter.h"
 #include "panel/display/DisplayContext.h"
 #include "panel/display/FilterDisplay.h"
+#include "panel/display/FineOffsetBar.h"
 
 namespace velmora {
 
@@ -21,6 +22,8 @@ class Meters {
     bool onNotification(uint32_t id);
     // Timers 14, 32 and 33; false for other ids.
     bool onTimer(int id);
+    // The panel was wiped: what the meters drew is gone, so their next draws are complete.
+    void forgetDrawn();
     // The full repaint's part that no notification draws: the bar at its level (the hold logic
     // runs again) and both filter displays whatever they showed.
     void repaint();
@@ -33,6 +36,7 @@ class Meters {
     std::function<bool()> portOpen_;
     BarMeter bar_;
     FilterDisplay filters_[2];
+    FineOffsetBar offsetBar_;
 };
 
 }  // namespace velmora

@@ -73,12 +73,6 @@ TEST_F(DlgTest, EachMessageReachesTheShellTheCanvasOrNeither) {
     }
 }
 
-TEST_F(DlgTest, CaAnswerCopiesTheRadioStateIntoThePanel) {
-    store->records.ca.set(1);
-    dlg.onMessage(notify::CA, 0, 0);
-    EXPECT_EQ(store->panel.ca.get(), 1);
-}
-
 TEST_F(DlgTest, DisplayTimersStayHereAndTheLinksGoToTheShell) {
     for (int id : {timer::FREQUENCY_A, timer::FREQUENCY_B, timer::FILTER_A, timer::FILTER_B,
                    timer::RFLT_BLINK_A, timer::INITIAL_DRAW, timer::FULL_REPAINT, timer::SPLASH})

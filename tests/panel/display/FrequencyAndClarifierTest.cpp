@@ -25,32 +25,27 @@ class FrequencyTest : public DisplayFixture {
     }
 };
 
-TEST_F(FrequencyTest, EightDigitsAndBothDotsAbove1MHz) {
-    showA(14195000);
-    EXPECT_EQ(glyphsA(), (std::vector<int>{1, 4, 1, 9, 5, 0, 0, 0}));
-    EXPECT_EQ(display->frequencyText(kMain), "14195000");
-    const SpriteGroup dots = pictures.group(E::VfoADots);
-    EXPECT_EQ(canvas.lastAt(dots[0].rect()), dots[0].picture);  // MHz dot shown
-    EXPECT_EQ(canvas.lastAt(dots[1].rect()), dots[1].picture);  // kHz dot shown
-}
-
-TEST_F(FrequencyTest, BelowOneMHzLeadingBlanksAndTheMHzDotBlanked) {
+TEST_F(FrequencyTest, DigitsBlanksDotsAndTheCursorFollowTheFrequency) {
     store->panel.vfoA.reset(0, 60000000, 0);  // the display accepts what the store holds
-    showA(7000);
-    EXPECT_EQ(glyphsA(), (std::vector<int>{10, 10, 10, 10, 7, 0, 0, 0}));
+    const struct {
+        int32_t hz;
+        int cursor;
+        std::vector<int> glyphs;  // 10 blank, 11 and 12 the highlighted last and first digit
+        size_t mhzDot;            // the MHz dot's record: 0 shown, 2 blanked
+    } rows[] = {
+        {14195000, 0, {1, 4, 1, 9, 5, 0, 0, 0}, 0},  {7000, 0, {10, 10, 10, 10, 7, 0, 0, 0}, 2},
+        {14195000, 1, {1, 4, 1, 9, 5, 0, 0, 11}, 0}, {14195000, 8, {12, 4, 1, 9, 5, 0, 0, 0}, 0},
+        {7000, 8, {10, 10, 10, 10, 7, 0, 0, 0}, 2},  // never on a blank
+    };
     const SpriteGroup dots = pictures.group(E::VfoADots);
-    EXPECT_EQ(canvas.lastAt(dots[0].rect()), dots[2].picture);
-    EXPECT_EQ(canvas.lastAt(dots[1].rect()), dots[1].picture);
-}
-
-TEST_F(FrequencyTest, CursorHighlightsOneDigitButNeverABlank) {
-    showA(14195000, 1);
-    EXPECT_EQ(glyphsA(), (std::vector<int>{1, 4, 1, 9, 5, 0, 0, 11}));
-    showA(14195000, 8);
-    EXPECT_EQ(glyphsA(), (std::vector<int>{12, 4, 1, 9, 5, 0, 0, 0}));
-    store->panel.vfoA.reset(0, 60000000, 0);
-    showA(7000, 8);
-    EXPECT_EQ(glyphA(0), 10);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.hz << " cursor " << r.cursor);
+        showA(r.hz, r.cursor);
+        EXPECT_EQ(glyphsA(), r.glyphs);
+        EXPECT_EQ(canvas.lastAt(dots[0].rect()), dots[r.mhzDot].picture);
+        EXPECT_EQ(canvas.lastAt(dots[1].rect()), dots[1].picture);  // the kHz dot
+    }
+    EXPECT_EQ(display->frequencyText(kMain), "    7000");
 }
 
 TEST_F(FrequencyTest, ClarifierOffsetShownOnVfoAOnlyWhileRxClarifierIsOn) {

@@ -1,12 +1,13 @@
 // The meters as the window draws them: the needle's angle and place, the bar's lit segments and
-// peak hold under fake timers, the knob pointers' clamped angles, and the fine offset bar and
-// filter displays refusing rows and pages outside their tables.
+// peak hold under fake timers, the knob pointers' clamped angles, the fine offset bar (offset or
+// level) and the filter displays' pages and numbers, refusing rows and pages outside their tables.
 #include <cmath>
 #include <limits>
 
 #include "DisplayFixture.h"
 #include "link/MessageIds.h"
 #include "panel/display/AnalogMeter.h"
+#include "panel/display/FilterNumber.h"
 #include "panel/display/FilterPage.h"
 #include "panel/display/FineOffsetBar.h"
 #include "panel/display/KnobPointers.h"
@@ -22,9 +23,10 @@ class MetersTest : public DisplayFixture {
         store->records.ps.set(1);
     }
 
-    // The state segment k of the bar shows: the state whose picture was drawn last at its place.
-    int segmentState(int k) const {
-        const SpriteGroup g = pictures.group(PanelElement::BarMeter);
+    // The state (of three) that segment or mark k of e shows: the one whose picture was drawn
+    // last at its place.
+    int segmentState(int k, PanelElement e = PanelElement::BarMeter) const {
+        const SpriteGroup g = pictures.group(e);
         const int32_t drawn = canvas.lastAt(g[static_cast<size_t>(k * 3)].rect());
         for (int s = 0; s < 3; ++s)
             if (g[static_cast<size_t>(k * 3 + s)].picture == drawn) return s;
@@ -74,26 +76,22 @@ TEST_F(MetersTest, TheNeedleSweepsFromMinus25To26DegreesOverTheFaceItRedrawsFirs
     }
 }
 
-TEST_F(MetersTest, TheBarLightsOneSegmentPerSevenUnitsInTheUpperColourFrom18) {
+TEST_F(MetersTest, TheBarLightsOneSegmentPerSevenUnitsAndThePeakMarkerSitsOnTheTopOne) {
     const struct {
         int32_t level;
-        int lit;
-    } rows[] = {{0, 0}, {7, 1}, {8, 2}, {126, 18}, {127, 19}, {224, 32}, {225, 33}, {255, 33}};
+        int lit, peak;  // lit segments; the segment a peak at this level marks
+    } rows[] = {{0, 0, 0},     {1, 1, 0},     {7, 1, 0},     {8, 2, 1},
+                {126, 18, 17}, {127, 19, 18}, {224, 32, 31}, {225, 33, 32},
+                {255, 33, 32}, {264, 33, 32}, {999, 33, 32}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.level);
-        level(r.level);
         EXPECT_EQ(BarMeter::litSegments(r.level), r.lit);
+        EXPECT_EQ(BarMeter::peakSegment(r.level), r.peak);  // on the bar, never a 34th
+        if (r.level > 255) continue;  // beyond the store's range: the marker's rule only
+        level(r.level);
         for (int k = 0; k < BarMeter::kSegments; ++k)
             ASSERT_EQ(segmentState(k), k >= r.lit ? 0 : k < 18 ? 1 : 2) << "segment " << k;
     }
-}
-
-TEST_F(MetersTest, ThePeakMarkerSitsOnTheTopSegmentThePeakLitAndStaysOnTheBar) {
-    const struct {
-        int32_t peak;
-        int segment;
-    } rows[] = {{1, 0}, {7, 0}, {8, 1}, {126, 17}, {127, 18}, {225, 32}, {264, 32}, {999, 32}};
-    for (const auto& r : rows) EXPECT_EQ(BarMeter::peakSegment(r.peak), r.segment) << r.peak;
 }
 
 TEST_F(MetersTest, AFallHoldsThePeakForTheSettingsTimeUntilARiseOrTheTimer) {
@@ -210,15 +208,14 @@ TEST_F(MetersTest, OffsetRowsAndFilterPagesOutsideTheirTablesDrawNothing) {
                 {-5000, 0},
                 {std::numeric_limits<double>::quiet_NaN(), 10}};
     for (const auto& r : rows) EXPECT_EQ(offsetRow(r.hz), r.row) << r.hz;
-    EXPECT_EQ(offsetMarkState(10, 10), 2);
-    EXPECT_EQ(offsetMarkState(12, 12), 1);
-    EXPECT_EQ(offsetMarkState(12, 13), 0);
 
     const DisplayContext ctx{canvas, pictures, *store};
+    FineOffsetBar bar;
     for (int row : {-1, 21, 1000}) {
-        DrawFineOffsetRow(ctx, row);
+        bar.drawRow(ctx, row);
         EXPECT_EQ(offsetMarkState(row, 0), -1);
     }
+    EXPECT_EQ(offsetMarkState(kLevelRows, 0, OffsetTable::Level), -1);
     for (int page : {-1, 0, 7}) DrawFilterPage(canvas, 0, page, false, {});
     EXPECT_TRUE(canvas.pictures.empty());
     EXPECT_EQ(canvas.shapes, 0);
@@ -261,6 +258,97 @@ TEST_F(MetersTest, AFilterDisplayDrawsOnChangeOnlyAndTurnsToThePageOfTheChange) 
         EXPECT_EQ(canvas.lastAt({794, 149, 23, 10}), r.title);
         EXPECT_EQ(meters.filter(1).page(), kShiftPage);
     }
+}
+
+TEST_F(MetersTest, FilterNumbersReadInHzUpTo999AndInKhzWithTwoDecimalsAbove) {
+    const struct {
+        FilterNumber n;
+        const char* text;
+    } rows[] = {
+        {{0, FilterUnit::Hz, true}, "0H"},         {{200, FilterUnit::Hz, true}, "+200H"},
+        {{-250, FilterUnit::Hz, true}, "-250H"},   {{999, FilterUnit::Hz, false}, "999H"},
+        {{-1000, FilterUnit::Hz, true}, "-1.00K"}, {{1205, FilterUnit::Hz, false}, "1.20K"},
+        {{2050, FilterUnit::Hz, false}, "2.05K"},  {{128, FilterUnit::None, false}, "128"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(filterNumberText(r.n), r.text) << r.n.value;
+
+    // Right-aligned left of the graph: the digits on the top row, the unit under them.
+    FilterInputs in;
+    in.notch = 120;
+    DrawFilterPage(canvas, 1, kNotchPage, false, in);
+    const int32_t x = 909, y = 133;
+    const struct {
+        PanelRect at;
+        int32_t picture;
+    } drawn[] = {{{x + 22, y + 1, 5, 7}, 1186},
+                 {{x + 17, y + 1, 5, 7}, 1188},
+                 {{x + 15, y + 1, 2, 7}, 1197},
+                 {{x + 10, y + 1, 5, 7}, 1187},
+                 {{x + 14, y + 8, 13, 7}, 1189}};
+    for (const auto& d : drawn) EXPECT_EQ(canvas.lastAt(d.at), d.picture) << d.picture;
+}
+
+TEST_F(MetersTest, ACwPitchChangeShowsTheShiftPageWithThePassbandCentre) {
+    const PanelRect hundreds{789 + 12, 134, 5, 7};  // of a three-digit number
+    store->records.md[0].set(3);
+    store->records.kp.set(40);  // 700 Hz
+    meters.onTimer(timer::FILTER_A);
+    store->records.bpLevel[0].set(200);
+    meters.onTimer(timer::FILTER_A);
+    ASSERT_EQ(meters.filter(0).page(), kNotchPage);
+
+    store->records.kp.set(20);  // 500 Hz
+    meters.onTimer(timer::FILTER_A);
+    EXPECT_EQ(meters.filter(0).page(), kShiftPage);
+    EXPECT_EQ(canvas.lastAt(hundreds), 1192);  // "5"
+
+    // Outside CW the pitch moves nothing: no redraw, no page change.
+    store->records.md[0].set(2);
+    store->records.bpLevel[0].set(100);
+    meters.onTimer(timer::FILTER_A);
+    canvas.clear();
+    store->records.kp.set(60);
+    meters.onTimer(timer::FILTER_A);
+    EXPECT_EQ(canvas.shapes, 0);
+    EXPECT_EQ(meters.filter(0).page(), kNotchPage);
+}
+
+TEST_F(MetersTest, TheFineOffsetBarShowsTheLevelIndicatorWhileTheRadioReportsOne) {
+    const PanelRect minus{528, 92, 5, 7}, plus{578, 92, 5, 7};
+    const struct {
+        const char* name;
+        int32_t second, third;
+        double offset;
+        std::vector<int> states;  // marks 0, 9, 10, 11, 20
+        bool signs;
+    } rows[] = {
+        {"offset +150 Hz", 0, -1, 150, {0, 0, 2, 1, 0}, true},
+        {"offset -1200 Hz", 5, -1, -1200, {1, 1, 2, 0, 0}, true},
+        {"level 6", -1, 6, 150, {1, 1, 1, 0, 0}, false},
+        {"level 11", -1, 11, 0, {1, 1, 1, 1, 1}, false},
+        {"level 0", -1, 0, 0, {0, 0, 0, 0, 0}, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        store->records.bg[1].set(r.second);
+        store->records.bg[2].set(r.third);
+        store->records.ifStatus.clarifierOffset.set(r.offset);
+        meters.onNotification(notify::BG);
+        const int marks[] = {0, 9, 10, 11, 20};
+        for (size_t i = 0; i < std::size(marks); ++i)
+            EXPECT_EQ(segmentState(marks[i], PanelElement::FineOffsetBar), r.states[i])
+                << "mark " << marks[i];
+        EXPECT_EQ(canvas.lastAt(minus), r.signs ? 1198 : picture::kFilterBlank);
+        EXPECT_EQ(canvas.lastAt(plus), r.signs ? 1199 : picture::kFilterBlank);
+    }
+
+    // Only what changed is drawn again, until a wiped panel asks for all of it.
+    canvas.clear();
+    meters.onNotification(notify::BG);
+    EXPECT_TRUE(canvas.pictures.empty());
+    meters.forgetDrawn();
+    meters.onNotification(notify::BG);
+    EXPECT_EQ(canvas.pictures.size(), size_t(kOffsetMarks + 2));
 }
 
 }  // namespace
