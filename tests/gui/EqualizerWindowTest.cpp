@@ -3,6 +3,7 @@
 // refuses levels below -10 dB.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -94,18 +95,29 @@ TEST_F(EqualizerWindowTest, OfflineEditsSurviveRepaintsAndFilesRoundTrip) {
     w->loadFile();
     EXPECT_EQ(text(w, 1), "6 dB");
 
-    BoxCloser boxes;
-    chooseFile(w, writeFile("bad.pef", "300x,-6,2\n800,3,1\n1900,-3,1\n"));
-    w->loadFile();
-    EXPECT_EQ(boxes.lastObjectName, "104");
-    chooseFile(w, writeFile("good.pef", "300,-6,2\r\n800,3,1\r\n1900,-3,1"));
-    w->loadFile();
-    EXPECT_EQ(text(w, 0), "300 Hz");
-    EXPECT_EQ(text(w, 5), "1");
-    chooseFile(w, files_.filePath("no-such-folder/x.pef").toStdString());
-    w->saveFile();
-    EXPECT_EQ(boxes.lastObjectName, QString::number(string_id::kFileSaveFailed));
-    EXPECT_EQ(boxes.closed, 2);
+    {
+        BoxCloser boxes;
+        chooseFile(w, writeFile("bad.pef", "300x,-6,2\n800,3,1\n1900,-3,1\n"));
+        w->loadFile();
+        EXPECT_EQ(boxes.lastObjectName, "104");
+        chooseFile(w, writeFile("good.pef", "300,-6,2\r\n800,3,1\r\n1900,-3,1"));
+        w->loadFile();
+        EXPECT_EQ(text(w, 0), "300 Hz");
+        EXPECT_EQ(text(w, 5), "1");
+        chooseFile(w, files_.filePath("no-such-folder/x.pef").toStdString());
+        w->saveFile();
+        EXPECT_EQ(boxes.lastObjectName, QString::number(string_id::kFileSaveFailed));
+        EXPECT_EQ(boxes.closed, 2);
+    }
+    // The loaded file is not applied: EXIT asks, and Discard closes.
+    QTimer discard;
+    QObject::connect(&discard, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Discard)->click();
+    });
+    discard.start(10);
+    button(w, "EXIT")->click();
+    EXPECT_TRUE(closed());
 }
 
 TEST_F(EqualizerWindowTest, OnlineLoadOfARefusedLevelDoesNotLockTheWindow) {
