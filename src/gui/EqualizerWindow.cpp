@@ -263,7 +263,7 @@ QString EqualizerWindow::chooseWithDialog(bool save, const QString& suggested) {
 }
 
 void EqualizerWindow::saveFile() {
-    if (!editor_.editable() || editor_.busy()) return;
+    if (editor_.busy()) return;
     const auto values = editor_.savableValues();
     if (!values) {
         showFailure(string_id::kEqualizerValuesUnknown);

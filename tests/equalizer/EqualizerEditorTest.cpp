@@ -198,6 +198,14 @@ TEST_F(EqualizerEditorTest, PeriodicReadWalksTheProcessorSetsNineItems) {
     EXPECT_EQ(sink.sent.back(), "EX161;");
 }
 
+TEST_F(EqualizerEditorTest, AValueOutOfRangeFromTheRadioRefusesSaveUntilStepped) {
+    open(true, {3, -6, 0, 2, 3, 1, 5, -3, 1});  // BWTH 0
+    EXPECT_FALSE(editor->savableValues());
+    editor->step(2, -1);
+    EXPECT_EQ(takeSent(), (std::vector<std::string>{"EX15401;", "EX154;"}));
+    EXPECT_TRUE(editor->savableValues());
+}
+
 TEST_F(EqualizerEditorTest, AMissingItemDisablesEditing) {
     store->menus.setCount(155);
     open(true, kSample);
