@@ -137,6 +137,9 @@ TEST_F(EqualizerWindowTest, OnlineLoadOfARefusedLevelDoesNotLockTheWindow) {
     EXPECT_EQ(radio.menu(152), 3);
     EXPECT_EQ(radio.menu(153), 5);
     EXPECT_EQ(radio.get("AI"), 1);
+    // A change on the radio's own panel shows in the window.
+    radio_->frontPanel([](sim::RadioModel& m) { m.setMenu(153, -2); });
+    EXPECT_TRUE(pumpUntil([&] { return text(w, 1) == "-2 dB"; }));
     button(w, "APPLI")->click();
     button(w, "EXIT")->click();
     EXPECT_TRUE(closed());
