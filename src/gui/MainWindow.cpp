@@ -11,6 +11,7 @@
 #include "app/LinkApplication.h"
 #include "gui/ConnectionNotice.h"
 #include "gui/CwMemoryDialog.h"
+#include "gui/EqualizerWindow.h"
 #include "gui/KeyMapping.h"
 #include "gui/MainMenu.h"
 #include "gui/PlaybackDialog.h"
@@ -140,6 +141,11 @@ void MainWindow::registerWindows() {
         return new VfoSetDialog(
             parent, [this] { dlg_->panelInput().vfoSetEnter(); },
             [this] { host_.send(notice::VFO_SET_RESULT, 0, 0); });
+    });
+    // Both equalizer menu items open the one window, for the set the panel input noted.
+    inputHost_->setFactory(PanelWindow::Equalizer, [this](QWidget* parent) {
+        return new EqualizerWindow(parent, app_.store(), dlg_->panelInput().equalizerSet(),
+                                   [this] { host_.send(notice::EQUALIZER_CLOSED, 0, 0); });
     });
     inputHost_->setFactory(PanelWindow::ConnectionNotice, [](QWidget* parent) {
         auto* notice = new ConnectionNotice(parent);

@@ -432,6 +432,11 @@ inline constexpr int MAIN_KNOB_REST = 38;  // 200 ms after a wheel notch on the 
 inline constexpr int SUB_KNOB_REST = 39;   // 200 ms after a wheel notch on the SUB knob
 inline constexpr int WHEEL_SEND = 40;      // 30 ms: the wheel notches gathered since the last send
 
+// The equalizer window's own timers.
+inline constexpr int EQ_READ = 28;            // 50 ms while online: the next of the nine reads
+inline constexpr int EQ_STEP_REPEAT = 29;     // 200 ms while an arrow is held
+inline constexpr int EQ_ANSWER_TIMEOUT = 31;  // 2000 ms after the last set: pending answers end
+
 }  // namespace velmora::timer
 
 namespace velmora::panel_code {

@@ -11,9 +11,10 @@ struct StringRow {
     std::string_view text;
 };
 
-// One row per id, 101 to 115 in order. 101 (the system-menu entry of the version window) and 114
-// (the line under the version number) are this program's own wording.
-constexpr std::array<StringRow, 15> kStrings{{
+// One row per id, 101 to 118 in order. 101 (the system-menu entry of the version window), 114
+// (the line under the version number) and 116-118 (the equalizer's file failures) are this
+// program's own wording.
+constexpr std::array<StringRow, 18> kStrings{{
     {101, "Version information..."},
     {102, "Please enter the operating frequency."},
     {103, "The entry range is 30000 - 60000000."},
@@ -33,6 +34,9 @@ constexpr std::array<StringRow, 15> kStrings{{
     {113, "Velmora Version  1.03"},
     {114, "Remote control of the Aldren transceiver over its CAT port."},
     {115, "Failed to open the port."},
+    {116, "The file could not be saved."},
+    {117, "The file could not be read."},
+    {118, "Some equalizer values are unknown or out of range.\nNothing was saved."},
 }};
 
 }  // namespace

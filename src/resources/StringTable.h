@@ -21,10 +21,13 @@ inline constexpr int kUpdateMenu = 112;
 inline constexpr int kVersion = 113;
 inline constexpr int kVersionNotice = 114;
 inline constexpr int kProbeFailed = 115;
+inline constexpr int kFileSaveFailed = 116;
+inline constexpr int kFileLoadFailed = 117;
+inline constexpr int kEqualizerValuesUnknown = 118;
 }  // namespace string_id
 
 inline constexpr int kFirstStringId = 101;
-inline constexpr int kLastStringId = 115;
+inline constexpr int kLastStringId = 118;
 
 // The text of a string id; empty for an id that is not in the table.
 std::string_view stringText(int id);
