@@ -1,8 +1,6 @@
-// COM Select and Baud rate: the rows with their devices and the current mark, and what OK does
-// with no pick, a refused probe and auto-information switched since opening.
+// Baud rate's rows, and its OK with auto-information switched since opening. (COM Select's rows,
+// its refused probe and OK without a pick are met in the window's test.)
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "link/MessageIds.h"
 #include "serial/SerialFixture.h"
@@ -13,17 +11,6 @@ namespace {
 
 using ChoiceListTest = SerialFixture;
 
-TEST_F(ChoiceListTest, PortRowsNameTheirDevicesAndMarkThePortInUse) {
-    port.SetComNumber(3);
-    ChoiceList list(ChoiceList::Kind::Port, port, ports);
-    ASSERT_EQ(list.rows().size(), 20u);
-    EXPECT_EQ(list.rows()[0].text, "COM1 (/dev/fake0)");
-    EXPECT_EQ(list.rows()[2].text, "COM3 (/dev/fake2) (current)");
-    EXPECT_EQ(list.rows()[19].text, "COM20 (no device)");
-    EXPECT_EQ(list.currentRow(), 2);
-    EXPECT_EQ(list.choice(), 0);
-}
-
 TEST_F(ChoiceListTest, BaudRowsMarkTheSpeedInUse) {
     port.SetBaudRate(19200);
     ChoiceList list(ChoiceList::Kind::Baud, port, ports);
@@ -32,27 +19,6 @@ TEST_F(ChoiceListTest, BaudRowsMarkTheSpeedInUse) {
     EXPECT_EQ(texts, (std::vector<std::string>{"4800", "9600", "19200 (current)", "38400"}));
     list.pick(3);
     EXPECT_EQ(list.choice(), 38400);
-}
-
-TEST_F(ChoiceListTest, OkWithNothingPickedWritesNothingAndCloses) {
-    for (const ChoiceList::Kind kind : {ChoiceList::Kind::Port, ChoiceList::Kind::Baud}) {
-        ChoiceList list(kind, port, ports);
-        EXPECT_TRUE(list.apply(port, *store));
-    }
-    EXPECT_FALSE(std::filesystem::exists(commSettingFile()));
-    EXPECT_TRUE(probe.opens().empty());
-    EXPECT_EQ(idsOf(window.sends()),
-              (std::vector<uint32_t>{notice::COM_SELECT_CLOSED, notice::BAUD_RATE_CLOSED}));
-}
-
-TEST_F(ChoiceListTest, ARefusedProbeShowsString115AndKeepsTheWindowOpen) {
-    probe.setOpenSucceeds(false);
-    ChoiceList list(ChoiceList::Kind::Port, port, ports);
-    list.pick(1);
-    EXPECT_FALSE(list.apply(port, *store));
-    EXPECT_EQ(messages, (std::vector<int>{115}));
-    EXPECT_TRUE(window.sends().empty());
-    EXPECT_EQ(port.GetComNumber(), 1);
 }
 
 TEST_F(ChoiceListTest, TheSpeedSwitchTakesAutoInformationAsItIsAtOk) {
