@@ -82,13 +82,11 @@ void ReadSequences::stopMenuRead() {
 }
 
 void ReadSequences::endReadBusy() {
-    MainWindowFlags& flags = context_.store().windowFlags;
-    if (flags.waitWindowOpen.load(std::memory_order_relaxed)) {
+    if (context_.store().windowFlags.endRead()) {
         // The wait window closes a moment after the read ends, not in the same instant.
         context_.pause(kWaitWindowCloseMs);
         context_.mailbox().postToWindow(msg::WM_WAIT_WINDOW_CLOSE);
     }
-    flags.readBusy.store(false, std::memory_order_relaxed);
 }
 
 void ReadSequences::setIndicators(bool on) {

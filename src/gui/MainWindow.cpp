@@ -4,11 +4,13 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 #include <QWindowStateChangeEvent>
 
 #include "app/LinkApplication.h"
+#include "gui/ChoiceDialog.h"
+#include "gui/CommandSendDialog.h"
 #include "gui/ConnectionNotice.h"
 #include "gui/CwMemoryDialog.h"
 #include "gui/EqualizerWindow.h"
@@ -19,6 +21,7 @@
 #include "gui/RepeaterDialog.h"
 #include "gui/RotatorDialog.h"
 #include "gui/StringText.h"
+#include "gui/VersionDialog.h"
 #include "gui/VfoSetDialog.h"
 #include "panel/display/PictureCatalogue.h"
 #include "resources/StringTable.h"
@@ -40,6 +43,14 @@ QPixmap splashPicture(const QString& skinDir) {
     p.drawText(QRect(0, pm.height() - 32, pm.width(), 24), Qt::AlignCenter,
                stringQText(string_id::kVersion));
     return pm;
+}
+
+// The waits of the port and speed switches: the window keeps drawing and serving messages
+// meanwhile (the switching dialog has disabled its buttons).
+void waitServingEvents(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 }  // namespace
@@ -69,6 +80,7 @@ MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptio
         afterHandler();
     });
     inputHost_->setVersionWindow([this] { showVersion(); });
+    app.port().setSleep(waitServingEvents);
     registerWindows();
     adapter_ = new PanelInputAdapter(*view_, dlg_->panelInput(), [this] { afterHandler(); });
     adapter_->setKeyHandler([this](QKeyEvent& e) { return handleKey(e); });
@@ -135,12 +147,22 @@ bool MainWindow::handleKey(QKeyEvent& e) {
 }
 
 void MainWindow::registerWindows() {
-    // Both close paths of VFO SET end in the panel input: ENT checks the number, a cancel reports
-    // 0 Hz, and the panel input closes the window.
-    inputHost_->setFactory(PanelWindow::VfoSet, [this](QWidget* parent) {
-        return new VfoSetDialog(
-            parent, [this] { dlg_->panelInput().vfoSetEnter(); },
-            [this] { host_.send(notice::VFO_SET_RESULT, 0, 0); });
+    // Each window reports its result or close notice to the main window; the panel input then
+    // closes it (later, never inside the window's own handler).
+    RadioStateStore& store = app_.store();
+    inputHost_->setFactory(PanelWindow::VfoSet, [this, &store](QWidget* parent) {
+        return new VfoSetDialog(parent, host_, static_cast<uint8_t>(store.panel.subTarget.get()));
+    });
+    inputHost_->setFactory(PanelWindow::CommandSend, [this, &store](QWidget* parent) {
+        return new CommandSendDialog(parent, host_, store, commandHistory_);
+    });
+    inputHost_->setFactory(PanelWindow::ComSelect, [this, &store](QWidget* parent) {
+        return new ChoiceDialog(parent, ChoiceList::Kind::Port, app_.port(), app_.ports(), store,
+                                host_);
+    });
+    inputHost_->setFactory(PanelWindow::BaudRate, [this, &store](QWidget* parent) {
+        return new ChoiceDialog(parent, ChoiceList::Kind::Baud, app_.port(), app_.ports(), store,
+                                host_);
     });
     // Both equalizer menu items open the one window, for the set the panel input noted.
     inputHost_->setFactory(PanelWindow::Equalizer, [this](QWidget* parent) {
@@ -168,12 +190,7 @@ void MainWindow::registerWindows() {
 }
 
 void MainWindow::showVersion() {
-    QMessageBox box(
-        QMessageBox::Information, stringQText(string_id::kVersionMenuEntry),
-        stringQText(string_id::kVersion) + "\n" + stringQText(string_id::kVersionNotice),
-        QMessageBox::Ok, this);
-    box.setObjectName("905");
-    box.setIconPixmap(windowIcon().pixmap(32, 32));
+    VersionDialog box(this, windowIcon());
     box.exec();
 }
 

@@ -15,6 +15,7 @@
 #include "gui/QtPictureSource.h"
 #include "panel/display/CRemoteControllerDlg.h"
 #include "panel/display/PanelPictures.h"
+#include "windows/CommandHistory.h"
 
 class QKeyEvent;
 
@@ -80,6 +81,7 @@ class MainWindow : public QMainWindow {
     PanelInputAdapter* adapter_ = nullptr;
     QPointer<QSplashScreen> splash_;
     uint64_t paintedGeneration_ = 0;
+    CommandHistory commandHistory_;
 };
 
 }  // namespace velmora::gui

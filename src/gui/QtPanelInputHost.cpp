@@ -4,17 +4,15 @@
 #include <QActionGroup>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
-#include <QVBoxLayout>
 
 #include "gui/MainMenu.h"
 #include "gui/PanelView.h"
 #include "gui/StringText.h"
 #include "gui/VfoSetDialog.h"
+#include "gui/WaitWindow.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "resources/StringTable.h"
@@ -121,40 +119,27 @@ void QtPanelInputHost::showMessage(int stringId) {
 }
 
 void QtPanelInputHost::runWaitWindow() {
-    MainWindowFlags& flags = store_.windowFlags;
-    if (!flags.readBusy.load(std::memory_order_relaxed)) return;
-    QDialog wait(&main_, Qt::Dialog | Qt::FramelessWindowHint);
-    wait.setObjectName("901");
-    auto* layout = new QVBoxLayout(&wait);
-    auto* text = new QLabel(stringQText(string_id::kReadingMenu), &wait);
-    text->setObjectName("1054");
-    layout->addWidget(text);
-    QTimer::singleShot(kWaitWindowMs, &wait, &QDialog::reject);
+    WaitWindow wait(&main_, store_.windowFlags);
     waitWindow_ = &wait;
-    flags.waitWindowOpen.store(true, std::memory_order_relaxed);
-    // The read may have ended between the check and the flag: the command thread only sends
-    // the close for a window it saw open.
-    if (flags.readBusy.load(std::memory_order_relaxed)) wait.exec();
-    flags.waitWindowOpen.store(false, std::memory_order_relaxed);
+    wait.run();
     waitWindow_ = nullptr;
 }
 
 void QtPanelInputHost::readFinished() {
-    if (waitWindow_) waitWindow_->accept();
+    if (waitWindow_) waitWindow_->readFinished();
 }
 
 void QtPanelInputHost::runVersionWindow() {
     if (runVersion_) runVersion_();
 }
 
-std::string QtPanelInputHost::vfoSetText() {
-    auto* w = qobject_cast<VfoSetDialog*>(openedWindow(PanelWindow::VfoSet));
-    return w ? w->text().toStdString() : std::string();
-}
-
 void QtPanelInputHost::vfoSetAppendDigit(int digit) {
     if (auto* w = qobject_cast<VfoSetDialog*>(openedWindow(PanelWindow::VfoSet)))
         w->appendDigit(digit);
+}
+
+void QtPanelInputHost::vfoSetEnter() {
+    if (auto* w = qobject_cast<VfoSetDialog*>(openedWindow(PanelWindow::VfoSet))) w->accept();
 }
 
 }  // namespace velmora::gui

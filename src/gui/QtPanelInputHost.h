@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "gui/PanelWindowWidget.h"
+#include "gui/WaitWindow.h"
 #include "panel/input/PanelInputHost.h"
 
 class QMenuBar;
@@ -28,7 +29,6 @@ class QtPanelInputHost : public PanelInputHost {
     // The design's option-menu offsets are from the window's outer corner; the panel starts this
     // far below it (title bar, menu bar and frame of the original window).
     static constexpr int kDesignNonClientHeight = 50;
-    static constexpr int kWaitWindowMs = 10000;
 
     QtPanelInputHost(QWidget& mainWindow, PanelView& view, QMenuBar& menuBar,
                      RadioStateStore& store);
@@ -53,8 +53,8 @@ class QtPanelInputHost : public PanelInputHost {
     void showMessage(int stringId) override;
     void runWaitWindow() override;
     void runVersionWindow() override;
-    std::string vfoSetText() override;
     void vfoSetAppendDigit(int digit) override;
+    void vfoSetEnter() override;
 
   private:
     static size_t slot(PanelWindow window) { return static_cast<size_t>(window); }
@@ -66,7 +66,7 @@ class QtPanelInputHost : public PanelInputHost {
     std::array<Factory, kPanelWindowCount> factories_;
     std::array<QPointer<PanelWindowWidget>, kPanelWindowCount> open_;
     std::function<void()> runVersion_;
-    QPointer<QDialog> waitWindow_;
+    QPointer<WaitWindow> waitWindow_;
 };
 
 }  // namespace velmora::gui

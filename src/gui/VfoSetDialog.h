@@ -1,21 +1,25 @@
 #pragma once
-// VFO SET (dialog 456): one frequency typed from the PC keyboard or the panel's keypad. OK and
-// Return run the same entry as the keypad's ENT key; CANCEL, Esc and the title bar's X report
-// "cancelled" (VFO SET's result with 0 Hz), so every close path goes through the panel input.
+// VFO SET (dialog 456): one frequency typed from the PC keyboard or the panel's keypad, for the
+// VFO named in the window. The entry (VfoSetEntry) decides: OK, Return and the keypad's ENT report
+// the frequency or refuse it with string 104, keeping the text; CANCEL, Esc and the title bar's X
+// report "cancelled" (0 Hz). Every result goes to the main window as VFO_SET_RESULT, and the
+// panel input closes the window.
 #include <QLineEdit>
-#include <functional>
 
 #include "gui/PanelWindowWidget.h"
+#include "windows/VfoSetEntry.h"
+
+namespace velmora {
+class WindowHost;
+}
 
 namespace velmora::gui {
 
 class VfoSetDialog : public PanelWindowWidget {
     Q_OBJECT
   public:
-    static constexpr int kMaxDigits = 8;
-
-    // enter: the keypad's ENT (checks the text, reports the result); cancel: reports 0 Hz.
-    VfoSetDialog(QWidget* parent, std::function<void()> enter, std::function<void()> cancel);
+    // target: 0 MAIN, 1 SUB, as the panel's SUB target stands at opening.
+    VfoSetDialog(QWidget* parent, WindowHost& host, uint8_t target);
 
     QString text() const { return field_->text(); }
     void appendDigit(int digit);
@@ -27,9 +31,11 @@ class VfoSetDialog : public PanelWindowWidget {
     void focusInEvent(QFocusEvent* e) override;
 
   private:
+    void takeTyped();
+
+    WindowHost& host_;
+    VfoSetEntry entry_;
     QLineEdit* field_;
-    std::function<void()> enter_;
-    std::function<void()> cancel_;
 };
 
 }  // namespace velmora::gui

@@ -26,6 +26,15 @@ struct MainWindowFlags {
     // A failure message box (WM_COMM_FAILURE) is showing. OpenPort refuses to open the port while
     // it is set, so a burst of failures shows one box.
     std::atomic<bool> messageBoxOpen{false};
+
+    // The command thread's end of a read: true when a wait window is open and must be told.
+    // readBusy is cleared before waitWindowOpen is looked at, and the wait window sets its flag
+    // before it looks at readBusy (both sequentially consistent), so at least one side sees the
+    // other: a read ending while the window opens either closes the window at once or tells it.
+    bool endRead() {
+        readBusy.store(false);
+        return waitWindowOpen.load();
+    }
 };
 
 }  // namespace velmora

@@ -13,7 +13,7 @@ struct StringRow {
 
 // One row per id, 101 to 118 in order. 101 (the system-menu entry of the version window), 114
 // (the line under the version number) and 116-118 (the equalizer's file failures) are this
-// program's own wording.
+// program's own wording; 113 carries the build's version, the same that --version prints.
 constexpr std::array<StringRow, 18> kStrings{{
     {101, "Version information..."},
     {102, "Please enter the operating frequency."},
@@ -31,7 +31,7 @@ constexpr std::array<StringRow, 18> kStrings{{
     {110, "Connecting the COM port now."},
     {111, "Failed to connect the COM port."},
     {112, "Update the menu setting.\nPlease close and open the menu window."},
-    {113, "Velmora Version  1.03"},
+    {113, "Velmora Version  " VELMORA_VERSION},
     {114, "Remote control of the Aldren transceiver over its CAT port."},
     {115, "Failed to open the port."},
     {116, "The file could not be saved."},

@@ -91,6 +91,11 @@ class SerialPort {
 
     // "COM3 (/dev/ttyUSB0)": the operator's name with the device it means here.
     std::string describePort(int32_t com) const;
+    // Replaces the waits of the two switches above. The window puts one that keeps serving its
+    // events (with its buttons disabled) instead of stopping the GUI thread. Set it on the thread
+    // that runs the switches, before it runs them.
+    void setSleep(std::function<void(int ms)> sleep) { parts_.sleep = std::move(sleep); }
+
     // What went wrong in the last failed open or probe, with the port described as above.
     std::string lastFailure() const;
     // Whether the last failed open was refused for want of permission.

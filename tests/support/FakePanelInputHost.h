@@ -34,8 +34,8 @@ class FakePanelInputHost : public PanelInputHost {
     void showMessage(int stringId) override { messages.push_back(stringId); }
     void runWaitWindow() override { ++waitWindows; }
     void runVersionWindow() override { ++versionWindows; }
-    std::string vfoSetText() override { return vfoText; }
     void vfoSetAppendDigit(int digit) override { vfoText += static_cast<char>('0' + digit); }
+    void vfoSetEnter() override { ++vfoEnters; }
 
     PanelPoint cursor{-1, -1};
     bool leftHeld = false, rightHeld = false;
@@ -46,7 +46,7 @@ class FakePanelInputHost : public PanelInputHost {
     std::vector<OptionMenuItem> menuItems;
     uint32_t checked = 0, choice = 0;
     std::vector<int> messages;
-    int waitWindows = 0, versionWindows = 0;
+    int waitWindows = 0, versionWindows = 0, vfoEnters = 0;
     std::string vfoText;
 };
 

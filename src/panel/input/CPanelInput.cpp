@@ -15,7 +15,6 @@ namespace {
 constexpr int kReleaseTrackMs = 100;
 constexpr int kLongPressMs = 1000;
 constexpr int kStepRepeatMs = 100;
-constexpr size_t kVfoSetDigits = 8;
 
 bool isLongPressKey(int32_t code) {
     return code == panel_code::CLAR_GRP || code == panel_code::BAND_MCH;
@@ -171,10 +170,9 @@ void CPanelInput::PressPanelCode(int32_t code) {
             vfoSetTarget_ = subTarget_;
         }
     } else if (code == panel_code::KEYPAD_ENTER) {
-        vfoSetEnter();
+        host_.vfoSetEnter();
     } else if (code >= panel_code::KEYPAD_0 && code <= panel_code::KEYPAD_9) {
-        if (host_.vfoSetText().size() < kVfoSetDigits)
-            host_.vfoSetAppendDigit(code - panel_code::KEYPAD_0);
+        host_.vfoSetAppendDigit(code - panel_code::KEYPAD_0);
     } else {
         return;
     }

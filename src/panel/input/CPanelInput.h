@@ -49,8 +49,6 @@ class CPanelInput {
     void OnMouseWheel(uint32_t flags, int32_t delta, int32_t x, int32_t y);
     // A tick of one of the input timers; false for any other id.
     bool OnTimer(int id);
-    // VFO SET's OK: the same entry as the keypad's ENT key while VFO SET is open.
-    void vfoSetEnter();
     // A menu bar command (menu_item::EXIT .. menu_item::VERSION).
     void OnMenuCommand(int id);
     // A window message for the panel input: the close notices of its windows, VFO SET's result,

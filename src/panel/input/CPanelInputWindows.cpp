@@ -1,7 +1,5 @@
 // The modeless windows of CPanelInput: opening and closing them, the menu bar, VFO SET's keypad
 // entry, the connection notice, and the radio notifications each open window follows.
-#include <limits>
-
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "panel/input/CPanelInput.h"
@@ -70,17 +68,6 @@ constexpr MenuWindow kMenuWindows[] = {
     {menu_item::REPEATER,     PanelWindow::Repeater},
 };
 // clang-format on
-
-// The leading decimal digits of text, saturating instead of overflowing.
-int64_t leadingNumber(const std::string& text) {
-    constexpr int64_t kCap = std::numeric_limits<int32_t>::max();
-    int64_t v = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') break;
-        v = std::min(kCap, v * 10 + (c - '0'));
-    }
-    return v;
-}
 
 }  // namespace
 
@@ -202,21 +189,6 @@ void CPanelInput::openConnectionNotice() {
 void CPanelInput::closeConnectionNotice() {
     window_.killTimer(timer::CONNECT_TIMEOUT);
     closeWindow(PanelWindow::ConnectionNotice);
-}
-
-void CPanelInput::vfoSetEnter() {
-    if (!windowOpen(PanelWindow::VfoSet)) return;
-    const std::string text = host_.vfoSetText();
-    if (text.empty()) {
-        closeWindow(PanelWindow::VfoSet);
-        return;
-    }
-    const int64_t hz = leadingNumber(text);
-    if (hz < PanelState::kFrequencyMin || hz > PanelState::kFrequencyMax) {
-        host_.showMessage(string_id::kInputRangeIncorrect);
-        return;
-    }
-    window_.send(notice::VFO_SET_RESULT, static_cast<uintptr_t>(hz), 0);
 }
 
 void CPanelInput::onVfoSetResult(uintptr_t hz) {

@@ -5,7 +5,6 @@
 // place and move the pointer by hand. GUI thread only.
 #include <cstdint>
 #include <span>
-#include <string>
 
 #include "panel/display/Canvas.h"
 
@@ -69,9 +68,11 @@ class PanelInputHost {
     // The version window, modal.
     virtual void runVersionWindow() = 0;
 
-    // VFO SET's entry field (only called while VFO SET is open).
-    virtual std::string vfoSetText() = 0;
+    // VFO SET's keypad (only called while VFO SET is open): a digit typed (the window ignores a
+    // ninth), and ENT, which runs the window's OK: it reports VFO_SET_RESULT or, for a number out
+    // of range, says so and stays open.
     virtual void vfoSetAppendDigit(int digit) = 0;
+    virtual void vfoSetEnter() = 0;
 };
 
 }  // namespace velmora

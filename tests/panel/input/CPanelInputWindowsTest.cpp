@@ -43,56 +43,39 @@ TEST_F(CPanelInputWindows, AWindowThisProgramLacksIsNotCountedOpen) {
 
 struct VfoSetCase {
     const char* name;
-    std::string typed;
+    uintptr_t hz;  // VFO SET's result
     bool sub;
-    std::vector<uint32_t> posted;  // after the main window passes the result back
-    std::vector<int> messages;
-    bool staysOpen;
+    std::vector<uint32_t> posted;
 };
 
 class CPanelInputVfoSet : public PanelInputFixture,
                           public ::testing::WithParamInterface<VfoSetCase> {};
 
-TEST_P(CPanelInputVfoSet, EnterSendsAValidFrequencyToTheTargetOfTheOpening) {
+TEST_P(CPanelInputVfoSet, TheResultGoesToTheTargetOfTheOpeningAndClosesTheWindow) {
     const VfoSetCase& c = GetParam();
     store->panel.subTarget.set(c.sub ? 1 : 0);
     click(kEnter);
     ASSERT_TRUE(input.windowOpen(PanelWindow::VfoSet));
     store->panel.subTarget.set(c.sub ? 0 : 1);  // the target at opening counts
-    host.vfoText = c.typed;
+    click(kKeypad1);
     click(kEnter);
-    for (const WindowMessage& m : window.sends()) {
-        if (m.id == notice::VFO_SET_RESULT) input.onWindowMessage(m.id, m.wParam, m.lParam);
-    }
+    EXPECT_EQ(host.vfoText, "1");
+    EXPECT_EQ(host.vfoEnters, 1);
+    EXPECT_TRUE(thread.posts().empty());
+    EXPECT_TRUE(input.onWindowMessage(notice::VFO_SET_RESULT, c.hz, 0));
     EXPECT_EQ(thread.postedIds(), c.posted);
-    EXPECT_EQ(host.messages, c.messages);
-    EXPECT_EQ(input.windowOpen(PanelWindow::VfoSet), c.staysOpen);
+    EXPECT_FALSE(input.windowOpen(PanelWindow::VfoSet));
     if (!c.posted.empty()) {
-        EXPECT_EQ(thread.posts()[0].lParam, 30000);
+        EXPECT_EQ(thread.posts()[0].lParam, static_cast<intptr_t>(c.hz));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Entries, CPanelInputVfoSet,
-    ::testing::Values(
-        VfoSetCase{"LowestToMain", "30000", false, {req::FREQUENCY_A}, {}, false},
-        VfoSetCase{"LowestToSub", "30000", true, {req::FREQUENCY_B}, {}, false},
-        VfoSetCase{"BelowRange", "29999", false, {}, {string_id::kInputRangeIncorrect}, true},
-        VfoSetCase{"TwentyDigits",
-                   "99999999999999999999",
-                   false,
-                   {},
-                   {string_id::kInputRangeIncorrect},
-                   true},
-        VfoSetCase{"EmptyCancels", "", false, {}, {}, false}),
+    Results, CPanelInputVfoSet,
+    ::testing::Values(VfoSetCase{"LowestToMain", 30000, false, {req::FREQUENCY_A}},
+                      VfoSetCase{"HighestToSub", 60000000, true, {req::FREQUENCY_B}},
+                      VfoSetCase{"CancelledSendsNothing", 0, false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(CPanelInputWindows, KeypadTypesAtMostEightDigitsIntoVfoSetAndPostsNothing) {
-    click(kEnter);
-    for (int i = 0; i < 10; ++i) click(kKeypad1);
-    EXPECT_EQ(host.vfoText, "11111111");
-    EXPECT_TRUE(thread.posts().empty());
-}
 
 TEST_F(CPanelInputWindows, RadioNotificationsGoToTheWindowsThatFollowThem) {
     input.OnMenuCommand(menu_item::PLAYBACK);
