@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/LinkApplication.h"
+#include "app/RigctlService.h"
 #include "app/SettingsFolder.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
@@ -59,6 +60,11 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
         std::fprintf(stderr, "velmora: a worker thread cannot be started\n");
         return 1;
     }
+    RigctlService rigctld(app.store());
+    if (!options.rigctld.empty() && !rigctld.start(options.rigctld, stderr)) {
+        app.shutdown();
+        return 1;
+    }
     window.show();
     if (gui.zoom != 1.0) window.applyZoom();
     if (options.connect)
@@ -84,6 +90,7 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
 
     QApplication::exec();
     host.stopWaiting();
+    rigctld.stop();
     const ShutdownReport report = app.shutdown();
     if (!report.settingsSaved)
         std::fprintf(stderr, "velmora: cannot write %s\n", report.settingsFile.c_str());
