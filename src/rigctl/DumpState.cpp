@@ -1,6 +1,7 @@
 #include "rigctl/DumpState.h"
 
 #include <cinttypes>
+#include <cstdarg>
 #include <cstdio>
 
 #include "rigctl/RigctlNames.h"
@@ -31,9 +32,12 @@ constexpr int kMaxRitHz = 9999, kMaxXitHz = 9999;
 constexpr unsigned kPttFromRadio = 1;
 constexpr int kTimeoutMs = 2000;
 
-void line(std::string& out, const char* format, auto... values) {
+[[gnu::format(printf, 2, 3)]] void line(std::string& out, const char* format, ...) {
     char text[160];
-    std::snprintf(text, sizeof text, format, values...);
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
     out += text;
     out += '\n';
 }
