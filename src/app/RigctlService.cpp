@@ -19,7 +19,7 @@ bool RigctlService::start(const std::string& address, std::FILE* err) {
 }
 
 void RigctlService::stop() {
-    if (server_) server_->stop();
+    server_.reset();
 }
 
 }  // namespace velmora

@@ -17,7 +17,9 @@ class RigctlService {
     explicit RigctlService(RadioStateStore& store) : control_(store) {}
     // Starts listening on address ("[ADDR:]PORT"); false with one line on err when it cannot.
     bool start(const std::string& address, std::FILE* err);
+    // Stops listening and closes every client; start() may follow.
     void stop();
+    bool running() const { return server_ != nullptr; }
     unsigned short port() const { return server_ ? server_->port() : 0; }
 
   private:
