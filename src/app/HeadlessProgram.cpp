@@ -164,7 +164,8 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
         return 1;
     }
     RigctlService rigctld(app.store());
-    if (!options.rigctld.empty() && !rigctld.start(options.rigctld, err)) {
+    if ((!options.rigctld.empty() && !rigctld.start(options.rigctld, err)) ||
+        (!options.flrig.empty() && !rigctld.startFlrig(options.flrig, err))) {
         app.shutdown();
         return 1;
     }
@@ -187,7 +188,7 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
             std::min(deadline, now + (watch.awaitsLastAnswer() ? kLastAnswerSlice : kLoopSlice)));
     }
 
-    rigctld.stop();
+    rigctld.stopAll();
     const ShutdownReport report = app.shutdown();
     reportShutdown(options.quiet ? nullptr : &console, report, out);
     int code = watch.exitCode().value_or(0);

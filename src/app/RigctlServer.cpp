@@ -18,10 +18,10 @@ constexpr auto kSetPollInterval = std::chrono::milliseconds(2);
 
 class Connection : public std::enable_shared_from_this<Connection> {
   public:
-    Connection(tcp::socket socket, rigctl::RigControl& rig, int& clients)
+    Connection(tcp::socket socket, std::unique_ptr<rigctl::ClientSession> session, int& clients)
         : socket_(std::move(socket)),
           timer_(socket_.get_executor()),
-          session_(rig),
+          session_(std::move(session)),
           clients_(clients) {
         ++clients_;
     }
@@ -31,7 +31,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
     // than it reads fills its own socket, never the server's memory.
     void step() {
         if (writing_ || !socket_.is_open()) return;
-        outgoing_ = session_.takeReplies();
+        outgoing_ = session_->takeReplies();
         if (!outgoing_.empty()) {
             writing_ = true;
             asio::async_write(socket_, asio::buffer(outgoing_),
@@ -42,15 +42,15 @@ class Connection : public std::enable_shared_from_this<Connection> {
                               });
             return;
         }
-        if (session_.closed()) return close();
-        if (session_.waiting()) return waitForRadio();
-        socket_.async_read_some(asio::buffer(input_),
-                                [self = shared_from_this()](std::error_code ec, size_t n) {
-                                    if (ec) return self->close();
-                                    self->session_.receive(std::string_view(self->input_.data(), n),
-                                                           rigctl::RigctlSession::Clock::now());
-                                    self->step();
-                                });
+        if (session_->closed()) return close();
+        if (session_->waiting()) return waitForRadio();
+        socket_.async_read_some(
+            asio::buffer(input_), [self = shared_from_this()](std::error_code ec, size_t n) {
+                if (ec) return self->close();
+                self->session_->receive(std::string_view(self->input_.data(), n),
+                                        rigctl::ClientSession::Clock::now());
+                self->step();
+            });
     }
 
     void close() {
@@ -65,14 +65,14 @@ class Connection : public std::enable_shared_from_this<Connection> {
         timer_.expires_after(kSetPollInterval);
         timer_.async_wait([self = shared_from_this()](std::error_code ec) {
             if (ec) return;
-            self->session_.poll(rigctl::RigctlSession::Clock::now());
+            self->session_->poll(rigctl::ClientSession::Clock::now());
             self->step();
         });
     }
 
     tcp::socket socket_;
     asio::steady_timer timer_;
-    rigctl::RigctlSession session_;
+    std::unique_ptr<rigctl::ClientSession> session_;
     std::array<char, 4096> input_{};
     std::string outgoing_;
     bool writing_ = false;
@@ -82,8 +82,13 @@ class Connection : public std::enable_shared_from_this<Connection> {
 }  // namespace
 
 struct RigctlServer::Impl {
-    Impl(rigctl::RigControl& r, rigctl::ListenAddress a)
-        : rig(r), address(std::move(a)), acceptor(io) {}
+    Impl(rigctl::RigControl& r, rigctl::ListenAddress a, SessionFactory f)
+        : rig(r), address(std::move(a)), sessions(std::move(f)), acceptor(io) {
+        if (!sessions)
+            sessions = [](rigctl::RigControl& c) {
+                return std::make_unique<rigctl::RigctlSession>(c);
+            };
+    }
 
     void accept() {
         acceptor.async_accept([this](std::error_code ec, tcp::socket socket) {
@@ -93,7 +98,7 @@ struct RigctlServer::Impl {
                 socket.close(ignored);
             } else {
                 socket.set_option(tcp::no_delay(true), ec);
-                std::make_shared<Connection>(std::move(socket), rig, clients)->step();
+                std::make_shared<Connection>(std::move(socket), sessions(rig), clients)->step();
             }
             accept();
         });
@@ -101,6 +106,7 @@ struct RigctlServer::Impl {
 
     rigctl::RigControl& rig;
     rigctl::ListenAddress address;
+    SessionFactory sessions;
     // Before io: the connections that io still holds count themselves out when it goes.
     int clients = 0;  // the server's thread only
     unsigned short port = 0;
@@ -109,8 +115,9 @@ struct RigctlServer::Impl {
     std::thread thread;
 };
 
-RigctlServer::RigctlServer(rigctl::RigControl& rig, rigctl::ListenAddress address)
-    : impl_(std::make_unique<Impl>(rig, std::move(address))) {}
+RigctlServer::RigctlServer(rigctl::RigControl& rig, rigctl::ListenAddress address,
+                           SessionFactory sessions)
+    : impl_(std::make_unique<Impl>(rig, std::move(address), std::move(sessions))) {}
 
 RigctlServer::~RigctlServer() {
     stop();

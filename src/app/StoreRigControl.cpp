@@ -19,9 +19,7 @@ rigctl::RigState StoreRigControl::state() const {
     s.split = r.ft.get() == 1;
     s.transmitting = r.tx.get() != 0;
     s.linkUp = r.ai.get() == 1;
-    // Until the initial read has brought the mode (no code of the radio's is 0) nothing says
-    // the radio is off: it has just answered its identification.
-    s.powerOn = r.ps.get() == 1 || r.md[kMain].get() == 0;
+    s.powerOn = r.ps.get() == 1;
     s.clarifierOn = r.ifStatus.rxClarifier.get() == 1;
     s.clarifierHz = static_cast<int>(std::lround(r.ifStatus.clarifierOffset.get()));
     s.sMeter = r.sm[kMain].get();

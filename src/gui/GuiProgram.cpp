@@ -66,7 +66,8 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
     RigctlService rigctld(app.store());
     const RigctldSetting kept = readRigctldSetting(config.baseDirectory);
     const std::string rigctldAddress = options.rigctld.empty() ? kept.address : options.rigctld;
-    if (!options.rigctld.empty() && !rigctld.start(options.rigctld, stderr)) {
+    if ((!options.rigctld.empty() && !rigctld.start(options.rigctld, stderr)) ||
+        (!options.flrig.empty() && !rigctld.startFlrig(options.flrig, stderr))) {
         app.shutdown();
         return 1;
     }
@@ -97,7 +98,7 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
 
     QApplication::exec();
     host.stopWaiting();
-    rigctld.stop();
+    rigctld.stopAll();
     const ShutdownReport report = app.shutdown();
     if (!report.settingsSaved)
         std::fprintf(stderr, "velmora: cannot write %s\n", report.settingsFile.c_str());

@@ -280,11 +280,11 @@ RigctlSession::Outcome RigctlSession::executeGet(const Call& call, const RigStat
 RigctlSession::Outcome RigctlSession::sendSet(RigSet set, std::function<bool(const RigState&)> done,
                                               const RigState& s) {
     Outcome out;
+    // A radio reported off may only not have been read yet: the set goes out, and the wait
+    // tells the two apart.
     if (!s.linkUp) {
         // Nothing reaches a silent radio; the client hears so at once.
         out.code = rprt::TIMEOUT;
-    } else if (!s.powerOn) {
-        out.code = rprt::POWER_OFF;
     } else if (!rig_.send(set)) {
         out.code = rprt::REJECTED;
     } else {

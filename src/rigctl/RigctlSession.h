@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rigctl/ClientSession.h"
 #include "rigctl/RigControl.h"
 #include "rigctl/RigctlCommands.h"
 #include "rigctl/RigctlNames.h"
@@ -32,9 +33,8 @@ inline constexpr int INVALID_VFO = -16;
 inline constexpr int POWER_OFF = -20;
 }  // namespace rprt
 
-class RigctlSession {
+class RigctlSession : public ClientSession {
   public:
-    using Clock = std::chrono::steady_clock;
     // A longer line is no client's command: the session answers it with an error and closes.
     static constexpr size_t kMaxLineBytes = 4096;
     // How long a set waits for the radio's report; clients give up after 2 s or more.
@@ -43,15 +43,15 @@ class RigctlSession {
     explicit RigctlSession(RigControl& rig) : rig_(rig) {}
 
     // Takes bytes from the client and answers every command it can.
-    void receive(std::string_view bytes, Clock::time_point now);
+    void receive(std::string_view bytes, Clock::time_point now) override;
     // Looks again at a set that waits: answers it once the radio has reported the value, or the
     // wait has run out, then goes on with the commands after it.
-    void poll(Clock::time_point now);
+    void poll(Clock::time_point now) override;
     // The replies made since the last call, to be written in one piece.
-    std::string takeReplies();
+    std::string takeReplies() override;
 
-    bool waiting() const { return pending_.has_value(); }
-    bool closed() const { return closed_; }
+    bool waiting() const override { return pending_.has_value(); }
+    bool closed() const override { return closed_; }
 
   private:
     struct Call {

@@ -137,20 +137,16 @@ TEST_F(RigctlSessionTest, SilentRadioTimesOutAndHoldsLaterCommandsInOrder) {
     EXPECT_EQ(session.takeReplies(), "RPRT -5\n14074000\n");
 }
 
-TEST_F(RigctlSessionTest, RadioSwitchedOffOrSilentRefusesSetsWithoutSending) {
-    struct Case {
-        bool linkUp, powerOn;
-        const char* reply;
-    } cases[] = {{true, false, "RPRT -20\n"}, {false, false, "RPRT -5\n"}};
-    for (const Case& c : cases) {
-        rig.now.linkUp = c.linkUp;
-        rig.now.powerOn = c.powerOn;
-        rig.sent.clear();
-        RigctlSession fresh(rig);
-        fresh.receive("T 1\n", t0);
-        EXPECT_EQ(fresh.takeReplies(), c.reply);
-        EXPECT_TRUE(rig.sent.empty());
-    }
+TEST_F(RigctlSessionTest, SilentLinkRefusesAtOnceAndRadioOffAnswersWhenTheWaitRunsOut) {
+    rig.reports = false;
+    rig.now.linkUp = false;
+    EXPECT_EQ(say("T 1\n"), "RPRT -5\n");
+    EXPECT_TRUE(rig.sent.empty());
+    rig.now.linkUp = true;
+    rig.now.powerOn = false;
+    EXPECT_EQ(say("T 1\n"), "");
+    session.poll(t0 + RigctlSession::kSetWait);
+    EXPECT_EQ(session.takeReplies(), "RPRT -20\n");
 }
 
 TEST_F(RigctlSessionTest, VfoChoiceStaysWithItsSession) {
