@@ -1,12 +1,13 @@
-// A rigctld session fed arbitrary client bytes, in pieces, against a radio that carries out every
-// change: it must never crash, every reply must end with a line feed, and a closed session must
-// say nothing more.
+// A rigctld session and an XML-RPC session fed arbitrary client bytes, in pieces, against a
+// radio that carries out every other change: they must never crash, every reply must end with a
+// line feed, and a closed session must say nothing more.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "rigctl/FlrigSession.h"
 #include "rigctl/RigctlSession.h"
 
 namespace {
@@ -28,14 +29,11 @@ class Radio : public velmora::rigctl::RigControl {
     unsigned sets_ = 0;
 };
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    using Session = velmora::rigctl::RigctlSession;
+template <typename Session>
+void feed(std::string_view all) {
     Radio radio;
     Session session(radio);
-    auto t = Session::Clock::time_point{};
-    const std::string_view all(reinterpret_cast<const char*>(data), size);
+    auto t = velmora::rigctl::ClientSession::Clock::time_point{};
     for (size_t at = 0; at < all.size(); at += 7) {
         const bool wasClosed = session.closed();
         session.receive(all.substr(at, 7), t);
@@ -45,5 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!replies.empty() && replies.back() != '\n') std::abort();
         if (wasClosed && !replies.empty()) std::abort();
     }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view all(reinterpret_cast<const char*>(data), size);
+    feed<velmora::rigctl::RigctlSession>(all);
+    feed<velmora::rigctl::FlrigSession>(all);
     return 0;
 }
