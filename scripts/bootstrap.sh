@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev clang-format
           qt6-base-dev libgl-dev xvfb xdotool
-          desktop-file-utils appstream help2man file dpkg-dev)
+          desktop-file-utils appstream help2man file dpkg-dev
+          libasio-dev libhamlib-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

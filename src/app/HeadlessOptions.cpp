@@ -3,12 +3,15 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "rigctl/ListenAddress.h"
+
 namespace velmora {
 
 const char* const kHeadlessUsage =
     "Usage: velmora [--headless] [--simulate] [--port PATH] [--connect] [--quiet]\n"
     "               [--log FILE] [--dump-state FILE] [--exit-after-read] [--duration MS]\n"
-    "               [--drift RATE] [--config-dir DIR] [--version] [--help]\n"
+    "               [--drift RATE] [--config-dir DIR] [--rigctld [ADDR:]PORT]\n"
+    "               [--flrig [ADDR:]PORT] [--version] [--help]\n"
     "Remote control of the Aldren transceiver over its CAT port.\n"
     "  --headless         run without a window, printing link events to the console\n"
     "  --simulate         serve the simulated radio in-process and use it as the port\n"
@@ -24,6 +27,9 @@ const char* const kHeadlessUsage =
     "  --config-dir DIR   keep the settings (CommoFiles/) in DIR; by default they live in\n"
     "                     $XDG_CONFIG_HOME/velmora (~/.config/velmora), or in the current\n"
     "                     directory when a CommoFiles folder is there\n"
+    "  --rigctld [ADDR:]PORT  serve the radio to other programs in the rigctld network\n"
+    "                     protocol (127.0.0.1 when no address; no authentication)\n"
+    "  --flrig [ADDR:]PORT  the same in the XML-RPC protocol (port 12345 is the usual one)\n"
     "  --version          print the version and exit\n"
     "  --help             this text\n";
 
@@ -63,6 +69,12 @@ std::optional<HeadlessOptions> parseHeadlessOptions(int argc, const char* const*
             if (!value(o.configDir)) return fail("--config-dir needs a folder");
         } else if (a == "--log") {
             if (!value(o.logFile)) return fail("--log needs a file name");
+        } else if (a == "--rigctld") {
+            if (!value(o.rigctld) || !rigctl::parseListenAddress(o.rigctld))
+                return fail("--rigctld needs [ADDR:]PORT");
+        } else if (a == "--flrig") {
+            if (!value(o.flrig) || !rigctl::parseListenAddress(o.flrig))
+                return fail("--flrig needs [ADDR:]PORT");
         } else if (a == "--dump-state") {
             if (!value(o.dumpStateFile)) return fail("--dump-state needs a file name");
         } else if (a == "--duration") {

@@ -19,6 +19,8 @@ struct HeadlessOptions {
     std::string configDir;      // the settings folder instead of the usual one
     long durationMs = -1;       // run this long; -1 until interrupted (or the read completes)
     double drift = 0;           // the simulated radio's meter changes per second
+    std::string rigctld;        // [ADDR:]PORT of the rigctld network server; empty: off
+    std::string flrig;          // [ADDR:]PORT of the XML-RPC server; empty: off
 };
 
 // The options, or nothing with a message in error.

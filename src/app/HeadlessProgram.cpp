@@ -9,6 +9,7 @@
 #include "app/ConsoleReporter.h"
 #include "app/HeadlessHost.h"
 #include "app/LinkApplication.h"
+#include "app/RigctlService.h"
 #include "app/SettingsFolder.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
@@ -162,6 +163,12 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
         std::fprintf(err, "velmora: a worker thread cannot be started\n");
         return 1;
     }
+    RigctlService rigctld(app.store());
+    if ((!options.rigctld.empty() && !rigctld.start(options.rigctld, err)) ||
+        (!options.flrig.empty() && !rigctld.startFlrig(options.flrig, err))) {
+        app.shutdown();
+        return 1;
+    }
     if (options.connect)
         PostPanelAction(app.store().mailbox, kComKeyAction, false, false, false, 0);
 
@@ -181,6 +188,7 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
             std::min(deadline, now + (watch.awaitsLastAnswer() ? kLastAnswerSlice : kLoopSlice)));
     }
 
+    rigctld.stopAll();
     const ShutdownReport report = app.shutdown();
     reportShutdown(options.quiet ? nullptr : &console, report, out);
     int code = watch.exitCode().value_or(0);

@@ -7,12 +7,15 @@
 #include <memory>
 
 #include "app/LinkApplication.h"
+#include "app/RigctlService.h"
+#include "app/RigctldSetting.h"
 #include "app/SettingsFolder.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"
+#include "gui/RigctldMenuEntry.h"
 #include "link/PanelActionTable.h"
 #include "link/StoreDump.h"
 
@@ -59,6 +62,17 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
         std::fprintf(stderr, "velmora: a worker thread cannot be started\n");
         return 1;
     }
+    // --rigctld wins over the setting the menu entry keeps.
+    RigctlService rigctld(app.store());
+    const RigctldSetting kept = readRigctldSetting(config.baseDirectory);
+    const std::string rigctldAddress = options.rigctld.empty() ? kept.address : options.rigctld;
+    if ((!options.rigctld.empty() && !rigctld.start(options.rigctld, stderr)) ||
+        (!options.flrig.empty() && !rigctld.startFlrig(options.flrig, stderr))) {
+        app.shutdown();
+        return 1;
+    }
+    if (options.rigctld.empty() && kept.on) rigctld.start(kept.address, stderr);
+    addRigctldMenuEntry(*window.menuBar(), rigctld, config.baseDirectory, rigctldAddress);
     window.show();
     if (gui.zoom != 1.0) window.applyZoom();
     if (options.connect)
@@ -84,6 +98,7 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
 
     QApplication::exec();
     host.stopWaiting();
+    rigctld.stopAll();
     const ShutdownReport report = app.shutdown();
     if (!report.settingsSaved)
         std::fprintf(stderr, "velmora: cannot write %s\n", report.settingsFile.c_str());
