@@ -165,15 +165,12 @@ void MainWindow::registerWindows() {
                                 host_);
     });
     // Both equalizer menu items open the one window, for the set the panel input noted.
-    inputHost_->setFactory(PanelWindow::Equalizer, [this](QWidget* parent) {
-        return new EqualizerWindow(parent, app_.store(), dlg_->panelInput().equalizerSet(),
+    inputHost_->setFactory(PanelWindow::Equalizer, [this, &store](QWidget* parent) {
+        return new EqualizerWindow(parent, store, dlg_->panelInput().equalizerSet(),
                                    [this] { host_.send(notice::EQUALIZER_CLOSED, 0, 0); });
     });
-    inputHost_->setFactory(PanelWindow::ConnectionNotice, [](QWidget* parent) {
-        auto* notice = new ConnectionNotice(parent);
-        return notice;
-    });
-    RadioStateStore& store = app_.store();
+    inputHost_->setFactory(PanelWindow::ConnectionNotice,
+                           [](QWidget* parent) { return new ConnectionNotice(parent); });
     inputHost_->setFactory(PanelWindow::Cw, [this, &store](QWidget* parent) {
         return new CwMemoryDialog(parent, host_, store,
                                   [this](QKeyEvent& e) { return handleKey(e); });
