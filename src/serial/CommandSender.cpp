@@ -54,6 +54,13 @@ SendOutcome CommandSender::onSendNext() {
 }
 
 SendOutcome CommandSender::sendOne() {
+    store_.link.sendInFlight.store(true, std::memory_order_seq_cst);
+    const SendOutcome outcome = takeAndWrite();
+    store_.link.sendInFlight.store(false, std::memory_order_seq_cst);
+    return outcome;
+}
+
+SendOutcome CommandSender::takeAndWrite() {
     // Every WM_SEND_NEXT follows a Put, so there is normally a command; one whose Put was
     // refused (512 bytes or more) has none, and waiting for it would block the thread for good.
     command_.fill(0);

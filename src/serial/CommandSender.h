@@ -32,6 +32,7 @@ class CommandSender {
 
   private:
     SendOutcome sendOne();
+    SendOutcome takeAndWrite();
 
     RadioStateStore& store_;
     SerialPort& port_;
