@@ -135,6 +135,10 @@ void MainWindow::registerWindows() {
             parent, [this] { dlg_->panelInput().vfoSetEnter(); },
             [this] { host_.send(notice::VFO_SET_RESULT, 0, 0); });
     });
+    inputHost_->setFactory(PanelWindow::MenuList, [this](QWidget* parent) {
+        return new MenuListDialog(parent, menuList_, menuListMemory_, app_.store(), app_.port(),
+                                  [this] { host_.send(notice::MENU_LIST_CLOSED, 0, 0); });
+    });
     inputHost_->setFactory(PanelWindow::ConnectionNotice, [](QWidget* parent) {
         auto* notice = new ConnectionNotice(parent);
         return notice;

@@ -69,7 +69,7 @@ class WindowFixture : public ::testing::Test {
         application();
         ASSERT_TRUE(dir_.isValid());
         radio_ = std::make_unique<sim::SimulatedRadio>();
-        transport_ = std::make_unique<sim::PtyTransport>(*radio_, sim::PtyOptions{});
+        transport_ = std::make_unique<sim::PtyTransport>(*radio_, ptyOptions_);
         ASSERT_TRUE(transport_->start());
         LinkApplicationConfig config;
         config.baseDirectory = dir_.path().toStdString();
@@ -96,6 +96,7 @@ class WindowFixture : public ::testing::Test {
     CRemoteControllerDlg& dlg() { return window_->dlg(); }
 
     QTemporaryDir dir_;
+    sim::PtyOptions ptyOptions_;  // set before SetUp to serve the line otherwise
     std::unique_ptr<sim::SimulatedRadio> radio_;
     std::unique_ptr<sim::PtyTransport> transport_;
     QtWindowHost host_;
