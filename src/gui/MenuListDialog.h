@@ -48,6 +48,7 @@ class MenuListDialog : public PanelWindowWidget {
     // The setting dialog of the selected line (what Enter and a double click open).
     void editSelected();
     QTreeWidget* list() const { return list_; }
+    MenuListModel& model() { return model_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
