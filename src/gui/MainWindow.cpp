@@ -136,8 +136,18 @@ void MainWindow::registerWindows() {
             [this] { host_.send(notice::VFO_SET_RESULT, 0, 0); });
     });
     inputHost_->setFactory(PanelWindow::MenuList, [this](QWidget* parent) {
-        return new MenuListDialog(parent, menuList_, menuListMemory_, app_.store(), app_.port(),
-                                  [this] { host_.send(notice::MENU_LIST_CLOSED, 0, 0); });
+        auto* w = new MenuListDialog(parent, menuList_, menuListMemory_, app_.store(), app_.port(),
+                                     [this] { host_.send(notice::MENU_LIST_CLOSED, 0, 0); });
+        // The function keys keep their bindings while the list has the focus; Page Up/Down,
+        // Home and End move in the list.
+        w->setKeyHandler([this](QKeyEvent& e) {
+            const std::optional<KeyPress> press = toKeyPress(e);
+            if (!press || press->key < Key::F1 || press->key > Key::F12) return false;
+            const bool consumed = dlg_->onKey(*press);
+            afterHandler();
+            return consumed;
+        });
+        return w;
     });
     inputHost_->setFactory(PanelWindow::ConnectionNotice, [](QWidget* parent) {
         auto* notice = new ConnectionNotice(parent);

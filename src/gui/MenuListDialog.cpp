@@ -203,6 +203,14 @@ bool MenuListDialog::eventFilter(QObject* watched, QEvent* event) {
     return PanelWindowWidget::eventFilter(watched, event);
 }
 
+void MenuListDialog::keyPressEvent(QKeyEvent* event) {
+    if (keys_ && keys_(*event)) {
+        event->accept();
+        return;
+    }
+    PanelWindowWidget::keyPressEvent(event);
+}
+
 void MenuListDialog::relay(uint32_t id, uintptr_t, intptr_t) {
     if (id != notify::EX || finished_) return;
     for (const int row : model_.refresh(store_.menus)) updateRow(row);

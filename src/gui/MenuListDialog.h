@@ -15,6 +15,7 @@
 #include "windows/MenuListModel.h"
 #include "windows/MenuRateSwitch.h"
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,9 +50,13 @@ class MenuListDialog : public PanelWindowWidget {
     void editSelected();
     QTreeWidget* list() const { return list_; }
     MenuListModel& model() { return model_; }
+    // The main window's key definitions: offered every key the window itself does not use;
+    // true when taken.
+    void setKeyHandler(std::function<bool(QKeyEvent&)> handler) { keys_ = std::move(handler); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void fillList();
@@ -68,6 +73,7 @@ class MenuListDialog : public PanelWindowWidget {
     MenuListMemory& memory_;
     RadioStateStore& store_;
     std::function<void()> closed_;
+    std::function<bool(QKeyEvent&)> keys_;
     MenuRateSwitch rateSwitch_;
     QTreeWidget* list_;
     QLineEdit* filter_;

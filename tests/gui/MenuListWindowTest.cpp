@@ -3,10 +3,14 @@
 // against its own CAT RATE, so a command sent at the wrong rate is lost as it would be on a real
 // line.
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeWidget>
 
 #include "WindowFixture.h"
@@ -93,6 +97,16 @@ TEST_F(MenuListWindowTest, EveryClosePathSendsTheCloseNoticeAndFreesThePanel) {
     // The selection survives the closing; nothing was changed, so nothing went to the radio.
     open();
     EXPECT_EQ(menuList()->list()->currentItem(), menuList()->list()->topLevelItem(40));
+    // The function keys keep their bindings over the list.
+    {
+        QDir(dir_.path()).mkpath("CommoFiles");
+        QFile keys(dir_.path() + "/CommoFiles/VLMKSDEF.txt");
+        ASSERT_TRUE(keys.open(QIODevice::WriteOnly));
+        keys.write("FA014195000;\n");
+    }
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QApplication::sendEvent(menuList()->list(), &f2);
+    EXPECT_TRUE(pumpUntil([&] { return radio_->snapshot().frequency(sim::kMain) == 14195000; }));
     menuList()->findChild<QPushButton*>("2")->click();
     ASSERT_TRUE(pumpUntil([&] { return panelFree(); }));
     EXPECT_EQ(transport_->bytesAtWrongRate(), 0u);
@@ -106,12 +120,18 @@ TEST_F(MenuListWindowTest, CatRateWithItemsAroundItReachesTheRadioAtTheRatesItEx
     edit(32, pick("19200"));
     edit(33, pick("1000"));
     edit(151, [](QDialog&) {});  // MY BAND confirmed as it came
-    EXPECT_EQ(menuList()->findChild<QLabel*>("changed")->text(), "3 changed");
+    // 401 entries: a spin box, and a typed value snaps to the 10 kHz grid.
+    edit(82, [](QDialog& d) {
+        auto* spin = d.findChild<QSpinBox*>("1019");
+        ASSERT_NE(spin, nullptr);
+        spin->findChild<QLineEdit*>()->setText("1234");
+    });
+    EXPECT_EQ(menuList()->findChild<QLabel*>("changed")->text(), "4 changed");
     menuList()->findChild<QPushButton*>("1")->click();
     ASSERT_TRUE(pumpUntil([&] {
         const sim::RadioModel m = radio_->snapshot();
         return panelFree() && m.menu(31) == 80 && m.menu(32) == 2 && m.menu(33) == 2 &&
-               port.GetBaudRate() == 19200 && port.IsPortOpen();
+               m.menu(82) == 1230 && port.GetBaudRate() == 19200 && port.IsPortOpen();
     }));
     EXPECT_EQ(radio_->snapshot().menu(151) & kTrv50, kTrv50);
 
