@@ -25,6 +25,7 @@ namespace {
 enum Column { kNumber, kName, kRange, kSetting, kColumnCount };
 constexpr int kTypeAheadMs = 1000;
 constexpr int kMaxTypedNumber = 999;
+constexpr int kFirstWidthChars = 120, kFirstHeightRows = 30;
 
 // Courier New as the list was laid out for, or the system's fixed-pitch font where it is missing.
 QFont listFont() {
@@ -79,7 +80,8 @@ MenuListDialog::MenuListDialog(QWidget* parent, MenuListModel& model, MenuListMe
     connect(buttons, &QDialogButtonBox::accepted, this, &MenuListDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &MenuListDialog::reject);
     connect(filter_, &QLineEdit::textChanged, this, &MenuListDialog::applyFilter);
-    connect(list_, &QTreeWidget::itemActivated, this, [this] { editSelected(); });
+    // Double click only: a style where one click activates would open a dialog per click.
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { editSelected(); });
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item) model_.select(list_->indexOfTopLevelItem(item));
     });
@@ -88,7 +90,15 @@ MenuListDialog::MenuListDialog(QWidget* parent, MenuListModel& model, MenuListMe
 
     model_.fill(store_.menus);
     fillList();
-    if (memory_.size.isValid()) resize(memory_.size);
+    if (memory_.size.isValid()) {
+        resize(memory_.size);
+    } else {
+        // At first wide enough for a whole line and tall enough for a good part of the list, in
+        // the font's own measure so that it scales with the screen.
+        const QFontMetrics fm(list_->font());
+        resize(sizeHint().expandedTo(
+            QSize(kFirstWidthChars * fm.horizontalAdvance('0'), kFirstHeightRows * fm.height())));
+    }
     setFocusProxy(list_);
 }
 

@@ -22,6 +22,9 @@ struct LinkFlags {
     // The send thread holds a command it took from SendRing and has not yet handed to the port;
     // set before the take, so that an empty ring with the flag clear means all went out.
     std::atomic<bool> sendInFlight{false};
+    // Commands stay in SendRing while the port changes its speed (set by the GUI thread): one
+    // sent between the radio's switch and the port's would be lost.
+    std::atomic<bool> sendHeld{false};
     // Menu writes (req::MENU_WRITE) the command thread has finished queueing.
     std::atomic<uint32_t> menuWritesDone{0};
 

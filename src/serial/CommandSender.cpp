@@ -44,7 +44,8 @@ CommandSender::CommandSender(RadioStateStore& store, SerialPort& port)
     : store_(store), port_(port) {}
 
 SendOutcome CommandSender::onSendNext() {
-    if (!store_.link.commGate.load(std::memory_order_acquire)) {
+    if (!store_.link.commGate.load(std::memory_order_acquire) ||
+        store_.link.sendHeld.load(std::memory_order_seq_cst)) {
         ++deferred_;
         return SendOutcome::GateClosed;
     }

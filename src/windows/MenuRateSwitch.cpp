@@ -1,5 +1,6 @@
 #include "windows/MenuRateSwitch.h"
 
+#include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "serial/SerialPort.h"
 
@@ -37,9 +38,12 @@ bool MenuRateSwitch::poll(int64_t nowMs) {
         case Phase::Idle:
             return false;
         case Phase::Draining:
+            // Held first, then looked at: nothing can slip out between the look and the switch.
+            store_.link.sendHeld.store(true, std::memory_order_seq_cst);
             if (drained()) {
                 drainedInTime_ = true;
             } else if (nowMs - startedMs_ < kDrainLimitMs) {
+                releaseSends();
                 return false;
             }
             drainedMs_ = nowMs;
@@ -48,10 +52,19 @@ bool MenuRateSwitch::poll(int64_t nowMs) {
         case Phase::Settling:
             if (nowMs - drainedMs_ < kSettleMs) return false;
             switchPort();
+            releaseSends();
             phase_ = Phase::Idle;
             return true;
     }
     return false;
+}
+
+void MenuRateSwitch::releaseSends() {
+    store_.link.sendHeld.store(false, std::memory_order_seq_cst);
+    // Commands that came while sends were held wait in the ring for a wake-up.
+    if (store_.sendRing.unreadCount() != 0) {
+        store_.mailbox.post(Thread::Anl_Send_Thread, req::SEND_QUEUED);
+    }
 }
 
 void MenuRateSwitch::switchPort() {

@@ -1,7 +1,9 @@
 #pragma once
 // The port's switch to the speed of a CAT RATE just written from the menu list. The radio takes
 // its new rate when it reads EX032, which the command thread sends last; the port may follow
-// only once that command has left it, and not wait for ever when it never does. Driven by the
+// only once that command has left it, and not wait for ever when it never does. From then until
+// the switch every other command waits in SendRing, as it would be lost between the radio's
+// switch and the port's. Driven by the
 // window's timer, so the GUI thread never sleeps. GUI thread only.
 #include <cstdint>
 
@@ -38,6 +40,7 @@ class MenuRateSwitch {
   private:
     enum class Phase { Idle, Draining, Settling };
     void switchPort();
+    void releaseSends();
 
     RadioStateStore& store_;
     SerialPort& port_;

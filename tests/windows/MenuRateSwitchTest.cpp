@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "link/MessageIds.h"
 #include "serial/SerialFixture.h"
 #include "windows/MenuRateSwitch.h"
 
@@ -45,12 +46,18 @@ TEST_F(MenuRateSwitchTest, ThePortFollowsOnlyOnceTheWriteHasLeftItOrTheLimitRanO
         int64_t switchedAt = -1;
         for (int64_t t = 0; t <= limit + 1000 && switchedAt < 0; t += MenuRateSwitch::kPollMs) {
             if (rateSwitch.poll(t)) switchedAt = t;
+            // Other commands wait only from the moment the queue is found empty.
+            const bool settling = t >= expectAt - MenuRateSwitch::kSettleMs && switchedAt < 0;
+            EXPECT_EQ(store->link.sendHeld.load(), settling) << t;
         }
         EXPECT_EQ(switchedAt, expectAt);
         EXPECT_EQ(rateSwitch.drainedInTime(), drains);
         EXPECT_EQ(port.GetBaudRate(), 19200);
         EXPECT_TRUE(port.IsPortOpen());
         EXPECT_EQ(device.opens().back().baud, 19200);
+        if (c.ringHoldsCommand) {
+            EXPECT_EQ(commandThread.postedIds().back(), req::SEND_QUEUED) << "the held command";
+        }
         allAnswers();
         takeAll(store->sendRing);
         store->link.sendInFlight = false;
