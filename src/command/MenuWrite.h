@@ -1,6 +1,6 @@
 #pragma once
 // The menu write (req::MENU_WRITE): every menu item the operator changed goes to the radio as its
-// EX set command, 10 ms apart, and is marked written.
+// EX set command, 10 ms apart, and is marked written; CAT RATE goes last.
 #include "command/CommandContext.h"
 
 namespace velmora {

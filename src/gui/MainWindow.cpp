@@ -184,6 +184,17 @@ void MainWindow::registerWindows() {
     inputHost_->setFactory(PanelWindow::Repeater, [this, &store](QWidget* parent) {
         return new RepeaterDialog(parent, host_, store);
     });
+    inputHost_->setFactory(PanelWindow::MenuList, [this, &store](QWidget* parent) {
+        auto* w = new MenuListDialog(parent, menuList_, menuListMemory_, store, app_.port(),
+                                     [this] { host_.send(notice::MENU_LIST_CLOSED, 0, 0); });
+        // The function keys keep their bindings while the list has the focus; Page Up/Down,
+        // Home and End move in the list.
+        w->setKeyHandler([this](QKeyEvent& e) {
+            const std::optional<KeyPress> press = toKeyPress(e);
+            return press && press->key >= Key::F1 && press->key <= Key::F12 && handleKey(e);
+        });
+        return w;
+    });
 }
 
 void MainWindow::showVersion() {

@@ -8,6 +8,7 @@
 #include <QSplashScreen>
 #include <memory>
 
+#include "gui/MenuListDialog.h"
 #include "gui/PanelInputAdapter.h"
 #include "gui/PanelView.h"
 #include "gui/QtCanvas.h"
@@ -80,6 +81,9 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<CRemoteControllerDlg> dlg_;
     PanelInputAdapter* adapter_ = nullptr;
     QPointer<QSplashScreen> splash_;
+    // MENU LIST's selection and size, kept from one opening to the next.
+    MenuListModel menuList_;
+    MenuListMemory menuListMemory_;
     uint64_t paintedGeneration_ = 0;
     CommandHistory commandHistory_;
 };

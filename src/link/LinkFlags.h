@@ -19,6 +19,14 @@ struct LinkFlags {
     std::atomic<int32_t> memoryTextPosition{0};  // next keyer memory text 1-5 to read
     std::atomic<bool> answerPending{false};      // a command was written, no answer yet
     std::atomic<bool> commGate{false};           // the menu definitions are installed
+    // The send thread holds a command it took from SendRing and has not yet handed to the port;
+    // set before the take, so that an empty ring with the flag clear means all went out.
+    std::atomic<bool> sendInFlight{false};
+    // Commands stay in SendRing while the port changes its speed (set by the GUI thread): one
+    // sent between the radio's switch and the port's would be lost.
+    std::atomic<bool> sendHeld{false};
+    // Menu writes (req::MENU_WRITE) the command thread has finished queueing.
+    std::atomic<uint32_t> menuWritesDone{0};
 
     // Second part.
     std::atomic<bool> reEnablePending{false};  // ask for auto-information again after power-on

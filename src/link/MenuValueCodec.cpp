@@ -63,12 +63,11 @@ int64_t beaconSeconds(int64_t value) {
 
 double decodeMenuField(int valueKind, std::string_view field) {
     if (isBitStringKind(valueKind)) {
-        double weight = 4096, sum = 0;
-        for (char c : field) {
-            if (c == '1') sum += weight;
-            weight /= 2;
+        int64_t sum = 0;
+        for (size_t k = 0; k < field.size(); ++k) {
+            if (field[k] == '1') sum |= menuPositionBit(static_cast<int>(k));
         }
-        return sum;
+        return static_cast<double>(sum);
     }
     long value = decimalValue(field);
     // Beacon times above 240 s are sent in 30-second steps: 241 stands for 270 s.

@@ -59,9 +59,20 @@ constexpr MenuValueForm menuValueForm(int kind) {
 // The first choice of a kind-13 item.
 inline constexpr int kMicGainFirstChoiceValue = 1000;
 
-// The bit of position k of a bit-string value; the rule gives positions from 13 on no bit.
+// The bit of position k of a bit-string value: 0x1000 >> k for the first thirteen. That rule has
+// no bit left for MY BAND's fourteenth position (TRV50), which takes 0x4000: 0x2000 is set in the
+// item's factory value without standing for any position. Every reader and writer of these
+// values (the answer, the list line, the check boxes, the set command) uses this one weight.
+inline constexpr int kMenuPositionCount = 14;
 constexpr int64_t menuPositionBit(int k) {
-    return k >= 0 && k <= 12 ? (int64_t{0x1000} >> k) : 0;
+    if (k >= 0 && k <= 12) return int64_t{0x1000} >> k;
+    return k == 13 ? int64_t{0x4000} : 0;
+}
+// The bits that the first count positions can show.
+constexpr int64_t menuPositionMask(int count) {
+    int64_t mask = 0;
+    for (int k = 0; k < count; ++k) mask |= menuPositionBit(k);
+    return mask;
 }
 
 // Beacon times: the field carries 0-240 seconds as they are and 241-255 as codes for 270-690

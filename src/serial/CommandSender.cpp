@@ -44,7 +44,8 @@ CommandSender::CommandSender(RadioStateStore& store, SerialPort& port)
     : store_(store), port_(port) {}
 
 SendOutcome CommandSender::onSendNext() {
-    if (!store_.link.commGate.load(std::memory_order_acquire)) {
+    if (!store_.link.commGate.load(std::memory_order_acquire) ||
+        store_.link.sendHeld.load(std::memory_order_seq_cst)) {
         ++deferred_;
         return SendOutcome::GateClosed;
     }
@@ -54,6 +55,13 @@ SendOutcome CommandSender::onSendNext() {
 }
 
 SendOutcome CommandSender::sendOne() {
+    store_.link.sendInFlight.store(true, std::memory_order_seq_cst);
+    const SendOutcome outcome = takeAndWrite();
+    store_.link.sendInFlight.store(false, std::memory_order_seq_cst);
+    return outcome;
+}
+
+SendOutcome CommandSender::takeAndWrite() {
     // Every WM_SEND_NEXT follows a Put, so there is normally a command; one whose Put was
     // refused (512 bytes or more) has none, and waiting for it would block the thread for good.
     command_.fill(0);

@@ -13,7 +13,8 @@ class SerialPort;
 
 enum class SendOutcome {
     Sent,        // written (or at least handed to the device; a failed write is not retried)
-    GateClosed,  // the menu definitions are not installed yet: the command waits in SendRing
+    GateClosed,  // the menu definitions are not installed yet, or the port is changing its
+                 // speed: the command waits in SendRing
     NothingQueued,
     PortClosed,  // the port cannot be opened: the command is dropped
     LineFault,   // stuck output, lost carrier or a waiting character: port closed, dropped
@@ -32,6 +33,7 @@ class CommandSender {
 
   private:
     SendOutcome sendOne();
+    SendOutcome takeAndWrite();
 
     RadioStateStore& store_;
     SerialPort& port_;

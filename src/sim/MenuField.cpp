@@ -32,7 +32,9 @@ int64_t bitStringMask(int width) {
 }  // namespace
 
 int64_t menuBitWeight(int position) {
-    return position >= 0 && position <= 12 ? (int64_t{0x1000} >> position) : 0;
+    if (position >= 0 && position <= 12) return int64_t{0x1000} >> position;
+    // MY BAND's fourteenth position (TRV50), past the thirteen of the 0x1000 >> k rule.
+    return position == 13 ? int64_t{0x4000} : 0;
 }
 
 bool menuValueAllowed(const SimMenuItem& item, int64_t v) {

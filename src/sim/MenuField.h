@@ -11,7 +11,7 @@
 
 namespace velmora::sim {
 
-// The weight of position k of a bit-string item (0 beyond the thirteenth position).
+// The weight of position k of a bit-string item (0 beyond the fourteenth position).
 int64_t menuBitWeight(int position);
 
 bool menuValueAllowed(const SimMenuItem& item, int64_t value);

@@ -21,6 +21,13 @@ namespace velmora::sim {
 
 namespace {
 
+// The radio's menu item of its port speed, and the speeds of its choices.
+constexpr int kCatRateMenuItem = 32;
+int64_t catRateBaud(int64_t choice) {
+    static constexpr int64_t kRates[] = {4800, 9600, 19200, 38400};
+    return choice >= 0 && choice < 4 ? kRates[choice] : 0;
+}
+
 constexpr int64_t kTickMicros = 10000;       // noise and a full line are looked at this often
 constexpr int64_t kPacedBurstMicros = 2000;  // paced output goes out in slices of this length
 constexpr int kBitsPerCharacter = 11;        // start, 8 data, 2 stop
@@ -161,6 +168,19 @@ void PtyTransport::wake() {
     [[maybe_unused]] auto n = ::write(wakeWrite_, &b, 1);
 }
 
+bool PtyTransport::lineAtRadioRate() const {
+    // The master reports the termios its client gave the slave.
+    termios t{};
+    if (::tcgetattr(master_, &t) != 0) return true;
+    static constexpr std::pair<speed_t, int64_t> kSpeeds[] = {
+        {B4800, 4800}, {B9600, 9600}, {B19200, 19200}, {B38400, 38400}};
+    int64_t line = 0;
+    for (const auto& [code, bps] : kSpeeds) {
+        if (cfgetospeed(&t) == code) line = bps;
+    }
+    return line == catRateBaud(radio_.menuValue(kCatRateMenuItem));
+}
+
 void PtyTransport::closeLine() {
     closeFd(master_);
     closeFd(heldSlave_);
@@ -237,7 +257,11 @@ void PtyTransport::run() {
             if (r > 0) {
                 const std::string_view bytes(buf, static_cast<size_t>(r));
                 if (options_.transcript) options_.transcript->record(Transcript::kToRadio, bytes);
-                radio_.receive(bytes);
+                if (!options_.checkLineRate || lineAtRadioRate()) {
+                    radio_.receive(bytes);
+                } else {
+                    wrongRate_.fetch_add(static_cast<uint64_t>(r), std::memory_order_acq_rel);
+                }
             }
         }
     }

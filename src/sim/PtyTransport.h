@@ -18,6 +18,9 @@ struct PtyOptions {
     std::string linkPath;  // optional stable symlink to the slave device
     int baud = 0;          // pace output at 11 bits per character; 0 writes at once
     Transcript* transcript = nullptr;
+    // Like the radio's own port: bytes that come at another speed than its CAT RATE (menu item
+    // 32) are garbage to it and lost. Off, the line's speed does not matter.
+    bool checkLineRate = false;
 };
 
 class PtyTransport {
@@ -36,11 +39,15 @@ class PtyTransport {
     // Closes the line now (from any thread); the thread stays until stop().
     void disconnect();
     bool connected() const { return connected_.load(std::memory_order_acquire); }
+    // Bytes lost because the client's speed was not the radio's (with checkLineRate).
+    uint64_t bytesAtWrongRate() const { return wrongRate_.load(std::memory_order_acquire); }
 
   private:
     void run();
     void wake();
     void closeLine();
+    // The client's line speed (as it set the slave) is the radio's CAT RATE.
+    bool lineAtRadioRate() const;
     bool makeLink(std::string* error);
 
     SimulatedRadio& radio_;
@@ -51,6 +58,7 @@ class PtyTransport {
     std::mutex wakeMutex_;  // guards wakeWrite_: the radio may call wake() while stop() closes it
     int wakeWrite_ = -1;
     std::atomic<bool> stopping_{false}, disconnectRequested_{false}, connected_{false};
+    std::atomic<uint64_t> wrongRate_{0};
     std::thread thread_;
 };
 

@@ -345,6 +345,11 @@ std::string SimulatedRadio::stateJson() const {
     return stateDumpJson(model_);
 }
 
+int64_t SimulatedRadio::menuValue(int n) const {
+    std::lock_guard lock(mutex_);
+    return n >= 1 && n <= model_.menuCount() ? model_.menu(n) : 0;
+}
+
 uint64_t SimulatedRadio::commandsHandled() const {
     std::lock_guard lock(mutex_);
     return commands_;

@@ -62,6 +62,8 @@ class SimulatedRadio {
     RadioModel snapshot() const;
     std::string stateJson() const;
     uint64_t commandsHandled() const;
+    // Menu item n's value now (1-based; 0 outside the menu).
+    int64_t menuValue(int n) const;
 
   private:
     int64_t now() const;

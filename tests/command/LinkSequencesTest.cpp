@@ -144,13 +144,17 @@ class MenuWriteTest : public test::CommandFixture {
     }
 };
 
-TEST_F(MenuWriteTest, WritesEveryChangedItemTenMillisecondsApartAndClearsTheFlags) {
+TEST_F(MenuWriteTest, WritesEveryChangedItemTenMillisecondsApartCatRateLast) {
     change(3, 4, 3, -5);
     change(10, 0, 4, 1234);
+    change(32, 39, 1, 2);
     change(177, 4, 3, 12);
+    const uint32_t writes = store->link.menuWritesDone.load();
     request(req::MENU_WRITE);
-    EXPECT_EQ(log(), (Strings{"EX003-05;", "~10", "EX0101234;", "~10", "EX177+12;", "~10"}));
-    for (int n : {3, 10, 177}) EXPECT_EQ(store->menus.item(n)->changed, 0) << n;
+    EXPECT_EQ(log(), (Strings{"EX003-05;", "~10", "EX0101234;", "~10", "EX177+12;", "~10",
+                              "EX0322;", "~10"}));
+    EXPECT_EQ(store->link.menuWritesDone.load(), writes + 1);
+    for (int n : {3, 10, 32, 177}) EXPECT_EQ(store->menus.item(n)->changed, 0) << n;
     request(req::MENU_WRITE);
     EXPECT_TRUE(log().empty()) << "nothing is changed any more";
 }

@@ -69,8 +69,8 @@ class WindowFixture : public ::testing::Test {
         application();
         ASSERT_TRUE(dir_.isValid());
         radio_ = std::make_unique<sim::SimulatedRadio>();
-        transport_ =
-            std::make_unique<sim::PtyTransport>(*radio_, sim::PtyOptions{{}, 0, &transcript_});
+        ptyOptions_.transcript = &transcript_;
+        transport_ = std::make_unique<sim::PtyTransport>(*radio_, ptyOptions_);
         ASSERT_TRUE(transport_->start());
         LinkApplicationConfig config;
         config.baseDirectory = dir_.path().toStdString();
@@ -98,6 +98,7 @@ class WindowFixture : public ::testing::Test {
 
     QTemporaryDir dir_;
     sim::Transcript transcript_;  // what crossed the line, both ways
+    sim::PtyOptions ptyOptions_;  // set before SetUp to serve the line otherwise
     std::unique_ptr<sim::SimulatedRadio> radio_;
     std::unique_ptr<sim::PtyTransport> transport_;
     QtWindowHost host_;

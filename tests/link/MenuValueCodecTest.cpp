@@ -60,10 +60,14 @@ TEST(MenuFieldEncoding, NumbersFillTheWholeWidth) {
 TEST(MenuFieldEncoding, BitStringsCarryOneCharacterPerPosition) {
     EXPECT_EQ(encodeMenuField(38, 13, 6392), "1100011111000");
     EXPECT_EQ(encodeMenuField(38, 13, 6384), "1100011110000");
-    // The fourteenth position of a width-14 field has no bit and always goes as "0".
+    // MY BAND: 0x2000 of the factory value owns no position; TRV50, the fourteenth, is 0x4000
+    // both ways, so a value read from the radio goes back unchanged.
     EXPECT_EQ(encodeMenuField(14, 14, 16376), "11111111110000");
-    EXPECT_EQ(encodeMenuField(14, 14, 8191), "11111111111110");
+    EXPECT_EQ(encodeMenuField(14, 14, 8191 | 0x4000), "11111111111111");
     EXPECT_EQ(decodeMenuField(38, "1100011111000"), 6392);
+    for (const char* field : {"11111111110001", "00000000000001", "10000000000000"}) {
+        EXPECT_EQ(encodeMenuField(14, 14, decodeMenuField(14, field)), field);
+    }
 }
 
 TEST(MenuFieldEncoding, BeaconTimesAbove240SecondsGoAsTheirCode) {

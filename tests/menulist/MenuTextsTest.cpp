@@ -51,13 +51,14 @@ TEST(MenuValueText, ShowsEachKindAsTheOperatorReadsIt) {
         {32, -1, 0, " ????????????"},
         {32, 1e300, 0, " ????????????"},
         {32, 69, 0, " "},
-        // A bit string shows the shown position only; the fourteenth position owns no bit.
+        // A bit string shows the shown position only; TRV50 (the fourteenth) is 0x4000.
         {17, 6392, 2, " Dummy OFF"},
         {17, 6392, 9, " PROC ON"},
         {17, 6384, 9, " PROC OFF"},
         {151, 16376, 9, " 50 ON"},
         {151, 16376, 10, " GEN OFF"},
         {151, 16383, 13, " TRV50 OFF"},
+        {151, 16376 | 0x4000, 13, " TRV50 ON"},
         {151, 16376, 70, " ????????????"},
     };
     for (const Row& r : rows) {

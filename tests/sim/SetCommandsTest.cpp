@@ -178,8 +178,8 @@ TEST(SetCommands, MenuWritesUseTheItemsWidthAndEncoding) {
     EXPECT_EQ(setThenQuery(h, "EX022255;", "EX022;"), "EX022255;");
     EXPECT_EQ(setThenQuery(h, "EX0171111111111111;", "EX017;"), "EX0171111111111111;");
     EXPECT_EQ(h.radio->snapshot().menu(17), 0x1FFF);
-    EXPECT_EQ(h.send("EX15111111111111111;"), "");  // the fourteenth position carries nothing
-    EXPECT_EQ(h.send("EX151;"), "EX15111111111111110;");
+    EXPECT_EQ(h.send("EX15111111111111111;"), "");  // TRV50, the fourteenth position, is kept
+    EXPECT_EQ(h.send("EX151;"), "EX15111111111111111;");
     EXPECT_EQ(h.send("EX0010301;"), "?;");  // not on the 20 ms grid
     EXPECT_EQ(h.send("EX0014020;"), "?;");  // above the limit
     EXPECT_EQ(h.send("EX03210;"), "?;");    // wrong width

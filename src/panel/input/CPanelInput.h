@@ -156,7 +156,6 @@ class CPanelInput {
     int32_t lastAngle_ = 0;
     int32_t wheelCode_ = 0;  // the dial or knob whose notches gather while timer 40 runs
     std::array<bool, kPanelWindowCount> open_{};
-    bool menuMessageShowing_ = false;
     int equalizerSet_ = 0;
 };
 

@@ -40,6 +40,7 @@ struct Relay {
     uint32_t id;
 };
 constexpr Relay kRelays[] = {
+    {PanelWindow::MenuList,  notify::EX},
     {PanelWindow::Playback,  notify::RI},
     {PanelWindow::Playback,  notify::AI},
     {PanelWindow::Rotator,   notify::RO},
@@ -159,15 +160,9 @@ bool CPanelInput::onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lParam
         closeWindow(c.window);
         return true;
     }
-    bool acted = relayNotification(id, wParam, lParam);
-    if (id == notify::EX && windowOpen(PanelWindow::MenuList) && !menuMessageShowing_) {
-        // The box is modal: menu answers arriving while it shows add no second box.
-        menuMessageShowing_ = true;
-        host_.showMessage(string_id::kUpdateMenu);
-        menuMessageShowing_ = false;
-        acted = true;
-    }
-    return acted;
+    // MENU LIST follows the radio's menu answers itself (lines without a pending edit refresh),
+    // so it needs no box asking to close and reopen it.
+    return relayNotification(id, wParam, lParam);
 }
 
 bool CPanelInput::relayNotification(uint32_t id, uintptr_t wParam, intptr_t lParam) {

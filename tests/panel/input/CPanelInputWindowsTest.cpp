@@ -87,12 +87,14 @@ TEST_F(CPanelInputWindows, RadioNotificationsGoToTheWindowsThatFollowThem) {
                                                              {PanelWindow::Playback, notify::AI}}));
 }
 
-TEST_F(CPanelInputWindows, AMenuAnswerWhileMenuListIsOpenAsksToReopenIt) {
+TEST_F(CPanelInputWindows, AMenuAnswerWhileMenuListIsOpenGoesToItWithoutABox) {
     click({600, 290});  // MENU
     EXPECT_EQ(host.waitWindows, 1);
     ASSERT_TRUE(input.windowOpen(PanelWindow::MenuList));
-    input.onWindowMessage(notify::EX, 0, 0);
-    EXPECT_EQ(host.messages, (std::vector<int>{string_id::kUpdateMenu}));
+    EXPECT_TRUE(input.onWindowMessage(notify::EX, 0, 0));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.relayed,
+              (std::vector<std::pair<PanelWindow, uint32_t>>{{PanelWindow::MenuList, notify::EX}}));
     EXPECT_EQ(notices(notice::MENU_KEY), (std::vector<uintptr_t>{1, 0}));
 }
 
