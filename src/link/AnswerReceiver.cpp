@@ -18,6 +18,8 @@ AnswerAnalysis::Result AnswerReceiver::onAnswerQueued() {
     if (length < CommRing::kSlotSize) {
         const std::string_view answer(reinterpret_cast<const char*>(buffer_.data()), length);
         result = analysis_.handle(answer);
+        // Struck off only once stored, so a read that completes has every value in the store.
+        if (result.success) store_.readLedger.answered(answer);
     }
 
     if (window) window->setTimer(timer::ANSWER_WATCHDOG, kWatchdogMs);
