@@ -11,6 +11,9 @@ struct FaultPlan {
     int64_t silenceForMs = 0;
     // Each command is refused with "?;" (and not carried out) with this probability.
     double refuseFraction = 0;
+    // The first this many identification queries ("ID;") are refused with "?;", as a radio still
+    // busy starting up does.
+    int refuseIdentifications = 0;
     // Random bytes put on the line between answers, on average this many per second.
     double noiseBytesPerSecond = 0;
     // Every answer is written in this many pieces with splitGapMs between them.

@@ -141,6 +141,10 @@ void SimulatedRadio::handleCommand(std::string_view command, int64_t t) {
     if (model_.get("PS") == 0) return handlePowerCommand(command, t);
     if (faults_.refuseFraction > 0 && random_.unit() < faults_.refuseFraction)
         return queueAnswer(std::string(kRefusal), t);
+    if (command == "ID;" && faults_.refuseIdentifications > 0) {
+        --faults_.refuseIdentifications;
+        return queueAnswer(std::string(kRefusal), t);
+    }
     if (command.substr(0, 2) == "PS" && command.size() == 4 && command[2] == '0') {
         // Switching off: the radio forgets auto-information and goes quiet.
         model_.set("PS", 0, 0);
