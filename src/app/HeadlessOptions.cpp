@@ -1,5 +1,6 @@
 #include "app/HeadlessOptions.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <string_view>
 
@@ -21,8 +22,9 @@ const char* const kHeadlessUsage =
     "  --quiet            print nothing but failures on stderr\n"
     "  --log FILE         write '<ms> TX <command>' and '<ms> RX <answer>' lines\n"
     "  --dump-state FILE  write the whole store as JSON at exit\n"
-    "  --exit-after-read  exit 0 once the menu read completes, 2 when the link fails\n"
-    "  --duration MS      exit after MS milliseconds\n"
+    "  --exit-after-read  exit 0 once the reads are complete (every answer in), 2 when\n"
+    "                     answers are still missing after asking again or the link fails\n"
+    "  --duration MS      exit after MS milliseconds (at most a week)\n"
     "  --drift RATE       --simulate: the radio's meters and knobs change RATE times a second\n"
     "  --config-dir DIR   keep the settings (CommoFiles/) in DIR; by default they live in\n"
     "                     $XDG_CONFIG_HOME/velmora (~/.config/velmora), or in the current\n"
@@ -81,8 +83,12 @@ std::optional<HeadlessOptions> parseHeadlessOptions(int argc, const char* const*
             std::string ms;
             char* end = nullptr;
             if (!value(ms)) return fail("--duration needs milliseconds");
+            errno = 0;
             o.durationMs = std::strtol(ms.c_str(), &end, 10);
-            if (*end != '\0' || o.durationMs < 0) return fail("--duration needs milliseconds");
+            if (*end != '\0' || o.durationMs < 0 || errno == ERANGE ||
+                o.durationMs > kMaxDurationMs)
+                return fail("--duration needs milliseconds, at most " +
+                            std::to_string(kMaxDurationMs) + " (a week)");
         } else if (a == "--drift") {
             std::string rate;
             char* end = nullptr;

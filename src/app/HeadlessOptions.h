@@ -5,6 +5,9 @@
 
 namespace velmora {
 
+// The longest --duration: a week (a longer run is one without a limit).
+inline constexpr long kMaxDurationMs = 7L * 24 * 3600 * 1000;
+
 struct HeadlessOptions {
     bool headless = false;
     bool simulate = false;  // the simulated radio in-process on a pseudo-terminal; implies connect

@@ -9,6 +9,7 @@
 #include "app/ConsoleReporter.h"
 #include "app/HeadlessHost.h"
 #include "app/LinkApplication.h"
+#include "app/OutputFileCheck.h"
 #include "app/RigctlService.h"
 #include "app/SettingsFolder.h"
 #include "app/SimulatedPort.h"
@@ -24,7 +25,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kComKeyAction = 1;  // the panel's COM key: req::COMM_SWITCH
 constexpr auto kLoopSlice = std::chrono::milliseconds(50);
-constexpr auto kLastAnswerSlice = std::chrono::milliseconds(5);  // while the last answer is due
 
 // Decides when the run is over: forwards what it hears to the console (when there is one) and
 // ends the run on the events --exit-after-read waits for.
@@ -56,28 +56,43 @@ class RunWatch : public LinkEvents, public FailurePresenter {
         autoInfoSeen_ = true;
         if (console_) console_->autoInformationOn();
     }
+    void autoInformationOff() override {
+        if (console_) console_->autoInformationOff();
+    }
+    void portClosed() override {
+        if (console_) console_->portClosed();
+    }
+    void radioSilent(std::string_view text) override {
+        if (console_) console_->radioSilent(text);
+        silence_ = text;
+    }
+    // Why the read did not end in time: the radio's silence when that was seen.
+    std::string lateReason() const {
+        return silence_.empty() ? "the menu read did not complete in time" : silence_;
+    }
     void initialReadProgress(int s, int t) override {
         if (console_) console_->initialReadProgress(s, t);
+    }
+    void linkLost(std::string_view why) override {
+        if (console_) console_->linkLost(why);
+    }
+    void linkRestored() override {
+        if (console_) console_->linkRestored();
     }
     void menuReadStarted() override {
         if (console_) console_->menuReadStarted();
     }
     void menuReadComplete() override {
         if (console_) console_->menuReadComplete();
-        // The read ends as its last query is queued; the run waits for that query's answer.
-        if (exitAfterRead_ && !exitCode_ && !lastAnswerDue_)
-            lastAnswerDue_ = Clock::now() + std::chrono::milliseconds(kLastMenuAnswerWaitMs);
-    }
-    bool awaitsLastAnswer() const { return lastAnswerDue_.has_value() && !exitCode_; }
-    // Ends the run once the read's last answer is in, or as failed when it is late.
-    void checkLastAnswer(const LinkProgress& progress, Clock::time_point now) {
-        if (!awaitsLastAnswer()) return;
-        if (progress.lastMenuAnswerIn()) {
+        // The read ends only once every answer is in the store.
+        if (exitAfterRead_ && !exitCode_) {
             exitCode_ = 0;
             host_.quit();
-        } else if (now >= *lastAnswerDue_) {
-            fail("the last menu answer did not arrive");
         }
+    }
+    void menuReadIncomplete(const std::vector<std::string>& missing) override {
+        if (console_) console_->menuReadIncomplete(missing);
+        if (exitAfterRead_) fail(ConsoleReporter::incompleteReadText(missing));
     }
     void notification(uint32_t id, std::string_view code,
                       const std::vector<RecordChange>& changes) override {
@@ -102,7 +117,7 @@ class RunWatch : public LinkEvents, public FailurePresenter {
     HeadlessHost& host_;
     RadioStateStore* store_ = nullptr;
     bool autoInfoSeen_ = false;
-    std::optional<Clock::time_point> lastAnswerDue_;
+    std::string silence_;  // the last "no answer" text
     std::optional<int> exitCode_;
     std::string failure_;
 };
@@ -143,6 +158,14 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
         std::fprintf(err, "velmora: cannot write %s\n", options.logFile.c_str());
         return 1;
     }
+    if (!options.dumpStateFile.empty()) {
+        const std::string problem = outputFileProblem(options.dumpStateFile);
+        if (!problem.empty()) {
+            std::fprintf(err, "velmora: cannot write %s: %s\n", options.dumpStateFile.c_str(),
+                         problem.c_str());
+            return 1;
+        }
+    }
 
     HeadlessHost host;
     ConsoleReporter console(out);
@@ -178,23 +201,26 @@ int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
         limitMs < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(limitMs);
     while (!watch.exitCode() && !stop.load(std::memory_order_acquire)) {
         const auto now = Clock::now();
-        watch.checkLastAnswer(app.progress(), now);
-        if (watch.exitCode()) break;
         if (now >= deadline) {
-            if (options.exitAfterRead) watch.fail("the menu read did not complete in time");
+            if (options.exitAfterRead) watch.fail(watch.lateReason());
             break;
         }
-        host.run(
-            std::min(deadline, now + (watch.awaitsLastAnswer() ? kLastAnswerSlice : kLoopSlice)));
+        host.run(std::min(deadline, now + kLoopSlice));
     }
 
     rigctld.stopAll();
     const ShutdownReport report = app.shutdown();
+    console.flush();
     reportShutdown(options.quiet ? nullptr : &console, report, out);
     int code = watch.exitCode().value_or(0);
     if (!options.dumpStateFile.empty() &&
         !writeFile(options.dumpStateFile, storeDumpJson(app.store()))) {
         std::fprintf(err, "velmora: cannot write %s\n", options.dumpStateFile.c_str());
+        code = code == 0 ? 1 : code;
+    }
+    if (const std::string logError = log.writeError(); !logError.empty()) {
+        std::fprintf(err, "velmora: cannot write %s: %s\n", options.logFile.c_str(),
+                     logError.c_str());
         code = code == 0 ? 1 : code;
     }
     if (code == 2) std::fprintf(err, "%s\n", watch.failure().c_str());

@@ -10,13 +10,10 @@ namespace velmora {
 
 inline constexpr long kExitAfterReadLimitMs =
     60000;  // a read that has not completed by then failed
-// How long --exit-after-read waits, once the menu read has asked its last item, for that answer:
-// the answer watchdog's period.
-inline constexpr long kLastMenuAnswerWaitMs = 3000;
 
-// Runs until the duration passes, stop is set, or (with exitAfterRead) the menu read's last
-// answer is in or the link fails. Returns the exit code: 0, 1 for a start that failed, 2 for a
-// failed link.
+// Runs until the duration passes, stop is set, or (with exitAfterRead) the reads are complete
+// (every answer in), gave up with answers missing, or the link fails. Returns the exit code: 0,
+// 1 for a start that failed, 2 for a failed link or an incomplete read.
 int runHeadless(const HeadlessOptions& options, std::FILE* out, std::FILE* err,
                 const std::atomic<bool>& stop);
 

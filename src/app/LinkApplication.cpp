@@ -23,6 +23,8 @@ namespace velmora {
 
 namespace {
 
+constexpr int32_t kOurIdentification = 362;
+
 // The main window's timers that are only forwarded to the command thread as requests.
 struct TimerForward {
     int timer;
@@ -143,21 +145,24 @@ bool LinkApplication::start() {
 
 void LinkApplication::commSettingUnreadable() {
     const std::string path = commSettingPath(config_.baseDirectory);
-    if (!config_.simulated) {
+    // A file that is there but unreadable is told about even with the simulated radio: it is
+    // kept, not replaced by the defaults.
+    if (!config_.simulated || commSettingExists(config_.baseDirectory)) {
         failures_.showAtStart(failure::kCommSetting, path);
         return;
     }
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec) && !ec) port_.SaveCommSetting();
+    port_.SaveCommSetting();
 }
 
 void LinkApplication::onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lParam) {
     if (id == msg::WM_COMM_FAILURE) {
         const bool portOpen = lParam == failure::kPortOpen;
         if (portOpen && events_) events_->portOpenFailed(port_.lastFailure());
-        // A port refused for want of permission says how to get it.
-        failures_.handle(wParam, lParam,
-                         portOpen && port_.openDenied() ? port_.lastFailure() : std::string());
+        // Beneath the one text for every open failure, its cause (and, for a port refused for
+        // want of permission, how to get it).
+        failures_.handle(wParam, lParam, portOpen ? port_.lastFailure() : std::string());
+    } else if (id == msg::WM_READ_INCOMPLETE) {
+        progress_.readIncomplete();
     } else if (id == msg::WM_AI_SWITCHED_ON) {
         if (events_) events_->autoInformationOn();
     } else if (isNotification(id)) {
@@ -166,9 +171,20 @@ void LinkApplication::onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lP
 }
 
 void LinkApplication::notify(uint32_t id) {
-    if (id == notify::ID && events_) events_->radioIdentified(store_->records.id.get());
+    if (id == notify::ID) {
+        identified_ = store_->records.id.get() == kOurIdentification;
+        opensAtIdentification_ = store_->port.opens.load(std::memory_order_relaxed);
+        if (identified_ && recovering_) {
+            recovering_ = false;
+            if (events_) events_->linkRestored();
+        }
+        if (events_) events_->radioIdentified(store_->records.id.get());
+    }
     progress_.notification(id);
     if (!events_) return;
+    if (id == notify::AI && store_->records.ai.get() == 0 && aiWasOn_)
+        events_->autoInformationOff();
+    if (id == notify::AI) aiWasOn_ = store_->records.ai.get() == 1;
     std::vector<RecordChange> changes;
     if (events_->wantsChanges()) {
         RecordSnapshot now = snapshotRecords(*store_);
@@ -179,6 +195,7 @@ void LinkApplication::notify(uint32_t id) {
 }
 
 void LinkApplication::onTimer(int id) {
+    if (id == timer::KEEP_ALIVE) watchConnection();
     if (id == timer::INITIAL_READ) progress_.initialReadTick();
     if (id == timer::MENU_READ) progress_.menuReadTick();
     for (const auto& f : kTimerForwards) {
@@ -201,7 +218,54 @@ void LinkApplication::runWatchdog() {
     in.portValid = port_.IsPortOpen() && status.has_value();
     const WatchdogDecision d = decideWatchdog(in);
     if (d.clearAnswerPending) store_->link.answerPending.store(false, std::memory_order_release);
-    if (d.postTimeout) store_->mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
+    if (!d.postTimeout) return;
+    store_->mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
+    if (identified_) loseLink("the radio stopped answering");
+}
+
+void LinkApplication::watchConnection() {
+    noticeLostLink();
+    const bool connecting = store_->link.aiOnSent.load(std::memory_order_relaxed) || recovering_;
+    if (!connecting) identified_ = false;
+    const int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                            std::chrono::steady_clock::now().time_since_epoch())
+                            .count();
+    const ConnectWatch::Step step = connectWatch_.tick(now, connecting, identified_,
+                                                       bytesHeard_.load(std::memory_order_relaxed));
+    if (step.sayNoAnswer && events_) {
+        events_->radioSilent("no answer from the radio on " +
+                             port_.describePort(port_.GetComNumber()) + " at " +
+                             std::to_string(port_.GetBaudRate()) +
+                             " bps: check power, cable and the radio's CAT RATE");
+    }
+    if (!step.askAgain) return;
+    // A device that is gone (unplugged) is waited for: opening it now would only fail.
+    if (!port_.IsPortOpen() && !devicePresent()) return;
+    // Auto-information that came on is left on; only the identification is asked again.
+    const bool aiOn = store_->records.ai.get() == 1;
+    store_->mailbox.post(Thread::Anl_Send_Thread, aiOn ? req::IDENTIFY : req::COMM_SWITCH);
+}
+
+void LinkApplication::noticeLostLink() {
+    if (!identified_) return;
+    // The port closed (the device went away), or was opened again since the radio identified
+    // itself: what the radio holds now may not be what the store holds.
+    const bool reopened =
+        store_->port.opens.load(std::memory_order_relaxed) != opensAtIdentification_;
+    if (port_.IsPortOpen() && !reopened) return;
+    loseLink("the line to the radio was lost");
+}
+
+void LinkApplication::loseLink(const char* why) {
+    identified_ = false;
+    recovering_ = true;
+    if (events_) events_->linkLost(why);
+}
+
+bool LinkApplication::devicePresent() const {
+    std::error_code ec;
+    const std::string path = ports_.pathFor(port_.GetComNumber());
+    return !path.empty() && std::filesystem::exists(path, ec);
 }
 
 void LinkApplication::checkPortForRotator() {
@@ -257,6 +321,7 @@ void LinkApplication::deviceOpened(std::string_view path, bool ok) {
 }
 
 void LinkApplication::deviceClosed() {
+    if (events_) events_->portClosed();
     if (config_.traffic) config_.traffic->deviceClosed();
 }
 
@@ -265,6 +330,7 @@ void LinkApplication::bytesWritten(std::string_view bytes) {
 }
 
 void LinkApplication::bytesRead(std::string_view bytes) {
+    bytesHeard_.fetch_add(bytes.size(), std::memory_order_relaxed);
     if (config_.traffic) config_.traffic->bytesRead(bytes);
 }
 

@@ -7,12 +7,14 @@
 // FailurePresenter (where failure texts are shown), and hands its messages and timer ticks to
 // onWindowMessage() and onTimer(). start(), the handlers and shutdown() run on the main thread,
 // the thread that serves the WindowHost.
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 #include "app/CommFailureHandler.h"
+#include "app/ConnectWatch.h"
 #include "app/LinkProgress.h"
 #include "link/StoreDump.h"
 #include "panel/display/LinkShell.h"
@@ -99,6 +101,15 @@ class LinkApplication : public LinkShell, private SerialTrafficObserver {
     void startMenuLoader(RadioStateStore& store);
     void commSettingUnreadable();
     void runWatchdog();
+    // On each keep-alive tick: a connection attempt without identification is told about and
+    // asked again.
+    void watchConnection();
+    // The link that was up is found lost: a closed or reopened port.
+    void noticeLostLink();
+    // From now on the link is brought up again by itself.
+    void loseLink(const char* why);
+    // Whether the configured port's device is there (a USB adapter may be unplugged).
+    bool devicePresent() const;
     void checkPortForRotator();
     void notify(uint32_t id);
     // SerialTrafficObserver: the console's "port opened" and the traffic log.
@@ -118,6 +129,12 @@ class LinkApplication : public LinkShell, private SerialTrafficObserver {
     LinkProgress progress_;
     LinkEvents* events_ = nullptr;
     RecordSnapshot lastSnapshot_;  // main thread only: what the last notification showed
+    ConnectWatch connectWatch_;    // main thread only
+    bool identified_ = false;      // main thread only: ours identified since the attempt began
+    bool aiWasOn_ = false;         // main thread only: the last AI notification showed it on
+    bool recovering_ = false;      // main thread only: the link was lost and is being restored
+    uint32_t opensAtIdentification_ = 0;   // main thread only
+    std::atomic<uint64_t> bytesHeard_{0};  // counted on the receive thread
 
     std::unique_ptr<File_MenuListDefFile> menuLoader_;
     std::unique_ptr<Anl_Recv_Thread> analysisThread_;

@@ -8,6 +8,8 @@ namespace velmora {
 
 void LinkProgress::initialReadTick() {
     if (menuSteps_ > 0) forget();  // a new read after a menu read
+    // A tick queued before the read was stopped is no progress.
+    if (!store_.windowFlags.initialReadIndicators[0].load(std::memory_order_acquire)) return;
     ++initialSteps_;
     if (events_ && (initialSteps_ == 1 || initialSteps_ % kReportEvery == 0))
         events_->initialReadProgress(initialSteps_, kInitialReadSteps);
@@ -28,6 +30,12 @@ void LinkProgress::notification(uint32_t id) {
     ++menuReadsCompleted_;
     forget();
     if (events_) events_->menuReadComplete();
+}
+
+void LinkProgress::readIncomplete() {
+    ++menuReadsIncomplete_;
+    forget();
+    if (events_) events_->menuReadIncomplete(store_.readLedger.missing());
 }
 
 bool LinkProgress::lastMenuAnswerIn() const {

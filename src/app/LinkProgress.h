@@ -23,10 +23,13 @@ class LinkProgress {
     void menuReadTick();
     // Called for every notification before it is reported.
     void notification(uint32_t id);
+    // msg::WM_READ_INCOMPLETE: the reads gave up with answers missing.
+    void readIncomplete();
 
     int initialReadSteps() const { return initialSteps_; }
     int menuReadSteps() const { return menuSteps_; }
     int menuReadsCompleted() const { return menuReadsCompleted_; }
+    int menuReadsIncomplete() const { return menuReadsIncomplete_; }
     // The menu read ends as its last query is queued; this tells when that query's answer has
     // been analysed too (the value is then in the store).
     bool lastMenuAnswerIn() const;
@@ -39,6 +42,7 @@ class LinkProgress {
     int initialSteps_ = 0;
     int menuSteps_ = 0;
     int menuReadsCompleted_ = 0;
+    int menuReadsIncomplete_ = 0;
 };
 
 }  // namespace velmora

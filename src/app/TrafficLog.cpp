@@ -1,5 +1,8 @@
 #include "app/TrafficLog.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "files/EscapedBytes.h"
 
 namespace velmora {
@@ -22,9 +25,16 @@ void TrafficLog::write(const char* direction, std::string_view bytes) {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start_)
                         .count();
-    std::fprintf(file_, "%lld %s %s\n", static_cast<long long>(ms), direction,
-                 escapedBytes(bytes).c_str());
-    std::fflush(file_);
+    if (!error_.empty()) return;
+    const bool ok = std::fprintf(file_, "%lld %s %s\n", static_cast<long long>(ms), direction,
+                                 escapedBytes(bytes).c_str()) > 0 &&
+                    std::fflush(file_) == 0;
+    if (!ok) error_ = std::strerror(errno);
+}
+
+std::string TrafficLog::writeError() const {
+    std::lock_guard lock(mutex_);
+    return error_;
 }
 
 void TrafficLog::bytesWritten(std::string_view bytes) {

@@ -26,13 +26,18 @@ class TrafficLog : public SerialTrafficObserver {
     void bytesRead(std::string_view bytes) override;
     void deviceClosed() override;
 
+    // Why the first write that failed failed (a full disk); empty while every write succeeded.
+    // The log stops at the first failure.
+    std::string writeError() const;
+
   private:
     void write(const char* direction, std::string_view bytes);
 
     const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    std::mutex mutex_;  // guards file_ and pendingRx_
+    mutable std::mutex mutex_;  // guards file_, pendingRx_ and error_
     std::FILE* file_ = nullptr;
     std::string pendingRx_;  // received bytes of an answer not yet ended by ";"
+    std::string error_;
 };
 
 }  // namespace velmora

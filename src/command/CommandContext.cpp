@@ -12,6 +12,7 @@ CommandContext::CommandContext(RadioStateStore& store, Sleeper sleeper, PortOpen
 
 void CommandContext::send(const CommandBuffer& command) {
     if (command.length() == 0) return;
+    if (noteQueries_) store_.readLedger.expect(command.view().substr(0, command.length() - 1));
     store_.sendRing.Put(static_cast<size_t>(command.length()), command.data());
     store_.mailbox.post(Thread::Sio_Send_Thread, msg::WM_SEND_NEXT);
 }

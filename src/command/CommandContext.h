@@ -45,6 +45,10 @@ class CommandContext {
     // A query of the read table: the code, its parameter characters, the read record's length.
     void sendQuery(std::string_view code, std::string_view params = {});
 
+    // While on, every command sent is noted in the store's read ledger as a query awaiting its
+    // answer (the reads turn it on around their queries).
+    void noteQueries(bool on) { noteQueries_ = on; }
+
     bool pause(int ms);
     bool openSerialPort();
 
@@ -60,6 +64,7 @@ class CommandContext {
     Sleeper sleeper_;
     PortOpener openPort_;
     CommandBuffer buffer_;  // used by sendSet and sendQuery; one handler runs at a time
+    bool noteQueries_ = false;
 };
 
 }  // namespace velmora

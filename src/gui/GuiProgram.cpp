@@ -1,6 +1,7 @@
 #include "gui/GuiProgram.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include "app/SettingsFolder.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
+#include "gui/LinkStateTitle.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"
@@ -25,6 +27,14 @@ namespace {
 
 constexpr int kComKeyAction = 1;  // the panel's COM key: req::COMM_SWITCH
 constexpr int kStopPollMs = 200;  // how soon a signal ends the run
+
+// Every dialog still open (a failure box, a panel window) is rejected, as by Esc.
+void closeOpenDialogs() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
+            dialog->reject();
+    }
+}
 
 }  // namespace
 
@@ -55,7 +65,19 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
     LinkApplication app(host, presenter, config);
     MainWindow window(app, host, {QString::fromStdString(gui.skinDir), gui.splash, gui.zoom});
     presenter.setParent(&window);
+    LinkStateTitle linkState(window);
+    app.setEvents(&linkState);
     presenter.setUnattended(!gui.screenshotFile.empty());
+
+    // Polled from the start, so that a termination request also ends a run whose start-up box
+    // is still waiting for its OK.
+    QTimer stopPoll;
+    QObject::connect(&stopPoll, &QTimer::timeout, &window, [&] {
+        if (!stop.load(std::memory_order_acquire)) return;
+        closeOpenDialogs();
+        window.close();
+    });
+    stopPoll.start(kStopPollMs);
 
     window.startUp();
     if (!app.start()) {
@@ -90,11 +112,6 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
     }
     if (options.durationMs >= 0)
         QTimer::singleShot(static_cast<int>(options.durationMs), &window, [&] { window.close(); });
-    QTimer stopPoll;
-    QObject::connect(&stopPoll, &QTimer::timeout, &window, [&] {
-        if (stop.load(std::memory_order_acquire)) window.close();
-    });
-    stopPoll.start(kStopPollMs);
 
     QApplication::exec();
     host.stopWaiting();

@@ -18,6 +18,10 @@ AnswerAnalysis::Result AnswerReceiver::onAnswerQueued() {
     if (length < CommRing::kSlotSize) {
         const std::string_view answer(reinterpret_cast<const char*>(buffer_.data()), length);
         result = analysis_.handle(answer);
+        // Struck off only after the analysis, so a read that completes has every value in the
+        // store. A value the store refuses (out of its range) was answered all the same: asking
+        // again would bring the same.
+        if (result.index != AnswerAnalysis::kNoRecord) store_.readLedger.answered(answer);
     }
 
     if (window) window->setTimer(timer::ANSWER_WATCHDOG, kWatchdogMs);

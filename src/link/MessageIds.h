@@ -25,6 +25,9 @@ inline constexpr uint32_t WM_ANSWER_TIMEOUT = 0x810C;  // to Anl_Recv_Thread: th
 inline constexpr uint32_t WM_COMM_FAILURE = 0x8109;  // wParam: enabled check, lParam: failure text
 inline constexpr uint32_t WM_AI_SWITCHED_ON = 0x810A;     // sent, not posted
 inline constexpr uint32_t WM_WAIT_WINDOW_CLOSE = 0x8803;  // to the wait window: the read finished
+// The reads ended with answers still missing after the last round of asking again; lParam: how
+// many (the store's read ledger names them).
+inline constexpr uint32_t WM_READ_INCOMPLETE = 0x8811;
 
 }  // namespace velmora::msg
 

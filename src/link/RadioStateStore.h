@@ -17,6 +17,7 @@
 #include "link/MenuTable.h"
 #include "link/PanelState.h"
 #include "link/RadioRecords.h"
+#include "link/ReadLedger.h"
 #include "link/SerialPortState.h"
 #include "link/ThreadMailbox.h"
 #include "link/ThreadPointers.h"
@@ -38,6 +39,7 @@ class RadioStateStore {
     MainWindowFlags windowFlags;
     SendRing sendRing;
     RecvRing recvRing;
+    ReadLedger readLedger;  // the running read's unanswered queries
     ThreadPointers threads;
     std::atomic<WindowHost*> mainWindow{nullptr};
     // Posts to the threads above and the main window; hand it to parts that only post.

@@ -16,6 +16,9 @@ struct SerialPortState {
     std::atomic<int32_t> comNumber{kDefaultComNumber};  // 1..20
     std::atomic<int32_t> baudRate{kDefaultBaudRate};    // 4800, 9600, 19200 or 38400
     std::atomic<int32_t> reserved{0};                   // kept in CommSetting.csv, no other use
+    // Counts the opens of the device: a read that sees it change knows the line was lost
+    // meanwhile and what it asked before may never have reached the radio.
+    std::atomic<uint32_t> opens{0};
 };
 
 }  // namespace velmora

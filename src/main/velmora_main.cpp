@@ -56,6 +56,11 @@ int main(int argc, char** argv) {
     }
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
+    // A closed terminal ends the run like a termination request: port closed, settings kept.
+    std::signal(SIGHUP, onSignal);
+    // Output into a pipe whose reader has gone (velmora ... | head) fails with EPIPE instead of
+    // killing the program with nothing saved; the console then stops writing.
+    std::signal(SIGPIPE, SIG_IGN);
 #ifdef VELMORA_HAS_GUI
     if (!options->headless) {
         // A screenshot needs no screen: it is drawn offscreen.

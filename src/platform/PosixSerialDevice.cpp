@@ -4,11 +4,13 @@
 #include <linux/serial.h>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace velmora {
@@ -44,6 +46,26 @@ bool isUnsupported(int err) {
     return err == ENOTTY || err == EINVAL || err == ENOSYS;
 }
 
+// Why open() failed, in the operator's words.
+std::string openErrorCause(int err) {
+    switch (err) {
+        case ENOENT:
+            return "there is no such device";
+        case EISDIR:
+            return "it is a folder, not a device";
+        case ENOTTY:
+        case EINVAL:
+            return "it is not a serial device";
+        case EBUSY:
+            return inUseCause(0);
+        case ENXIO:
+        case ENODEV:
+            return "the device is not connected";
+        default:
+            return std::strerror(err);
+    }
+}
+
 int remainingMs(Clock::time_point deadline) {
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -60,18 +82,20 @@ PosixSerialDevice::~PosixSerialDevice() {
 }
 
 bool PosixSerialDevice::open(const std::string& path, const SerialSettings& settings) {
-    if (!isSupportedBaudRate(settings.baud)) return false;
+    if (!isSupportedBaudRate(settings.baud)) return openFailed(-1, "unsupported speed");
     std::unique_lock lock(deviceMutex_);
-    if (fd_ >= 0) return false;
+    if (fd_ >= 0) return openFailed(-1, "it is open already");
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     denied_.store(fd < 0 && (errno == EACCES || errno == EPERM), std::memory_order_release);
-    if (fd < 0) return false;
-    // No sharing, like the system's port handles: a second opener gets EBUSY.
+    if (fd < 0) return openFailed(-1, openErrorCause(errno));
+    std::string busy;
+    if (!portLock_.acquire(fd, path, busy)) return openFailed(fd, busy);
+    if (::tcgetattr(fd, &saved_) != 0) return openFailed(fd, openErrorCause(errno));
+    // No sharing, like the system's port handles: a second opener gets EBUSY (root excepted,
+    // whom the lock above keeps off).
     ::ioctl(fd, TIOCEXCL);
-    if (::tcgetattr(fd, &saved_) != 0 || !configure(fd, settings)) {
-        ::close(fd);
-        return false;
-    }
+    if (!configure(fd, settings)) return openFailed(fd, "its line settings cannot be set");
+    setOpenFailureCause({});
     fd_ = fd;
     generation_.fetch_add(1, std::memory_order_relaxed);
     lost_.store(false, std::memory_order_release);
@@ -89,6 +113,25 @@ bool PosixSerialDevice::open(const std::string& path, const SerialSettings& sett
     lock.unlock();
     wake();  // a receive thread waiting on the closed device looks again
     return true;
+}
+
+bool PosixSerialDevice::openFailed(int fd, std::string cause) {
+    if (fd >= 0) {
+        portLock_.release();
+        ::close(fd);
+    }
+    setOpenFailureCause(std::move(cause));
+    return false;
+}
+
+void PosixSerialDevice::setOpenFailureCause(std::string cause) {
+    std::lock_guard lock(causeMutex_);
+    cause_ = std::move(cause);
+}
+
+std::string PosixSerialDevice::openFailureCause() const {
+    std::lock_guard lock(causeMutex_);
+    return cause_;
 }
 
 bool PosixSerialDevice::configure(int fd, const SerialSettings& settings) {
@@ -115,6 +158,10 @@ bool PosixSerialDevice::close() {
     ::tcflush(fd_, TCOFLUSH);
     ::tcsetattr(fd_, TCSANOW, &saved_);
     ::ioctl(fd_, TIOCNXCL);
+    // A waiter may still hold a duplicate of the descriptor for a moment; the lock belongs to
+    // the open file they share, so it is given back explicitly, not by the close.
+    ::flock(fd_, LOCK_UN);
+    portLock_.release();
     ::close(fd_);
     fd_ = -1;
     lost_.store(false, std::memory_order_release);

@@ -20,6 +20,7 @@
 #include <mutex>
 #include <shared_mutex>
 
+#include "platform/PortLock.h"
 #include "serial/SerialDevice.h"
 
 namespace velmora {
@@ -35,6 +36,7 @@ class PosixSerialDevice final : public SerialDevice {
     bool open(const std::string& path, const SerialSettings& settings) override;
     bool close() override;
     bool openDenied() const override { return denied_.load(std::memory_order_acquire); }
+    std::string openFailureCause() const override;
     bool isOpen() const override { return open_.load(std::memory_order_acquire); }
 
     IoResult read(uint8_t* buf, size_t max) override;
@@ -51,6 +53,9 @@ class PosixSerialDevice final : public SerialDevice {
     };
 
     bool configure(int fd, const SerialSettings& settings);
+    // Closes fd (when open), keeps cause for openFailureCause(), and returns false.
+    bool openFailed(int fd, std::string cause);
+    void setOpenFailureCause(std::string cause);
     bool readCounters(int fd, Counters& out) const;
     uint32_t takeCounterErrors(int fd);
     // CTS as the device reports it; true when it cannot tell.
@@ -77,6 +82,10 @@ class PosixSerialDevice final : public SerialDevice {
     // Cleared when the device turns out not to know the request, so it is not asked again.
     mutable std::atomic<bool> countersSupported_{true};
     mutable std::atomic<bool> modemLinesSupported_{true};
+
+    PortLock portLock_;              // taken and given back with fd_, under deviceMutex_
+    mutable std::mutex causeMutex_;  // guards cause_
+    std::string cause_;              // why the last open failed; empty after a good one
 
     std::mutex countersMutex_;  // guards lastCounters_ between the threads that ask for status
     Counters lastCounters_;

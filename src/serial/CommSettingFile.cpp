@@ -1,8 +1,11 @@
 #include "serial/CommSettingFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <limits>
+#include <string_view>
 #include <system_error>
 
 #include "files/CsvTable.h"
@@ -13,6 +16,32 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool startsWithInteger(const char* text) {
+    if (!text) return false;
+    while (isBlank(*text)) ++text;
+    if (*text == '+' || *text == '-') ++text;
+    return *text >= '0' && *text <= '9';
+}
+
+// No byte a text editor would not write: a binary file is not a settings file.
+bool looksLikeText(std::string_view bytes) {
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 && !isBlank(c);
+    });
+}
+
+// The file, or false when it cannot be read or is over the reader's limit.
+bool readSmallFile(const std::string& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(CsvTable::kMaxFileBytes + 1, '\0');
+    in.read(out.data(), static_cast<std::streamsize>(out.size()));
+    if (in.bad()) return false;
+    out.resize(static_cast<size_t>(in.gcount()));
+    return out.size() <= CsvTable::kMaxFileBytes;
 }
 
 }  // namespace
@@ -45,8 +74,12 @@ std::string commSettingPath(const std::string& baseDirectory) {
 std::optional<CommSettingCells> readCommSetting(const std::string& baseDirectory) {
     const std::string path = commSettingPath(baseDirectory);
     if (path.size() >= kMaxPath) return std::nullopt;
+    std::string bytes;
+    if (!readSmallFile(path, bytes)) return std::nullopt;
+    // A last line without its line feed, as an editor may leave it, is a line like the others.
+    if (!bytes.empty() && bytes.back() != '\n') bytes += '\n';
     CsvTable table;
-    if (!table.Open(path)) return std::nullopt;
+    if (!looksLikeText(bytes) || !table.openBytes(bytes)) return std::nullopt;
     CommSettingCells cells;
     size_t taken = 0;
     for (uint32_t row = 0; row < table.RowCount() && taken < cells.size(); ++row) {
@@ -54,7 +87,14 @@ std::optional<CommSettingCells> readCommSetting(const std::string& baseDirectory
             cells[taken++] = leadingInteger(table.Cell(row, field));
         }
     }
+    // Words where the COM number belongs: not a settings line, whatever else the file holds.
+    if (table.RowCount() > 0 && !startsWithInteger(table.Cell(0, 0))) return std::nullopt;
     return cells;
+}
+
+bool commSettingExists(const std::string& baseDirectory) {
+    std::error_code ec;
+    return std::filesystem::exists(commSettingPath(baseDirectory), ec) || ec;
 }
 
 bool writeCommSetting(const std::string& baseDirectory, int32_t com, int32_t baud,

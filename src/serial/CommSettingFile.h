@@ -23,9 +23,13 @@ std::string commoFolderPath(const std::string& baseDirectory);
 std::string commSettingPath(const std::string& baseDirectory);
 
 // The first three cells of the file, each missing when the file has fewer; nothing when the
-// file cannot be read or its path is too long.
+// file cannot be read, is over the reader's limit, is not text, does not begin with a number,
+// or its path is too long.
 using CommSettingCells = std::array<std::optional<int32_t>, 3>;
 std::optional<CommSettingCells> readCommSetting(const std::string& baseDirectory);
+
+// Whether the file is there (or cannot even be looked for), readable or not.
+bool commSettingExists(const std::string& baseDirectory);
 
 // Creates CommoFiles when missing and writes the one line. False when the path is too long or
 // the file cannot be written completely.

@@ -30,6 +30,7 @@ class ObservedSerialDevice final : public SerialDevice {
     bool open(const std::string& path, const SerialSettings& settings) override;
     bool close() override;
     bool openDenied() const override { return inner_.openDenied(); }
+    std::string openFailureCause() const override { return inner_.openFailureCause(); }
     bool isOpen() const override { return inner_.isOpen(); }
     IoResult read(uint8_t* buf, size_t max) override;
     IoResult write(const uint8_t* data, size_t n) override;

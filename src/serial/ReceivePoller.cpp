@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "link/AnswerAnalysis.h"
 #include "link/AnswerLength.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
@@ -53,14 +54,18 @@ ReceiveTick ReceivePoller::poll() {
             return tick;
         }
     }
-    if (buffer_.fill() < static_cast<size_t>(expectedLength_)) {
+    const size_t semi = firstTerminator();
+    const auto length = static_cast<size_t>(expectedLength_);
+    if (semi < buffer_.fill() && semi + 1 < length) {
+        // Cut short by a ";": no answer, unless one starts behind a noise letter at the front.
+        if (!skipToKnownCode(semi + 1)) buffer_.skipThroughTerminator();
+    } else if (buffer_.fill() < length) {
         lastTickMoved_ = tick.changed;
         return tick;
-    }
-    if (buffer_[expectedLength_ - 1] == ';') {
+    } else if (semi + 1 == length) {
         handOn();
         tick.handedOn = true;
-    } else {
+    } else if (!skipToKnownCode(length)) {
         buffer_.skipThroughTerminator();
     }
     tick.changed = true;
@@ -86,16 +91,26 @@ void ReceivePoller::driveRts(uint32_t errors, size_t fillBefore) {
 
 bool ReceivePoller::recognise() {
     expectedLength_ = 0;
-    const AnswerLength found = determineAnswerLength(buffer_.data(), buffer_.fill(), store_.menus);
-    // An answer longer than the buffer could never complete; none of the tables makes one.
-    if (found.recognised && static_cast<size_t>(found.length) <= AssemblyBuffer::kSize) {
-        expectedCode_ = {static_cast<char>(buffer_[0]), static_cast<char>(buffer_[1]), '\0'};
-        expectedLength_ = found.length;
-        inProgress_ = true;
-        return true;
+    // Noise is skipped a byte that cannot belong to an answer at a time, all in this tick: on a
+    // noisy line it comes between every two answers, and the answer behind it must not wait.
+    for (;;) {
+        const AnswerLength found =
+            determineAnswerLength(buffer_.data(), buffer_.fill(), store_.menus);
+        // A noise letter glued to the front of an answer makes a code nobody knows ("Q" before
+        // "FA..." reads as QF): the answer behind it is looked for first.
+        if (found.recognised && !isKnownCode(0) &&
+            skipToKnownCode(static_cast<size_t>(found.length)))
+            continue;
+        // An answer longer than the buffer could never complete; none of the tables makes one.
+        if (found.recognised && static_cast<size_t>(found.length) <= AssemblyBuffer::kSize) {
+            expectedCode_ = {static_cast<char>(buffer_[0]), static_cast<char>(buffer_[1]), '\0'};
+            expectedLength_ = found.length;
+            inProgress_ = true;
+            return true;
+        }
+        inProgress_ = false;
+        if (buffer_.skipUnrecognisedFront() == 0) break;
     }
-    inProgress_ = false;
-    if (buffer_.skipUnrecognisedFront() > 0) return false;
     // Printable bytes that form no answer (an EX answer for an item beyond the defined count, a
     // code with letters in its digits) would block the front for good: the answer is over at
     // its ";", so drop through it. Without a ";" more bytes may still make an answer - unless
@@ -103,6 +118,27 @@ bool ReceivePoller::recognise() {
     // as an answer: then it is all noise.
     if (buffer_.holdsTerminator() || buffer_.fill() >= kRtsLowerAt) {
         buffer_.skipThroughTerminator();
+    }
+    return false;
+}
+
+size_t ReceivePoller::firstTerminator() const {
+    for (size_t i = 0; i < buffer_.fill(); ++i)
+        if (buffer_[i] == ';') return i;
+    return buffer_.fill();
+}
+
+bool ReceivePoller::isKnownCode(size_t pos) const {
+    const char first = static_cast<char>(buffer_[pos]),
+               second = static_cast<char>(buffer_[pos + 1]);
+    return (first == 'E' && second == 'X') || answerIndexOf(first, second) >= 0;
+}
+
+bool ReceivePoller::skipToKnownCode(size_t length) {
+    for (size_t pos = 1; pos + 1 < length && pos + 1 < buffer_.fill(); ++pos) {
+        if (!isKnownCode(pos)) continue;
+        buffer_.drop(pos);
+        return true;
     }
     return false;
 }

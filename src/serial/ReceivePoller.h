@@ -51,6 +51,13 @@ class ReceivePoller {
     // Recognises the answer at the front or skips what cannot be one; true when an answer is in
     // progress afterwards.
     bool recognise();
+    // Whether the two bytes from pos are a code of the answer table or EX.
+    bool isKnownCode(size_t pos) const;
+    // A known code starts within the front's first length bytes, after its first byte: drops
+    // the bytes before it.
+    bool skipToKnownCode(size_t length);
+    // The position of the first ";", or fill() when there is none.
+    size_t firstTerminator() const;
     void handOn();
 
     RadioStateStore& store_;

@@ -98,6 +98,9 @@ class SerialDevice {
     // Whether the last failed open was refused for want of permission (the user is not in the
     // group that owns the device).
     virtual bool openDenied() const { return false; }
+    // Why the last open failed ("there is no such device", "in use by another program (PID
+    // 4711)"); empty when unknown or after a good open.
+    virtual std::string openFailureCause() const { return {}; }
     // Unsent output is discarded, so that closing never waits on a stalled line. False if the
     // device was not open.
     virtual bool close() = 0;

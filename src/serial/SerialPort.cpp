@@ -25,7 +25,9 @@ bool lineFaulty(const std::optional<SerialStatus>& status) {
 }
 
 std::string openRefusal(const SerialDevice& device) {
-    return device.openDenied() ? SerialPort::kPermissionHint : "the device cannot be opened";
+    if (device.openDenied()) return SerialPort::kPermissionHint;
+    const std::string cause = device.openFailureCause();
+    return cause.empty() ? "the device cannot be opened" : cause;
 }
 
 }  // namespace
@@ -91,6 +93,7 @@ bool SerialPort::OpenPort() {
         return false;
     }
     store_.port.open.store(true, std::memory_order_release);
+    store_.port.opens.fetch_add(1, std::memory_order_relaxed);
     if (lineFaulty(parts_.device.status())) {
         parts_.device.close();
         store_.port.open.store(false, std::memory_order_release);
@@ -134,11 +137,14 @@ bool SerialPort::ProbePort(int32_t listIndex) {
 bool SerialPort::LoadCommSetting() {
     const auto cells = readCommSetting(parts_.baseDirectory);
     if (!cells) {
+        // The operator's file stays as it is: the defaults are for this run only.
+        keepCommSetting_.store(commSettingExists(parts_.baseDirectory), std::memory_order_relaxed);
         SetComNumber(SerialPortState::kDefaultComNumber);
         SetBaudRate(SerialPortState::kDefaultBaudRate);
         store_.port.reserved.store(0, std::memory_order_relaxed);
         return false;
     }
+    keepCommSetting_.store(false, std::memory_order_relaxed);
     if ((*cells)[0]) SetComNumber(*(*cells)[0]);
     if ((*cells)[1]) SetBaudRate(*(*cells)[1]);
     if ((*cells)[2]) store_.port.reserved.store(*(*cells)[2], std::memory_order_relaxed);
@@ -146,6 +152,7 @@ bool SerialPort::LoadCommSetting() {
 }
 
 bool SerialPort::SaveCommSetting() {
+    if (keepCommSetting_.load(std::memory_order_relaxed)) return false;
     return writeCommSetting(parts_.baseDirectory, GetComNumber(), GetBaudRate(), reservedSetting());
 }
 

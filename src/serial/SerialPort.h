@@ -7,6 +7,7 @@
 // fault and the main thread opens, closes and switches it; the open and close sequences
 // therefore run one at a time (portMutex_), so that two openers cannot both try the device and
 // no command can slip onto the line before the auto-information command of an open.
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -76,7 +77,8 @@ class SerialPort {
     // reserved setting; values the file lacks stay as they are. When the path is too long or
     // the file cannot be read: COM1, 4800, 0 and false.
     bool LoadCommSetting();
-    // Writes CommSetting.csv (creating CommoFiles); false when it cannot be written.
+    // Writes CommSetting.csv (creating CommoFiles); false when it cannot be written, or when the
+    // file was there at start and could not be read (it is the operator's: never replaced).
     bool SaveCommSetting();
 
     // Queues the radio's baud-rate menu command "EX032d;" in SendRing and asks the command
@@ -119,6 +121,8 @@ class SerialPort {
     std::mutex probeMutex_;            // guards parts_.probe
     mutable std::mutex failureMutex_;  // guards lastFailure_
     std::string lastFailure_;
+    // CommSetting.csv was there at start and could not be read: it is never written over.
+    std::atomic<bool> keepCommSetting_{false};
 };
 
 }  // namespace velmora

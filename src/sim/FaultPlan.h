@@ -15,6 +15,9 @@ struct FaultPlan {
     // Every command with this two-letter code is refused with "?;" (empty: none). Unlike the
     // fraction above it is the same on every run, so a test can aim at one command.
     std::string refuseCode;
+    // The first this many identification queries ("ID;") are refused with "?;", as a radio still
+    // busy starting up does.
+    int refuseIdentifications = 0;
     // Random bytes put on the line between answers, on average this many per second.
     double noiseBytesPerSecond = 0;
     // Every answer is written in this many pieces with splitGapMs between them.

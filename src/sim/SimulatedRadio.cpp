@@ -143,6 +143,10 @@ void SimulatedRadio::handleCommand(std::string_view command, int64_t t) {
         return queueAnswer(std::string(kRefusal), t);
     if (!faults_.refuseCode.empty() && command.substr(0, 2) == faults_.refuseCode)
         return queueAnswer(std::string(kRefusal), t);
+    if (command == "ID;" && faults_.refuseIdentifications > 0) {
+        --faults_.refuseIdentifications;
+        return queueAnswer(std::string(kRefusal), t);
+    }
     if (command.substr(0, 2) == "PS" && command.size() == 4 && command[2] == '0') {
         // Switching off: the radio forgets auto-information and goes quiet.
         model_.set("PS", 0, 0);

@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "app/CommFailureHandler.h"
+#include "app/ConsoleReporter.h"
 #include "app/FailurePresenter.h"
 #include "app/HeadlessOptions.h"
 #include "app/HeadlessProgram.h"
@@ -144,16 +147,72 @@ TEST(HeadlessOptions, SimulateImpliesConnectAndBadInputIsRefused) {
     EXPECT_TRUE(o->headless && o->simulate && o->connect);
     EXPECT_EQ(o->logFile, "x.log");
     EXPECT_EQ(o->durationMs, 250);
-    std::string error;
-    const char* bad[] = {"velmora", "--duration", "soon"};
-    EXPECT_FALSE(parseHeadlessOptions(3, bad, &error));
-    const char* both[] = {"velmora", "--simulate", "--port", "/dev/ttyS0"};
-    EXPECT_FALSE(parseHeadlessOptions(4, both, &error));
-    const char* missing[] = {"velmora", "--port"};
-    EXPECT_FALSE(parseHeadlessOptions(2, missing, &error));
+    const std::vector<std::vector<const char*>> bad = {
+        {"velmora", "--duration", "soon"},
+        // Past the longest sane run, or past what a long holds: never a run that ends at once.
+        {"velmora", "--duration", "9223372036854"},
+        {"velmora", "--duration", "99999999999999999999999"},
+        {"velmora", "--duration", "604800001"},
+        {"velmora", "--simulate", "--port", "/dev/ttyS0"},
+        {"velmora", "--port"},
+    };
+    for (const auto& args : bad) {
+        std::string error;
+        EXPECT_FALSE(parseHeadlessOptions(static_cast<int>(args.size()), args.data(), &error))
+            << args.back();
+        EXPECT_FALSE(error.empty());
+    }
+    const char* week[] = {"velmora", "--duration", "604800000"};
+    ASSERT_TRUE(parseHeadlessOptions(3, week, nullptr));
 }
 
-// The port that cannot be opened is a failed link for --exit-after-read: string 106 on stderr.
+// What a run writes only at its end is checked at its start; what it writes as it goes says
+// when a write failed.
+TEST(HeadlessProgram, AnUnwritableDumpPathEndsTheRunAtOnceAndAFullDiskIsReported) {
+    HeadlessOptions o;
+    o.headless = o.quiet = true;
+    o.port = "/nonexistent/velmora-no-such-tty";
+    o.dumpStateFile = "/nonexistent/folder/dump.json";
+    o.configDir = ::testing::TempDir() + "velmora-headless-settings";
+    std::FILE* err = std::tmpfile();
+    std::atomic<bool> stop{false};
+    EXPECT_EQ(runHeadless(o, stdout, err, stop), 1);
+    std::rewind(err);
+    char text[256] = {};
+    ASSERT_NE(std::fgets(text, sizeof text, err), nullptr);
+    EXPECT_STREQ(text,
+                 "velmora: cannot write /nonexistent/folder/dump.json: No such file or "
+                 "directory\n");
+    std::fclose(err);
+
+    TrafficLog log;
+    ASSERT_TRUE(log.open("/dev/full"));
+    EXPECT_EQ(log.writeError(), "");
+    log.bytesWritten("FA;");
+    EXPECT_EQ(log.writeError(), "No space left on device");
+}
+
+// A failing radio repeats the same failure many times a second: the console prints it once and
+// then how often it came, and says when the port closed and auto-information went off.
+TEST(ConsoleReporter, RepeatsAreCollapsedAndLinkStateChangesReported) {
+    std::FILE* out = std::tmpfile();
+    ConsoleReporter console(out);
+    for (int i = 0; i < 140; ++i) console.showFailure(106, "Failed to open the port.");
+    console.portClosed();
+    console.autoInformationOff();
+    console.autoInformationOff();
+    console.flush();
+    std::rewind(out);
+    std::vector<std::string> lines;
+    for (char line[256]; std::fgets(line, sizeof line, out);) lines.emplace_back(line);
+    std::fclose(out);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "failure 106: Failed to open the port.\n", "\u2026 repeated 139 times\n",
+                         "port closed\n", "auto-information off\n", "\u2026 repeated 1 time\n"}));
+}
+
+// The port that cannot be opened is a failed link for --exit-after-read: string 106 on stderr,
+// with the cause beneath it.
 TEST(HeadlessProgram, ExitsWithTwoAndTheFailureTextWhenThePortCannotOpen) {
     HeadlessOptions o;
     o.headless = o.quiet = o.exitAfterRead = true;
@@ -166,7 +225,9 @@ TEST(HeadlessProgram, ExitsWithTwoAndTheFailureTextWhenThePortCannotOpen) {
     std::rewind(err);
     char text[256] = {};
     ASSERT_NE(std::fgets(text, sizeof text, err), nullptr);
-    EXPECT_STREQ(text, "Failed to open the port. / Please confirm the port connection.\n");
+    EXPECT_STREQ(text,
+                 "Failed to open the port. / Please confirm the port connection. / COM1 "
+                 "(/nonexistent/velmora-no-such-tty): there is no such device\n");
     std::fclose(out);
     std::fclose(err);
 }

@@ -100,12 +100,25 @@ TEST_F(ReadSequencesTest, ASecondStartBeginsAgainWithoutASecondTimer) {
     EXPECT_EQ(log(), kInitialRead) << "the whole read again, from the first position";
 }
 
-TEST_F(ReadSequencesTest, MenuReadAsksEveryItemAndEndsOnTheStepThatAskedTheLast) {
+TEST_F(ReadSequencesTest, MenuReadAsksEveryItemThenEndsOnceEveryAnswerIsIn) {
     installBuiltInMenu();
     request(req::START_MENU_READ);
-    menuSteps(176);
+    menuSteps(177);
+    const Strings got = sent();
+    ASSERT_EQ(got.size(), 177u);
+    for (int n = 1; n <= 177; ++n) {
+        char expected[8];
+        std::snprintf(expected, sizeof expected, "EX%03d;", n);
+        EXPECT_EQ(got[static_cast<size_t>(n - 1)], expected);
+        if (n != 50) store->readLedger.answered(std::string(expected, 5) + "0");
+    }
+    // One answer is missing: the read waits for it, then asks for it again.
+    menuSteps(kReaskSettleTicks);
     EXPECT_TRUE(dispatcher.reads().menuReadActive());
+    EXPECT_TRUE(store->windowFlags.readBusy.load());
     EXPECT_TRUE(window.postedIds().empty());
+    EXPECT_EQ(sent(), (Strings{"EX050;"}));
+    store->readLedger.answered("EX0501");
     menuSteps(1);
     EXPECT_FALSE(dispatcher.reads().menuReadActive());
     EXPECT_EQ(dispatcher.reads().menuItem(), 1);
@@ -113,32 +126,42 @@ TEST_F(ReadSequencesTest, MenuReadAsksEveryItemAndEndsOnTheStepThatAskedTheLast)
     EXPECT_FALSE(store->windowFlags.readBusy.load());
     EXPECT_EQ(window.postedIds(),
               (std::vector<uint32_t>{notify::READS_DONE, notify::CO, notify::BP}));
-    const Strings got = sent();
-    ASSERT_EQ(got.size(), 177u);
-    for (int n = 1; n <= 177; ++n) {
-        char expected[8];
-        std::snprintf(expected, sizeof expected, "EX%03d;", n);
-        EXPECT_EQ(got[static_cast<size_t>(n - 1)], expected);
-    }
 }
 
-TEST_F(ReadSequencesTest, MenuReadWithNoItemsAsksTheFirstAndEndsAtOnce) {
-    // A store whose menu count was never set: the count is 0.
+TEST_F(ReadSequencesTest, AnAnswerThatNeverComesIsAskedThreeTimesMoreThenTheReadEndsIncomplete) {
+    // A store whose menu count was never set: the count is 0, and EX001; alone is asked.
     auto fresh = std::make_unique<RadioStateStore>();
     fresh->mainWindow = &window;
     CommandDispatcher d(
         *fresh, [](int) { return true; }, nullptr);
     ASSERT_EQ(fresh->menus.count(), 0);
     d.handle(req::START_MENU_READ, 0, 0);
-    d.handle(req::MENU_READ_STEP, 0, 0);
+    int asked = 0;
     uint8_t buffer[512];
-    ASSERT_EQ(fresh->sendRing.tryGet(buffer), 6);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 6), "EX001;");
-    EXPECT_EQ(fresh->sendRing.tryGet(buffer), CommRing::kEmpty);
-    EXPECT_EQ(window.postedIds(),
-              (std::vector<uint32_t>{notify::READS_DONE, notify::CO, notify::BP}));
+    for (int tick = 0; tick < 1 + (kReaskRounds + 1) * (kReaskSettleTicks + 1); ++tick) {
+        d.handle(req::MENU_READ_STEP, 0, 0);
+        for (uint16_t n; (n = fresh->sendRing.tryGet(buffer)) != CommRing::kEmpty; ++asked)
+            EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), n), "EX001;");
+    }
+    EXPECT_EQ(asked, 1 + kReaskRounds);
     EXPECT_FALSE(d.reads().menuReadActive());
     EXPECT_FALSE(fresh->windowFlags.readBusy.load());
+    ASSERT_EQ(window.posts().size(), 1u);
+    EXPECT_EQ(window.posts()[0].id, msg::WM_READ_INCOMPLETE);
+    EXPECT_EQ(window.posts()[0].lParam, 1);
+    EXPECT_EQ(fresh->readLedger.missing(), (std::vector<std::string>{"EX001"}));
+}
+
+TEST_F(ReadSequencesTest, ALineReopenedDuringTheReadStartsItAgainFromTheIdentification) {
+    request(req::START_INITIAL_READ);
+    for (int i = 0; i < 5; ++i) request(req::INITIAL_READ_STEP);
+    log();
+    store->port.opens.fetch_add(1);
+    request(req::INITIAL_READ_STEP);
+    EXPECT_FALSE(dispatcher.reads().initialReadActive());
+    EXPECT_TRUE(sent().empty());
+    EXPECT_TRUE(store->readLedger.complete());
+    EXPECT_EQ(selfThread.postedIds(), (std::vector<uint32_t>{req::IDENTIFY}));
 }
 
 TEST_F(ReadSequencesTest, ASecondMenuReadStartOnlyGoesBackToTheFirstItem) {

@@ -156,6 +156,68 @@ TEST_F(LinkBehaviour, ARadioThatGoesAwayIsReopenedWithAutoInformationFirst) {
     EXPECT_TRUE(app->port().IsPortOpen());
 }
 
+// Unplugged and plugged in again, or silent for longer than the watchdog: the link closes, waits
+// for the device and the radio, and comes up again by itself with a new identification and read,
+// with nothing pressed; the operator's settings stay.
+TEST_F(LinkBehaviour, ALostLinkComesBackByItselfWhenTheRadioDoes) {
+    startAll();
+    connect();
+    ASSERT_TRUE(app->port().SetBaudRate(9600));
+    transport->disconnect();
+    transport->stop();
+    ASSERT_TRUE(runUntil([&] { return recorder.linkLosses == 1; }, 10s));
+    startTransport();  // plugged in again, under the same name
+    ASSERT_TRUE(runUntil(
+        [&] {
+            return recorder.linkRestorations == 1 && store().records.id.get() == 362 &&
+                   host.isTimerActive(timer::INITIAL_READ);
+        },
+        10s));
+    EXPECT_GE(count(toRadio(), "ID;"), 1u);
+    EXPECT_EQ(app->port().GetBaudRate(), 9600);
+}
+
+// A radio that does not identify itself at first - off, or refusing while it starts - is asked
+// again every few seconds, and connects by itself once it answers. Only a radio that sends
+// nothing at all is reported as not answering.
+struct LateRadio {
+    const char* name;
+    void (*apply)(sim::FaultPlan&);
+    bool silent;
+};
+const LateRadio kLateRadios[] = {
+    {"silent", [](sim::FaultPlan& f) { f.silenceAfterCommands = 0; }, true},
+    {"refusing its identification", [](sim::FaultPlan& f) { f.refuseIdentifications = 2; }, false},
+};
+
+TEST_F(LinkBehaviour, ARadioThatDoesNotIdentifyIsAskedAgainUntilItDoes) {
+    for (const LateRadio& late : kLateRadios) {
+        SCOPED_TRACE(late.name);
+        sim::SimOptions options;
+        late.apply(options.faults);
+        startAll(options);
+        pressComKey();
+        if (late.silent) {
+            ASSERT_TRUE(runUntil([&] { return recorder.silences.size() == 1; }, 6s));
+            EXPECT_NE(recorder.silences[0].find("no answer from the radio on COM1 (" + link),
+                      std::string::npos);
+            EXPECT_NE(recorder.silences[0].find("at 4800 bps"), std::string::npos);
+            radio->silenceFor(0);  // switched on
+        }
+        ASSERT_TRUE(runUntil(
+            [&] {
+                return store().records.id.get() == 362 && host.isTimerActive(timer::INITIAL_READ);
+            },
+            15s));
+        EXPECT_GE(count(toRadio(), late.silent ? "AI1;" : "ID;"), 2u);
+        EXPECT_EQ(recorder.silences.empty(), !late.silent);
+        app->shutdown();
+        app.reset();
+        transport->stop();
+        recorder.silences.clear();
+    }
+}
+
 TEST_F(LinkBehaviour, ShutdownWhileTheRadioIsSilentEndsEveryThreadAndWritesTheSettings) {
     startAll();
     connect();

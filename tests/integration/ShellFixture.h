@@ -46,9 +46,14 @@ class RecordingPresenter : public FailurePresenter, public LinkEvents {
     void notification(uint32_t id, std::string_view, const std::vector<RecordChange>&) override {
         notifications.push_back(id);
     }
+    void radioSilent(std::string_view text) override { silences.emplace_back(text); }
+    void linkLost(std::string_view) override { ++linkLosses; }
+    void linkRestored() override { ++linkRestorations; }
     // Main thread only, like the calls that fill them.
     std::vector<int> failures;
     std::vector<uint32_t> notifications;
+    std::vector<std::string> silences;
+    int linkLosses = 0, linkRestorations = 0;
 };
 
 class ShellFixture : public ::testing::Test {

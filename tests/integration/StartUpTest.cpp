@@ -191,5 +191,52 @@ TEST_F(StartUp, ExitAfterReadWaitsForTheLastMenuAnswerAndDumpsWhatTheRadioHolds)
     EXPECT_EQ(dumpMismatches(radio->stateJson(), ours), std::vector<std::string>{});
 }
 
+// A read through a faulty line still ends with every value the radio holds, or not at all: each
+// answer lost to noise, a refusal or a silence is asked for again before the read is complete.
+struct LineFault {
+    const char* name;
+    void (*apply)(sim::FaultPlan&);
+};
+const LineFault kLineFaults[] = {
+    {"noise", [](sim::FaultPlan& f) { f.noiseBytesPerSecond = 2000; }},
+    {"refusals", [](sim::FaultPlan& f) { f.refuseFraction = 0.05; }},
+    {"silence mid-read",
+     [](sim::FaultPlan& f) {
+         f.silenceAfterCommands = 150;
+         f.silenceForMs = 2000;
+     }},
+};
+
+TEST_F(StartUp, AReadThroughAFaultyLineEndsOnlyWithEveryValueTheRadioHolds) {
+    for (const LineFault& fault : kLineFaults) {
+        SCOPED_TRACE(fault.name);
+        sim::SimOptions options;
+        fault.apply(options.faults);
+        radio = std::make_unique<sim::SimulatedRadio>(options);
+        radio->frontPanel([](sim::RadioModel& m) {
+            setMenuItems(m);
+            m.setFrequency(0, 14074000);
+            m.setFrequency(1, 7030000);
+        });
+        startTransport();
+        HeadlessOptions o;
+        o.headless = o.quiet = o.connect = o.exitAfterRead = true;
+        o.port = link;
+        o.dumpStateFile = (base / "dump.json").string();
+        o.configDir = base.string();
+        std::FILE* out = std::tmpfile();
+        std::FILE* err = std::tmpfile();
+        const std::atomic<bool> stop{false};
+        EXPECT_EQ(runHeadless(o, out, err, stop), 0);
+        std::fclose(out);
+        std::fclose(err);
+        std::ifstream dump(o.dumpStateFile);
+        const std::string ours((std::istreambuf_iterator<char>(dump)),
+                               std::istreambuf_iterator<char>());
+        EXPECT_EQ(dumpMismatches(radio->stateJson(), ours), std::vector<std::string>{});
+        transport->stop();
+    }
+}
+
 }  // namespace
 }  // namespace velmora

@@ -6,6 +6,8 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -103,14 +105,54 @@ TEST_F(PosixSerialDeviceTest, OpensWithTheLineSettingsOfTheLink) {
     }
 }
 
-TEST_F(PosixSerialDeviceTest, RefusesWhatCannotBeOpened) {
-    EXPECT_FALSE(device_.open("/nonexistent/ttyVELMORA", SerialSettings{9600}));
+TEST_F(PosixSerialDeviceTest, RefusesWhatCannotBeOpenedAndSaysWhy) {
+    const struct {
+        const char* path;
+        const char* cause;
+    } rows[] = {
+        {"/nonexistent/ttyVELMORA", "there is no such device"},
+        {"/tmp", "it is a folder, not a device"},
+        {"/dev/null", "it is not a serial device"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_FALSE(device_.open(r.path, SerialSettings{9600})) << r.path;
+        EXPECT_EQ(device_.openFailureCause(), r.cause) << r.path;
+    }
     EXPECT_FALSE(device_.open(pty_.path(), SerialSettings{1200})) << "not one of the four speeds";
-    EXPECT_FALSE(device_.open("/dev/null", SerialSettings{9600})) << "not a terminal";
     EXPECT_FALSE(device_.isOpen());
     ASSERT_TRUE(openAt(9600));
+    EXPECT_EQ(device_.openFailureCause(), "");
     EXPECT_FALSE(openAt(9600)) << "already open";
     EXPECT_TRUE(device_.isOpen());
+}
+
+// Two programs on one port would steal each other's answers: the second opener is refused and
+// told who holds it (here the test's own process), even as root, until the first lets go.
+TEST_F(PosixSerialDeviceTest, ASecondOpenerOfOnePortIsRefusedWithTheHoldersPid) {
+    ASSERT_TRUE(openAt(9600));
+    const std::string lockFile = PortLock::lockFilePath(pty_.path());
+    if (!lockFile.empty()) {
+        EXPECT_TRUE(std::filesystem::exists(lockFile)) << lockFile;
+    }
+    PosixSerialDevice second;
+    EXPECT_FALSE(second.open(pty_.path(), SerialSettings{9600}));
+    EXPECT_EQ(second.openFailureCause(),
+              "in use by another program (PID " + std::to_string(::getpid()) + ")");
+    ASSERT_TRUE(device_.close());
+    if (!lockFile.empty()) {
+        EXPECT_FALSE(std::filesystem::exists(lockFile));
+    }
+    EXPECT_TRUE(second.open(pty_.path(), SerialSettings{9600}));
+}
+
+// A lock file left by a program that has ended does not keep the port.
+TEST_F(PosixSerialDeviceTest, AStaleLockFileIsTakenOver) {
+    const std::string lockFile = PortLock::lockFilePath(pty_.path());
+    if (lockFile.empty()) GTEST_SKIP() << "no lock folder on this machine";
+    std::ofstream(lockFile) << "2147483646\n";
+    EXPECT_TRUE(openAt(9600));
+    ASSERT_TRUE(device_.close());
+    EXPECT_FALSE(std::filesystem::exists(lockFile));
 }
 
 TEST_F(PosixSerialDeviceTest, AClosedDeviceReportsNothingAndDoesNothing) {
@@ -274,7 +316,7 @@ TEST_F(PosixSerialDeviceTest, ConcurrentUseWithCloseAndReopenIsSafe) {
     for (int i = 0; i < 50; ++i) {
         pty_.send("AI1;");
         device_.close();
-        EXPECT_TRUE(openAt(38400));
+        EXPECT_TRUE(openAt(38400)) << device_.openFailureCause();
     }
     stop = true;
     device_.wake();

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "SerialFixture.h"
+#include "files/CsvTable.h"
 #include "serial/CommSettingFile.h"
 
 namespace velmora::test {
@@ -25,12 +26,12 @@ TEST_F(CommSetting, ValuesAreTakenInReadingOrderAsLeadingIntegers) {
         {"3,1200,0\n", 3, 4800, 0},
         {"", 6, 38400, 9},  // an empty file counts as read and changes nothing
         {"4\n", 4, 38400, 9},
-        {"5,9600,1", 6, 38400, 9},  // a last line without a line feed is no row
+        {"5,9600,1", 5, 9600, 1},  // a last line without a line feed is a line too
         {" +3x\n19200 baud\n-7\n99\n", 3, 19200, -7},
         // The table is as wide as its widest row: a short row's missing cells are read as empty
         // text, which is 0.
         {"2\n9600,5\n", 2, 4800, 9600},
-        {"COM2,9600,x\n", 1, 9600, 0},  // text that is no number is 0
+        {"2,9600,x\n", 2, 9600, 0},  // text that is no number is 0
     };
     EXPECT_FALSE(port.SetComNumber(21));
     EXPECT_FALSE(port.SetBaudRate(1200));
@@ -64,6 +65,26 @@ TEST_F(CommSetting, AMissingFileGivesTheDefaultsAndFalse) {
     EXPECT_EQ(port.GetComNumber(), 1);
     EXPECT_EQ(port.GetBaudRate(), 4800);
     EXPECT_EQ(port.reservedSetting(), 0);
+}
+
+// A file that is there but is no settings file gives the defaults for the run, and is never
+// written over: it is the operator's, perhaps with a typing slip.
+TEST_F(CommSetting, AFileThatCannotBeReadGivesTheDefaultsAndIsKept) {
+    using namespace std::string_literals;
+    const std::string rows[] = {
+        "COM2,9600,0\n",                                           // words where the number belongs
+        "3,9600\0\x01\x02\xff,0\n"s,                               // binary
+        "1,4800,0\n" + std::string(CsvTable::kMaxFileBytes, ' '),  // over the size limit
+    };
+    for (const std::string& file : rows) {
+        SCOPED_TRACE(file.substr(0, 12));
+        port.SetComNumber(6);
+        writeCommSetting(file);
+        EXPECT_FALSE(port.LoadCommSetting());
+        EXPECT_EQ(port.GetComNumber(), 1);
+        EXPECT_FALSE(port.SaveCommSetting());
+        EXPECT_EQ(readCommSetting(), file);
+    }
 }
 
 TEST_F(CommSetting, SavingCreatesTheFolderAndWritesOneLine) {
