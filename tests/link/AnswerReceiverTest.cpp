@@ -14,70 +14,54 @@ class Receiver : public LinkFixture {
     AnswerReceiver receiver{*store};
 };
 
-TEST_F(Receiver, AnalysesTheQueuedAnswerAndRearmsTheWatchdog) {
-    queue("FA14195000");
-    receiver.onAnswerQueued();
-    EXPECT_EQ(rec.fa.get(), 14195000);
-    EXPECT_EQ(window.postedIds(), Ids{notify::FA});
-    EXPECT_EQ(window.killCount(timer::ANSWER_WATCHDOG), 1);
-    EXPECT_EQ(window.timers(), (std::map<int, int>{{timer::ANSWER_WATCHDOG, 3000}}));
-    EXPECT_TRUE(store->link.watchdogArmed.load());
-}
-
-TEST_F(Receiver, WatchdogIsRearmedAfterUnknownAndFailedAnswers) {
-    for (std::string_view answer : {"ZZ123", "FA00000001", "CW1", ""}) {
+// Whatever comes out of the ring (or nothing at all), the watchdog is killed and set again.
+TEST_F(Receiver, EachMessageAnalysesOneEntryAndRearmsTheWatchdog) {
+    const struct {
+        const char* answer;  // nullptr: the message finds the ring empty
+        Ids posted;
+    } rows[] = {{"FA14195000", {notify::FA}},
+                {"ZZ123", {}},
+                {"FA00000001", {}},
+                {"CW1", {}},
+                {"", {}},
+                {nullptr, {}}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.answer ? r.answer : "<empty ring>");
         window.clear();
         store->link.watchdogArmed = false;
-        queue(answer);
-        receiver.onAnswerQueued();
-        EXPECT_EQ(window.postedIds(), Ids{}) << answer;
+        if (r.answer) queue(r.answer);
+        const auto result = receiver.onAnswerQueued();
+        if (!r.answer) {
+            EXPECT_EQ(result.index, AnswerAnalysis::kNoRecord);
+        }
+        EXPECT_EQ(window.postedIds(), r.posted);
         EXPECT_EQ(window.killCount(timer::ANSWER_WATCHDOG), 1);
         EXPECT_EQ(window.setCount(timer::ANSWER_WATCHDOG), 1);
+        EXPECT_EQ(window.timers(), (std::map<int, int>{{timer::ANSWER_WATCHDOG, 3000}}));
         EXPECT_TRUE(store->link.watchdogArmed.load());
     }
+    EXPECT_EQ(rec.fa.get(), 14195000);
 }
 
-TEST_F(Receiver, MessageWithoutAnEntryOnlyRearms) {
-    const auto result = receiver.onAnswerQueued();
-    EXPECT_EQ(result.index, AnswerAnalysis::kNoRecord);
-    EXPECT_TRUE(window.postedIds().empty());
-    EXPECT_TRUE(window.timerRunning(timer::ANSWER_WATCHDOG));
-}
-
-TEST_F(Receiver, AnswersComeOutInOrderOnePerMessage) {
-    queue("MD03");
-    queue("MD0B");
-    receiver.onAnswerQueued();
-    EXPECT_EQ(rec.md[kMain].get(), 3);
-    receiver.onAnswerQueued();
-    EXPECT_EQ(rec.md[kMain].get(), 11);
-}
-
-TEST(Watchdog, PendingAnswerTimesOutOnlyWhenNothingWasReceived) {
-    WatchdogInputs in;
-    in.answerPending = true;
-    auto d = decideWatchdog(in);
-    EXPECT_TRUE(d.clearAnswerPending);
-    EXPECT_TRUE(d.postTimeout);
-    in.driverHoldsBytes = true;
-    in.rlsdHold = true;  // not looked at while an answer is pending
-    d = decideWatchdog(in);
-    EXPECT_TRUE(d.clearAnswerPending);
-    EXPECT_FALSE(d.postTimeout);
-}
-
-TEST(Watchdog, WithoutPendingAnswerOnlyLineTroubleTimesOut) {
-    WatchdogInputs in;
-    EXPECT_FALSE(decideWatchdog(in).postTimeout);
-    EXPECT_FALSE(decideWatchdog(in).clearAnswerPending);
-    in.driverHoldsBytes = true;
-    EXPECT_FALSE(decideWatchdog(in).postTimeout);
-    for (int which = 0; which < 3; ++which) {
-        WatchdogInputs bad;
-        bad.rlsdHold = which == 0;
-        bad.charWaiting = which == 1;
-        bad.portValid = which != 2;
-        EXPECT_TRUE(decideWatchdog(bad).postTimeout) << which;
+// A pending answer times out unless bytes wait in the driver; without one only line trouble does.
+TEST(Watchdog, DecidesFromThePendingAnswerAndTheLine) {
+    const struct {
+        const char* name;
+        WatchdogInputs in;
+        bool clears, timesOut;
+    } rows[] = {
+        {"pending, nothing received", {true}, true, true},
+        {"pending, bytes held, RLSD not looked at", {true, true, true}, true, false},
+        {"quiet line", {}, false, false},
+        {"bytes held", {false, true}, false, false},
+        {"RLSD hold", {false, false, true}, false, true},
+        {"character waiting", {false, false, false, true}, false, true},
+        {"port gone", {false, false, false, false, false}, false, true},
+    };
+    for (const auto& r : rows) {
+        const WatchdogDecision d = decideWatchdog(r.in);
+        EXPECT_EQ(d.clearAnswerPending, r.clears) << r.name;
+        EXPECT_EQ(d.postTimeout, r.timesOut) << r.name;
     }
 }
 

@@ -29,33 +29,35 @@ class MenuAnswers : public LinkFixture {
     double value(int n) { return store->menus.value(n).value_or(-1); }
 };
 
-TEST_F(MenuAnswers, RepeatedValuePostsNothingAndChangedValuePostsEx) {
-    EXPECT_EQ(postsOf("EX001000"), Ids{});  // equals the stored 0
-    EXPECT_EQ(postsOf("EX001042"), Ids{notify::EX});
-    EXPECT_EQ(value(1), 42);
-    EXPECT_EQ(postsOf("EX001042"), Ids{});
-}
-
-TEST_F(MenuAnswers, FollowUpNotificationsByValueKind) {
-    EXPECT_EQ(postsOf("EX0020150"), (Ids{notify::EX, notify::BP}));
-    EXPECT_EQ(postsOf("EX0020150"), Ids{});
-    EXPECT_EQ(postsOf("EX0051"), (Ids{notify::EX, notify::CO}));
-    EXPECT_EQ(postsOf("EX00607"), (Ids{notify::EX, notify::SM}));
-}
-
-TEST_F(MenuAnswers, BitStringsAndBeaconTimesDecode) {
-    handle("EX0031011");
-    EXPECT_EQ(value(3), 4096 + 1024 + 512);
-    handle("EX004241");
-    EXPECT_EQ(value(4), 270);
-    handle("EX004240");
-    EXPECT_EQ(value(4), 240);
-}
-
-TEST_F(MenuAnswers, ItemNumbersOutsideTheTableAreDropped) {
-    EXPECT_EQ(postsOf("EX000005"), Ids{});
-    EXPECT_EQ(postsOf("EX007005"), Ids{});
-    EXPECT_EQ(postsOf("EX0A1005"), Ids{});
+// In order: a value equal to the stored one posts nothing, a change posts EX and what else shows
+// the item; bit strings and beacon times decode; items outside the table are dropped.
+TEST_F(MenuAnswers, ChangesAreDecodedAndNotifiedByValueKind) {
+    const struct {
+        const char* answer;
+        Ids posted;
+        int item;  // 0: no value to check
+        double value;
+    } rows[] = {
+        {"EX001000", {}, 1, 0},
+        {"EX001042", {notify::EX}, 1, 42},
+        {"EX001042", {}, 1, 42},
+        {"EX0020150", {notify::EX, notify::BP}, 2, 150},
+        {"EX0020150", {}, 0, 0},
+        {"EX0051", {notify::EX, notify::CO}, 5, 1},
+        {"EX00607", {notify::EX, notify::SM}, 6, 7},
+        {"EX0031011", {notify::EX}, 3, 4096 + 1024 + 512},
+        {"EX004241", {notify::EX}, 4, 270},
+        {"EX004240", {notify::EX}, 4, 240},
+        {"EX000005", {}, 0, 0},
+        {"EX007005", {}, 0, 0},
+        {"EX0A1005", {}, 0, 0},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(postsOf(r.answer), r.posted) << r.answer;
+        if (r.item) {
+            EXPECT_EQ(value(r.item), r.value) << r.answer;
+        }
+    }
     EXPECT_EQ(analysis.analyse("EX007005").index, AnswerAnalysis::kMenuAnswer);
 }
 

@@ -1,8 +1,7 @@
-// The panel action table's three runs and the flags PostPanelAction puts into wParam.
+// The flags PostPanelAction puts into wParam, and the indices that have no action.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <utility>
 
 #include "link/MessageIds.h"
 #include "link/PanelActionTable.h"
@@ -11,20 +10,6 @@
 
 namespace velmora {
 namespace {
-
-TEST(PanelActionTable, ThreeRunsOfConsecutiveIds) {
-    EXPECT_EQ(PanelActionTable[0], 0u);
-    EXPECT_EQ(PanelActionTable.size(), 187u);
-    // Index, id: each run starts at its first index and counts up by one to the next run.
-    const std::pair<size_t, uint32_t> runs[] = {
-        {1, req::COMM_SWITCH}, {109, req::LM_01}, {148, req::CA_SWITCH}};
-    for (size_t r = 0; r < 3; ++r) {
-        const size_t end = r + 1 < 3 ? runs[r + 1].first : PanelActionTable.size();
-        for (size_t i = runs[r].first; i < end; ++i) {
-            EXPECT_EQ(PanelActionTable[i], runs[r].second + (i - runs[r].first)) << i;
-        }
-    }
-}
 
 class PostPanelActionTest : public ::testing::Test {
   protected:

@@ -9,21 +9,24 @@
 namespace velmora {
 namespace {
 
-TEST(WriteField, RightAlignsTheDigitsAndFillsWithZeros) {
-    EXPECT_EQ(fieldText(3, 7), "007");
-    EXPECT_EQ(fieldText(3, 999), "999");
-    EXPECT_EQ(fieldText(1, 3), "3");
-}
-
-TEST(WriteField, AValueTooLongOrNegativeLeavesZeros) {
-    EXPECT_EQ(fieldText(3, 1234), "000");
-    EXPECT_EQ(fieldText(3, 1000), "000");
-    EXPECT_EQ(fieldText(4, -5), "0000");
-    EXPECT_EQ(fieldText(0, 5), "");
-    EXPECT_EQ(fieldText(-2, 5), "");
+// Digits right-aligned behind zeros; a value too long or negative leaves zeros only.
+TEST(WriteField, FillsTheWidthOrLeavesZeros) {
     const int64_t largest = std::numeric_limits<int64_t>::max();
-    EXPECT_EQ(fieldText(19, largest), std::to_string(largest));
-    EXPECT_EQ(fieldText(18, largest), std::string(18, '0'));
+    const struct {
+        int width;
+        int64_t value;
+        std::string text;
+    } rows[] = {{3, 7, "007"},
+                {3, 999, "999"},
+                {1, 3, "3"},
+                {3, 1234, "000"},
+                {3, 1000, "000"},
+                {4, -5, "0000"},
+                {0, 5, ""},
+                {-2, 5, ""},
+                {19, largest, std::to_string(largest)},
+                {18, largest, std::string(18, '0')}};
+    for (const auto& r : rows) EXPECT_EQ(fieldText(r.width, r.value), r.text) << r.value;
 }
 
 TEST(WriteField, OverwritingKeepsWhatTheDigitsDoNotReach) {
