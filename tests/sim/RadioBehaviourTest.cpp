@@ -31,17 +31,6 @@ TEST(RadioFraming, MalformedUnknownAndOutOfRangeCommandsAreRefused) {
     EXPECT_EQ(h.send("x;ID;"), "?;ID0362;");
 }
 
-TEST(RadioIdentity, IdentifiesAs0362OrAsTold) {
-    RadioHarness h;
-    EXPECT_EQ(h.send("ID;"), "ID0362;");
-    SimOptions wrong;
-    wrong.identification = "0361";
-    RadioHarness w(wrong);
-    EXPECT_EQ(w.send("ID;"), "ID0361;");
-    w.radio->frontPanel([](RadioModel& m) { m.identification = "0362"; });
-    EXPECT_EQ(w.send("ID;"), "ID0362;");
-}
-
 TEST(RadioPower, SwitchedOffItAnswersOnlyPowerQueries) {
     RadioHarness h;
     EXPECT_EQ(h.send("AI1;"), "AI1;");
@@ -87,8 +76,6 @@ TEST(AutoInformation, ReportsChangesWhileOnAndNotAfterAi0) {
 TEST(AutoInformation, FrontPanelAndMeterChangesAreReported) {
     RadioHarness h;
     h.send("AI1;");
-    h.radio->frontPanel([](RadioModel& m) { m.set("SM", kMain, 120); });
-    EXPECT_EQ(h.output(), "SM0120;");
     h.radio->frontPanel([](RadioModel& m) { m.set("TX", 0, 1); });
     EXPECT_EQ(h.output(), "TX1;RI00;RI61;");  // no longer receiving, sending on A
     h.radio->frontPanel([](RadioModel& m) { m.rotator.turning = 1; });
