@@ -9,15 +9,6 @@
 namespace velmora {
 namespace {
 
-TEST(PortDirectory, PortMapLinesMapTheirNumbersOnly) {
-    PortDirectory d;
-    ASSERT_TRUE(d.loadPortMapBytes("1,/dev/ttyUSB0\n3,/dev/serial/by-id/usb-radio-if00\n"));
-    EXPECT_EQ(d.source(), PortDirectory::Source::PortMap);
-    EXPECT_EQ(d.pathFor(1), "/dev/ttyUSB0");
-    EXPECT_EQ(d.pathFor(2), "") << "a number the map does not name has no device";
-    EXPECT_EQ(d.pathFor(3), "/dev/serial/by-id/usb-radio-if00");
-}
-
 TEST(PortDirectory, HandWrittenMapsAreReadForgivingly) {
     PortDirectory d;
     ASSERT_TRUE(
@@ -30,8 +21,10 @@ TEST(PortDirectory, HandWrittenMapsAreReadForgivingly) {
                            "6\n"                 // no path field
                            "2,/dev/ttyACM1\n"    // a later line wins
                            "20,/dev/ttyUSB7"));  // no final line feed: still read
+    EXPECT_EQ(d.source(), PortDirectory::Source::PortMap);
     EXPECT_EQ(d.pathFor(2), "/dev/ttyACM1");
     EXPECT_EQ(d.pathFor(20), "/dev/ttyUSB7");
+    // Numbers the map does not name have no device.
     for (int com : {1, 3, 4, 5, 6}) EXPECT_EQ(d.pathFor(com), "") << com;
     EXPECT_EQ(d.pathFor(21), "");
     EXPECT_EQ(d.pathFor(0), "");
