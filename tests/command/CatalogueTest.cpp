@@ -23,17 +23,91 @@ class CatalogueTest : public test::CommandFixture {
     static Strings none() { return {}; }
 };
 
-TEST_F(CatalogueTest, FixedCommandsIgnoreTargetAndValue) {
-    EXPECT_EQ(send(req::KY_1, 77, true), one("KY1;"));
-    EXPECT_EQ(send(req::KY_A, -5), one("KYA;"));
-    EXPECT_EQ(send(req::QI), one("QI;"));
-    EXPECT_EQ(send(req::ROTATOR_READ), one("RO;")) << "the rotator read is a query";
+// Requests whose command depends on the request alone: fixed commands ignore target and value;
+// value fields are zero-filled and sent as zeros when too wide; targeted choices map the value or
+// send nothing; frequencies and dial steps outside their range send nothing; presses and long
+// presses differ. An empty command: nothing is sent.
+TEST_F(CatalogueTest, EachRequestSendsItsCommandOrNothing) {
+    const struct {
+        uint32_t id;
+        intptr_t value;
+        bool sub;
+        std::string command;
+    } rows[] = {
+        {req::KY_1, 77, true, "KY1;"},
+        {req::KY_A, -5, false, "KYA;"},
+        {req::QI, 0, false, "QI;"},
+        {req::ROTATOR_READ, 0, false, "RO;"},  // the rotator read is a query
+        {req::DN, 0, false, std::string("DN\0\0;", 5)},
+        {req::UP, -3, true, std::string("UP\0\0;", 5)},
+        {req::PL_VALUE, 50, false, "PL050;"},
+        {req::PL_VALUE, 1000, false, "PL000;"},
+        {req::AC_00_VALUE, 2, false, "AC002;"},
+        {req::CO_01_VALUE_2, 7, false, "CO0107;"},
+        {req::CO_01_VALUE, 7, false, "CO0107;"},  // both messages share one handler
+        {req::CO_12_VALUE, 100, false, "CO1200;"},
+        {req::RL_1_VALUE, 15, true, "RL115;"},
+        {req::BP_11_VALUE, 400, false, "BP11400;"},
+        {req::KC_51_LAST, 12, false, "KC5101;"},
+        {req::IF_SHIFT_VALUE, 120, false, "IS0+0120;"},
+        {req::IF_SHIFT_VALUE, 0, false, "IS0+0000;"},
+        {req::IF_SHIFT_VALUE, -1000, false, "IS0-1000;"},
+        {req::IF_SHIFT_VALUE, -10000, false, "IS0-0000;"},
+        {req::FREQUENCY_A, 2999, false, ""},
+        {req::FREQUENCY_A, 3000, false, "FA00003000;"},
+        {req::FREQUENCY_A, 60000000, false, "FA60000000;"},
+        {req::FREQUENCY_A, 60000001, false, ""},
+        {req::FREQUENCY_A, -14000000, false, ""},
+        {req::FREQUENCY_B, 14195000, true, "FB14195000;"},
+        {req::GT_CHOICE, 1, true, "GT14;"},
+        {req::GT_CHOICE, 4, false, "GT03;"},
+        {req::GT_CHOICE, 5, false, ""},
+        {req::GT_CHOICE, -1, false, ""},
+        {req::PA_CHOICE, 2, false, "PA00;"},
+        {req::PA_CHOICE, 0, true, "PA11;"},
+        {req::AN_CHOICE_2, 3, false, "AN04;"},
+        {req::AN_CHOICE, 4, false, ""},
+        {req::RF_CHOICE, 5, false, "RF05;"},
+        {req::RF_CHOICE, 6, false, ""},
+        {req::AN_5, 5, false, "AN05;"},
+        {req::AN_5, -7, true, "AN15;"},
+        {req::CT_2, 9, true, "CT12;"},
+        {req::OS_2, 0, false, "OS02;"},
+        {req::NB_CHOICE, 2, true, "NB12;"},
+        {req::CN_CHOICE, 49, false, "CN049;"},
+        {req::CN_CHOICE, 100, false, "CN000;"},
+        {req::VF_CHOICE, 3, true, "VF1300;"},
+        {req::VF_SIGNED_VALUE, -4, true, "VF11-4;"},
+        {req::VF_SIGNED_VALUE, 0, false, "VF01+0;"},
+        {req::VF_SIGNED_VALUE, 12, false, "VF01+0;"},
+        {req::RECEIVER_STATUS, 0, false, "IF;"},
+        {req::RECEIVER_STATUS, 0, true, "OI;"},
+        {req::FT_OR_QS, 0, false, "FT0;"},
+        {req::FT_OR_QS, 2, false, "QS;"},
+        {req::FT_OR_QS, 1, false, ""},
+        {req::DIAL_STEP_0, -1, false, "ED001;"},
+        {req::DIAL_STEP_0, 99, false, "EU099;"},
+        {req::DIAL_STEP_0, 100, false, ""},
+        {req::DIAL_STEP_0, -100, false, ""},
+        {req::DIAL_STEP_0, 0, false, ""},
+        {req::DIAL_STEP_1_2, 5, false, "EU105;"},
+        {req::DIAL_STEP_1, -12, false, "ED112;"},
+        {req::DIAL_STEP_3, 3, false, "EU303;"},
+        {req::DIAL_STEP_2, std::numeric_limits<intptr_t>::min(), false, ""},
+        {req::SF_03_PRESS, 1, false, "SF03;"},
+        {req::SF_03_PRESS, 0, false, "SF00;"},
+        {req::SF_02_PRESS, 1, false, "SF02;"},
+        {req::SF_02_PRESS, 0, false, "SF08;"},
+        {req::RO_1_PRESS, -5, false, "RO1;"},
+        {req::RO_2_PRESS, 0, false, "RO0;"},
+        {req::RO_3_PRESS, 1, false, "RO3;"},
+        {req::RO_4_PRESS, 0, false, ""},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(send(r.id, r.value, r.sub), r.command.empty() ? none() : one(r.command))
+            << std::hex << r.id << std::dec << " value " << r.value << (r.sub ? " SUB" : "");
+    }
     expectOneWakePerCommand();
-}
-
-TEST_F(CatalogueTest, DownAndUpCarryTwoZeroBytes) {
-    EXPECT_EQ(send(req::DN), one(std::string("DN\0\0;", 5)));
-    EXPECT_EQ(send(req::UP, -3, true), one(std::string("UP\0\0;", 5)));
 }
 
 TEST_F(CatalogueTest, TogglesSendTheOppositeAndNothingForOtherValues) {
@@ -103,75 +177,9 @@ TEST_F(CatalogueTest, SfSevenTurnsTheRtAndXtKeysIntoFsAndLk) {
     EXPECT_EQ(send(req::LK_OR_XT), one("XT0;"));
 }
 
-TEST_F(CatalogueTest, ValueFieldsAreZeroFilledAndZeroWhenTooWide) {
-    EXPECT_EQ(send(req::PL_VALUE, 50), one("PL050;"));
-    EXPECT_EQ(send(req::PL_VALUE, 1000), one("PL000;"));
-    EXPECT_EQ(send(req::AC_00_VALUE, 2), one("AC002;"));
-    EXPECT_EQ(send(req::CO_01_VALUE_2, 7), one("CO0107;"));
-    EXPECT_EQ(send(req::CO_01_VALUE, 7), one("CO0107;")) << "both messages share one handler";
-    EXPECT_EQ(send(req::CO_12_VALUE, 100), one("CO1200;"));
-    EXPECT_EQ(send(req::RL_1_VALUE, 15, true), one("RL115;"));
-    EXPECT_EQ(send(req::BP_11_VALUE, 400), one("BP11400;"));
-    EXPECT_EQ(send(req::KC_51_LAST, 12), one("KC5101;"));
-}
-
 TEST_F(CatalogueTest, DelayGoesToVdThenAfterAPauseToSd) {
     requestFor(req::VD_THEN_SD, false, 300);
     EXPECT_EQ(log(), (Strings{"VD0300;", "~20", "SD0300;"}));
-}
-
-TEST_F(CatalogueTest, IfShiftValueCarriesItsSign) {
-    EXPECT_EQ(send(req::IF_SHIFT_VALUE, 120), one("IS0+0120;"));
-    EXPECT_EQ(send(req::IF_SHIFT_VALUE, 0), one("IS0+0000;"));
-    EXPECT_EQ(send(req::IF_SHIFT_VALUE, -1000), one("IS0-1000;"));
-    EXPECT_EQ(send(req::IF_SHIFT_VALUE, -10000), one("IS0-0000;"));
-}
-
-TEST_F(CatalogueTest, FrequenciesOutsideTheRangeSendNothing) {
-    EXPECT_EQ(send(req::FREQUENCY_A, 2999), none());
-    EXPECT_EQ(send(req::FREQUENCY_A, 3000), one("FA00003000;"));
-    EXPECT_EQ(send(req::FREQUENCY_A, 60000000), one("FA60000000;"));
-    EXPECT_EQ(send(req::FREQUENCY_A, 60000001), none());
-    EXPECT_EQ(send(req::FREQUENCY_A, -14000000), none());
-    EXPECT_EQ(send(req::FREQUENCY_B, 14195000, true), one("FB14195000;"));
-}
-
-TEST_F(CatalogueTest, TargetedChoicesMapTheValueOrSendNothing) {
-    EXPECT_EQ(send(req::GT_CHOICE, 1, true), one("GT14;"));
-    EXPECT_EQ(send(req::GT_CHOICE, 4), one("GT03;"));
-    EXPECT_EQ(send(req::GT_CHOICE, 5), none());
-    EXPECT_EQ(send(req::GT_CHOICE, -1), none());
-    EXPECT_EQ(send(req::PA_CHOICE, 2), one("PA00;"));
-    EXPECT_EQ(send(req::PA_CHOICE, 0, true), one("PA11;"));
-    EXPECT_EQ(send(req::AN_CHOICE_2, 3), one("AN04;"));
-    EXPECT_EQ(send(req::AN_CHOICE, 4), none());
-    EXPECT_EQ(send(req::RF_CHOICE, 5), one("RF05;"));
-    EXPECT_EQ(send(req::RF_CHOICE, 6), none());
-}
-
-TEST_F(CatalogueTest, FixedTargetedChoicesIgnoreTheValue) {
-    EXPECT_EQ(send(req::AN_5, 5), one("AN05;"));
-    EXPECT_EQ(send(req::AN_5, -7, true), one("AN15;"));
-    EXPECT_EQ(send(req::CT_2, 9, true), one("CT12;"));
-    EXPECT_EQ(send(req::OS_2), one("OS02;"));
-}
-
-TEST_F(CatalogueTest, DirectTargetedValues) {
-    EXPECT_EQ(send(req::NB_CHOICE, 2, true), one("NB12;"));
-    EXPECT_EQ(send(req::CN_CHOICE, 49), one("CN049;"));
-    EXPECT_EQ(send(req::CN_CHOICE, 100), one("CN000;"));
-    EXPECT_EQ(send(req::VF_CHOICE, 3, true), one("VF1300;"));
-    EXPECT_EQ(send(req::VF_SIGNED_VALUE, -4, true), one("VF11-4;"));
-    EXPECT_EQ(send(req::VF_SIGNED_VALUE, 0), one("VF01+0;"));
-    EXPECT_EQ(send(req::VF_SIGNED_VALUE, 12), one("VF01+0;"));
-}
-
-TEST_F(CatalogueTest, StatusQueryAndFtOptionFollowTheirOwnRules) {
-    EXPECT_EQ(send(req::RECEIVER_STATUS, 0, false), one("IF;"));
-    EXPECT_EQ(send(req::RECEIVER_STATUS, 0, true), one("OI;"));
-    EXPECT_EQ(send(req::FT_OR_QS, 0), one("FT0;"));
-    EXPECT_EQ(send(req::FT_OR_QS, 2), one("QS;"));
-    EXPECT_EQ(send(req::FT_OR_QS, 1), none());
 }
 
 TEST_F(CatalogueTest, IfShiftStepsRoundAwayFromTheStoredValue) {
@@ -202,29 +210,6 @@ TEST_F(CatalogueTest, VfStepsCarryTheStoredSelector) {
     EXPECT_EQ(send(req::VF_STEP_SUB, -1), one("VF10-1;"));
     EXPECT_EQ(send(req::VF_STEP_SUB_2, 0, false), one("VF10+0;"))
         << "the message names the receiver";
-}
-
-TEST_F(CatalogueTest, DialStepsUpDownAndNothingAtZeroOrBeyondTwoDigits) {
-    EXPECT_EQ(send(req::DIAL_STEP_0, -1), one("ED001;"));
-    EXPECT_EQ(send(req::DIAL_STEP_0, 99), one("EU099;"));
-    EXPECT_EQ(send(req::DIAL_STEP_0, 100), none());
-    EXPECT_EQ(send(req::DIAL_STEP_0, -100), none());
-    EXPECT_EQ(send(req::DIAL_STEP_0, 0), none());
-    EXPECT_EQ(send(req::DIAL_STEP_1_2, 5), one("EU105;"));
-    EXPECT_EQ(send(req::DIAL_STEP_1, -12), one("ED112;"));
-    EXPECT_EQ(send(req::DIAL_STEP_3, 3), one("EU303;"));
-    EXPECT_EQ(send(req::DIAL_STEP_2, std::numeric_limits<intptr_t>::min()), none());
-}
-
-TEST_F(CatalogueTest, PressAndLongPress) {
-    EXPECT_EQ(send(req::SF_03_PRESS, 1), one("SF03;"));
-    EXPECT_EQ(send(req::SF_03_PRESS, 0), one("SF00;"));
-    EXPECT_EQ(send(req::SF_02_PRESS, 1), one("SF02;"));
-    EXPECT_EQ(send(req::SF_02_PRESS, 0), one("SF08;"));
-    EXPECT_EQ(send(req::RO_1_PRESS, -5), one("RO1;"));
-    EXPECT_EQ(send(req::RO_2_PRESS, 0), one("RO0;"));
-    EXPECT_EQ(send(req::RO_3_PRESS, 1), one("RO3;"));
-    EXPECT_EQ(send(req::RO_4_PRESS, 0), none());
 }
 
 TEST_F(CatalogueTest, TheActionWithoutAHandlerSendsNothing) {

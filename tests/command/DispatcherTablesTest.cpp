@@ -28,7 +28,6 @@ TEST(DispatcherTables, EveryPanelActionButOneAndEveryControlMessageIsHandled) {
     }
     const auto handled = d.handledIds();
     EXPECT_EQ(std::set<uint32_t>(handled.begin(), handled.end()), expected);
-    EXPECT_EQ(handled.size(), 195u);
     EXPECT_FALSE(d.handles(msg::WM_THREAD_QUIT)) << "ending the thread is the thread's business";
 }
 
