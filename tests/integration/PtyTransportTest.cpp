@@ -101,25 +101,6 @@ TEST(PtyTransport, AnswersArriveThroughTheSlaveDevice) {
     EXPECT_EQ(transcript.joined(Transcript::kFromRadio), "ID0362;FA14195000;FA15195000;");
 }
 
-TEST(PtyTransport, SplitAnswersReassembleAndArePacedWithoutLoss) {
-    SimOptions options;
-    options.faults.splitPieces = 4;
-    options.faults.splitGapMs = 3;
-    SimulatedRadio radio(options);
-    Transcript transcript;
-    PtyTransport transport(radio, {"", 38400, &transcript});
-    ASSERT_TRUE(transport.start());
-    Client client(transport.slavePath());
-    client.write("IF;KM1;");
-    const std::string got = client.readUntil("                             ;");
-    EXPECT_EQ(got.substr(0, 27), "IF00114195000+000000200080;");
-    EXPECT_EQ(got.size(), 27u + 54u);
-    transport.stop();
-    size_t fromRadio = 0;
-    for (const TranscriptEntry& e : transcript.entries()) fromRadio += e.direction == '<';
-    EXPECT_GE(fromRadio, 8u);  // at least four pieces per answer
-}
-
 // The serving thread sleeps while idle, yet wakes for the radio's reports and own timers: a
 // rotator started from the front panel reports each step with nothing written to the line, and a
 // power-on asked from outside comes after its delay.
@@ -156,32 +137,6 @@ TEST(PtyTransport, ReportsAndRadioTimersReachAQuietLine) {
     radio.setPower(false);
     radio.setPower(true);
     EXPECT_TRUE(test::waitFor([&] { return radio.powerOn(); }));
-}
-
-TEST(PtyTransport, NoiseFaultPutsBytesOnTheLine) {
-    SimOptions options;
-    options.faults.noiseBytesPerSecond = 2000;
-    SimulatedRadio radio(options);
-    Transcript transcript;
-    PtyTransport transport(radio, {"", 0, &transcript});
-    ASSERT_TRUE(transport.start());
-    Client client(transport.slavePath());
-    EXPECT_TRUE(
-        test::waitFor([&] { return transcript.joined(Transcript::kFromRadio).size() >= 20; }));
-}
-
-TEST(PtyTransport, DisconnectIsSeenAsHangUp) {
-    SimulatedRadio radio;
-    PtyTransport transport(radio, {});
-    ASSERT_TRUE(transport.start());
-    Client client(transport.slavePath());
-    client.write("ID;");
-    EXPECT_EQ(client.readUntil(";"), "ID0362;");
-    EXPECT_FALSE(client.hungUp());
-    transport.disconnect();
-    EXPECT_TRUE(test::waitFor([&] { return !transport.connected(); }));
-    EXPECT_TRUE(test::waitFor([&] { return client.hungUp(); }));
-    transport.stop();
 }
 
 TEST(PtyTransport, DisconnectAfterATime) {

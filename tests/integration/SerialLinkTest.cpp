@@ -22,7 +22,7 @@
 #include "sim/SimulatedRadio.h"
 #include "sim/Transcript.h"
 #include "support/FakeThreadHandle.h"
-#include "support/FakeWindowHost.h"
+#include "support/StoreFixture.h"
 #include "support/TestSupport.h"
 
 namespace velmora {
@@ -52,16 +52,13 @@ std::vector<std::string> splitAnswers(const std::string& stream) {
     return out;
 }
 
-class SerialLink : public ::testing::Test {
+class SerialLink : public test::StoreFixture {
   protected:
     SerialLink() {
-        InitRadioState(*store, nullptr);
-        InitPanelState(*store);
         const auto& defs = builtInMenuDefinitions();
         store->menus.install(defs.data(), kBuiltInMenuItemCount);
         store->menus.setCount(kBuiltInMenuItemCount);
         store->link.commGate.store(true);
-        store->mainWindow.store(&window);
         store->threads.Anl_Send_Thread.store(&commandThread);
         port.InitPort();
     }
@@ -96,8 +93,6 @@ class SerialLink : public ::testing::Test {
         store->mailbox.post(Thread::Sio_Send_Thread, msg::WM_SEND_NEXT);
     }
 
-    std::unique_ptr<RadioStateStore> store = std::make_unique<RadioStateStore>();
-    test::FakeWindowHost window;
     test::FakeThreadHandle commandThread;
     PosixSerialDevice device, probe;
     PortDirectory ports;
