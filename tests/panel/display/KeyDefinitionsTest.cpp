@@ -40,7 +40,8 @@ KeyPress repeated(Key k) {
 }
 
 // The file's text with line n of lines as line n; a slot without an entry is an empty line.
-std::string fileOf(std::initializer_list<std::pair<int, std::string>> lines, const char* eol) {
+std::string fileOf(std::initializer_list<std::pair<int, std::string>> lines,
+                   const char* eol = "\n") {
     std::vector<std::string> text(kKeySlotCount);
     for (const auto& [n, line] : lines) text[static_cast<size_t>(n)] = line;
     std::string out;
@@ -118,78 +119,36 @@ TEST_P(KeyPressTable, SendsTheSlotsCommandsOneTimerPeriodApart) {
 
 const std::string k300 = "AB;" + std::string(294, 'x') + "SV;";
 
+const std::string kShiftCtrl = fileOf({{10, "AB;"}, {21, "SV;"}});
+const std::string kTwoSlots = fileOf({{0, "AB;"}, {1, "SV;"}}, "\r\n");
+
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyPressTable,
     ::testing::Values(
-        PressCase{"F2TwoCommands",
-                  fileOf({{0, "FA00007000000;MD01;"}}, "\n"),
-                  plain(Key::F2),
-                  true,
-                  {"FA00007000000;", "MD01;"},
-                  {28, 10}},
-        PressCase{"ShiftF1UsesLine10",
-                  fileOf({{10, "AB;"}, {21, "SV;"}}, "\n"),
-                  shift(Key::F1),
-                  true,
-                  {"AB;"},
-                  {6}},
-        PressCase{"CtrlShiftF1UsesTheShiftTable",
-                  fileOf({{10, "AB;"}, {21, "SV;"}}, "\n"),
-                  ctrlShift(Key::F1),
-                  true,
-                  {"AB;"},
-                  {6}},
-        PressCase{"CtrlF1UsesLine21",
-                  fileOf({{10, "AB;"}, {21, "SV;"}}, "\n"),
-                  ctrl(Key::F1),
-                  true,
-                  {"SV;"},
-                  {6}},
-        PressCase{
-            "AltF10UsesLine39", fileOf({{39, "VM;"}}, "\n"), alt(Key::F10), true, {"VM;"}, {6}},
-        PressCase{
-            "EndUsesLine45", fileOf({{45, "QI;"}}, "\n"), plain(Key::End), true, {"QI;"}, {6}},
-        PressCase{"CrlfLinesLoseTheirCr",
-                  fileOf({{0, "AB;"}, {1, "SV;"}}, "\r\n"),
-                  plain(Key::F3),
-                  true,
-                  {"SV;"},
-                  {6}},
-        PressCase{"TextAfterTheLastSemicolonIsDropped",
-                  fileOf({{0, "AB;MD0"}}, "\n"),
-                  plain(Key::F2),
-                  true,
-                  {"AB;"},
-                  {6}},
-        PressCase{"LineWithoutSemicolonIsNotConsumed",
-                  fileOf({{0, "FA00007000000"}}, "\n"),
-                  plain(Key::F2),
-                  false,
-                  {},
-                  {}},
-        PressCase{"LongLineKeepsItsFirst255",
-                  fileOf({{0, k300}, {1, "VM;"}}, "\n"),
-                  plain(Key::F2),
-                  true,
-                  {"AB;"},
-                  {6}},
-        PressCase{"LongLineDoesNotSpillIntoTheNextSlot",
-                  fileOf({{0, k300}, {1, "VM;"}}, "\n"),
-                  plain(Key::F3),
-                  true,
-                  {"VM;"},
-                  {6}},
-        PressCase{"AltF4IsNotConsumed",
-                  fileOf({{0, "AB;"}, {35, "SV;"}}, "\n"),
-                  alt(Key::F4),
-                  false,
-                  {},
-                  {}},
-        PressCase{
-            "UnboundF5IsNotConsumed", fileOf({{0, "AB;"}}, "\n"), plain(Key::F5), false, {}, {}},
+        PressCase{"F2TwoCommands", fileOf({{0, "FA00007000000;MD01;"}}), plain(Key::F2), true,
+                  {"FA00007000000;", "MD01;"}, {28, 10}},
+        PressCase{"ShiftF1UsesLine10", kShiftCtrl, shift(Key::F1), true, {"AB;"}, {6}},
+        PressCase{"CtrlShiftF1UsesLine10", kShiftCtrl, ctrlShift(Key::F1), true, {"AB;"}, {6}},
+        PressCase{"CtrlF1UsesLine21", kShiftCtrl, ctrl(Key::F1), true, {"SV;"}, {6}},
+        PressCase{"AltF10UsesLine39", fileOf({{39, "VM;"}}), alt(Key::F10), true, {"VM;"}, {6}},
+        PressCase{"EndUsesLine45", fileOf({{45, "QI;"}}), plain(Key::End), true, {"QI;"}, {6}},
+        PressCase{"CrlfLinesLoseTheirCr", kTwoSlots, plain(Key::F3), true, {"SV;"}, {6}},
+        PressCase{"TextAfterTheLastSemicolonIsDropped", fileOf({{0, "AB;MD0"}}), plain(Key::F2),
+                  true, {"AB;"}, {6}},
+        PressCase{"LineWithoutSemicolonIsNotConsumed", fileOf({{0, "FA00007000000"}}),
+                  plain(Key::F2), false, {}, {}},
+        PressCase{"LongLineKeepsItsFirst255", fileOf({{0, k300}, {1, "VM;"}}), plain(Key::F2),
+                  true, {"AB;"}, {6}},
+        PressCase{"LongLineDoesNotSpillIntoTheNextSlot", fileOf({{0, k300}, {1, "VM;"}}),
+                  plain(Key::F3), true, {"VM;"}, {6}},
+        PressCase{"AltF4IsNotConsumed", fileOf({{0, "AB;"}, {35, "SV;"}}), alt(Key::F4), false,
+                  {}, {}},
+        PressCase{"UnboundF5IsNotConsumed", fileOf({{0, "AB;"}}), plain(Key::F5), false, {}, {}},
         PressCase{"NoFileConsumesNothing", std::nullopt, plain(Key::F2), false, {}, {}},
-        PressCase{"OtherKeysPass", fileOf({{0, "AB;"}}, "\n"), plain(Key::Other), false, {}, {}}),
+        PressCase{"OtherKeysPass", fileOf({{0, "AB;"}}), plain(Key::Other), false, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(KeyDefinitionsTest, FileEditedBetweenPressesSendsTheNewLine) {
     writeFile("AB;\n");

@@ -35,6 +35,7 @@ TEST_P(CPanelInputOptionMenu, TheChosenItemPostsItsValueAndTheButtonIsReleased) 
 
 constexpr PanelPoint kProc{70, 220}, kAmp{260, 160}, kRoofing{300, 160};
 constexpr uintptr_t kValue = kActionCarriesValue, kTarget = kActionCarriesTarget;
+constexpr uintptr_t kSubValue = kTarget | kValue | kActionSubTarget;
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, CPanelInputOptionMenu,
@@ -43,13 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         MenuCase{"MicEq", kProc, false, 3, 2, 3, {{req::PR_VALUE, kValue, 2}}},
         MenuCase{"Dismissed", kProc, false, 3, 2, 0, {}},
         MenuCase{"AmpMainThru1", kAmp, false, 4, 3, 3, {{req::PA_CHOICE, kTarget | kValue, 2}}},
-        MenuCase{"RoofingSub3k",
-                 kRoofing,
-                 true,
-                 4,
-                 1,
-                 4,
-                 {{req::RF_CHOICE, kTarget | kValue | kActionSubTarget, 3}}}),
+        MenuCase{"RoofingSub3k", kRoofing, true, 4, 1, 4, {{req::RF_CHOICE, kSubValue, 3}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PanelInputFixture, AnOptionButtonBehindAnOpenWindowShowsNoMenu) {
