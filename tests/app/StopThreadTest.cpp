@@ -26,26 +26,22 @@ class StubbornThread : public ThreadHandle {
     int endAfter_ = 3;
 };
 
-TEST(StopThread, AsksAgainUntilTheThreadEnds) {
-    StubbornThread thread;
-    EXPECT_TRUE(StopThread(&thread));
-    EXPECT_EQ(thread.asks(), 3);
-}
-
-TEST(StopThread, GivesUpAfterFiftyTwoAsks) {
-    StubbornThread thread;
-    thread.setEndAfter(1000);
-    EXPECT_FALSE(StopThread(&thread));
-    EXPECT_EQ(thread.asks(), kStopThreadMaxPosts);
-}
-
-TEST(StopThread, NullOrEndedThreadsNeedNothing) {
+// Asked again until it ends, at most kStopThreadMaxPosts times; an ended thread, or none, needs
+// no more than the one ask that found it ended.
+TEST(StopThread, AsksAgainUntilTheThreadEndsOrGivesUp) {
     EXPECT_TRUE(StopThread(nullptr));
-    StubbornThread thread;
-    thread.setEndAfter(1);
-    thread.post(msg::WM_THREAD_QUIT, 0, 0);
-    EXPECT_TRUE(StopThread(&thread));
-    EXPECT_EQ(thread.asks(), 1);
+    const struct {
+        int endAfter;
+        bool endedBefore, stopped;
+        int asks;
+    } rows[] = {{3, false, true, 3}, {1000, false, false, kStopThreadMaxPosts}, {1, true, true, 1}};
+    for (const auto& r : rows) {
+        StubbornThread thread;
+        thread.setEndAfter(r.endAfter);
+        if (r.endedBefore) thread.post(msg::WM_THREAD_QUIT, 0, 0);
+        EXPECT_EQ(StopThread(&thread), r.stopped) << r.endAfter;
+        EXPECT_EQ(thread.asks(), r.asks) << r.endAfter;
+    }
 }
 
 }  // namespace
