@@ -2,7 +2,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPolygonF>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -21,14 +20,6 @@ const QColor kGrid(255, 128, 0);
 const QColor kBandColours[kBandCount] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0)};
 constexpr int kDimmedAlpha = 70;
 
-QPolygonF curveLine(const CurveDb& db) {
-    QPolygonF line;
-    line.reserve(static_cast<qsizetype>(db.size()));
-    const auto& hz = curveFrequencies();
-    for (size_t k = 0; k < db.size(); ++k) line << QPointF(xOfHz(hz[k]), yOfDb(db[k]));
-    return line;
-}
-
 QString hzLabel(int hz) {
     return QString::number(hz);
 }
@@ -41,6 +32,8 @@ EqualizerGraph::EqualizerGraph(QWidget* parent, EqualizerEditor& editor)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The still picture covers every pixel: nothing under the graph needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QRectF EqualizerGraph::plotRect(QSize size) const {
@@ -66,28 +59,22 @@ std::optional<QPointF> EqualizerGraph::handle(int band) const {
     return QPointF(xOfHz(s.centreHz), yOfDb(s.levelDb));
 }
 
-void EqualizerGraph::paintEvent(QPaintEvent*) {
+void EqualizerGraph::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    render(p, size());
+    const QRectF plot = plotRect(size());
+    // A pointer move without a drag dirties only the readout strip above the plot: the curves
+    // are left as they are.
+    if (e->rect().intersects(plot.toAlignedRect())) {
+        render(p, size());
+        return;
+    }
+    p.drawPixmap(0, 0, still(size(), devicePixelRatioF()));
+    drawReadout(p, plot);
 }
 
 void EqualizerGraph::render(QPainter& p, QSize size) const {
     const QRectF plot = plotRect(size);
-    // The grid and its labels change only with the size: drawn once into a picture at the
-    // screen's pixel ratio, then copied.
-    const qreal ratio = devicePixelRatioF();
-    if (grid_.isNull() || grid_.deviceIndependentSize().toSize() != size ||
-        grid_.devicePixelRatio() != ratio) {
-        grid_ = QPixmap(size * ratio);
-        grid_.setDevicePixelRatio(ratio);
-        QPainter g(&grid_);
-        g.setRenderHint(QPainter::Antialiasing);
-        g.setRenderHint(QPainter::TextAntialiasing);
-        g.fillRect(QRect(QPoint(0, 0), size), palette().window());
-        g.fillRect(plot, kBackground);
-        drawGrid(g, plot);
-    }
-    p.drawPixmap(0, 0, grid_);
+    p.drawPixmap(0, 0, still(size, p.device()->devicePixelRatioF()));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.save();
@@ -96,6 +83,35 @@ void EqualizerGraph::render(QPainter& p, QSize size) const {
     drawHandles(p, plot);
     p.restore();
     drawReadout(p, plot);
+}
+
+unsigned EqualizerGraph::stillKey() const {
+    unsigned key = 0;
+    for (int band = 1; band <= kBandCount; ++band) {
+        if (bandShape(band, editor_.current()).flat) key |= 1u << band;
+    }
+    return key & (1u << editor_.selectedBand()) ? key | 1u : key;
+}
+
+const QPixmap& EqualizerGraph::still(QSize size, qreal ratio) const {
+    const unsigned key = stillKey();
+    if (!still_.isNull() && stillSize_ == size && stillRatio_ == ratio && stillKey_ == key)
+        return still_;
+    stillSize_ = size;
+    stillRatio_ = ratio;
+    stillKey_ = key;
+    still_ = QPixmap(size * ratio);
+    still_.setDevicePixelRatio(ratio);
+    QPainter g(&still_);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF plot = plotRect(size);
+    g.fillRect(QRect(QPoint(0, 0), size), palette().window());
+    g.fillRect(plot, kBackground);
+    drawGrid(g, plot);
+    g.setClipRect(plot);
+    drawFlatBands(g, plot);
+    return still_;
 }
 
 void EqualizerGraph::drawGrid(QPainter& p, const QRectF& plot) const {
@@ -126,30 +142,65 @@ void EqualizerGraph::drawGrid(QPainter& p, const QRectF& plot) const {
     p.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
 }
 
+QPen EqualizerGraph::bandPen(int band, bool flat) const {
+    QColor c = kBandColours[band - 1];
+    if (flat) c.setAlpha(kDimmedAlpha);
+    return QPen(c, band == editor_.selectedBand() ? 2.5 : 1.5);
+}
+
+void EqualizerGraph::drawFlatBands(QPainter& p, const QRectF& plot) const {
+    // A flat band is the 0 dB line: one segment instead of a curve of 201 points.
+    const double zero = plot.top() + kZeroDbY * plot.height() / kGraphHeight;
+    for (int band = 1; band <= kBandCount; ++band) {
+        if (!bandShape(band, editor_.current()).flat) continue;
+        p.setPen(bandPen(band, true));
+        p.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
+    }
+}
+
 void EqualizerGraph::drawCurves(QPainter& p, const QRectF& plot) const {
     const EqualizerValues& v = editor_.current();
-    p.save();
-    p.translate(plot.topLeft());
-    p.scale(plot.width() / kGraphWidth, plot.height() / kGraphHeight);
-    p.setBrush(Qt::NoBrush);
-    QPen black(Qt::black, 1.5);
-    black.setCosmetic(true);
-    p.setPen(black);
-    p.drawPolyline(curveLine(combinedCurve(v)));
-    const int selected = editor_.selectedBand();
-    for (int k = 0; k <= kBandCount; ++k) {
-        // The selected band last, on top of the others.
-        const int band = k == kBandCount ? selected : k + 1;
-        if (k < kBandCount && band == selected) continue;
-        const BandShape s = bandShape(band, v);
-        QColor c = kBandColours[band - 1];
-        if (s.flat) c.setAlpha(kDimmedAlpha);
-        QPen pen(c, band == selected ? 2.5 : 1.5);
-        pen.setCosmetic(true);
-        p.setPen(pen);
-        p.drawPolyline(curveLine(bandCurve(s)));
+    if (xsLeft_ != plot.left() || xsWidth_ != plot.width()) {
+        xsLeft_ = plot.left();
+        xsWidth_ = plot.width();
+        const auto& hz = curveFrequencies();
+        for (size_t k = 0; k < xs_.size(); ++k)
+            xs_[k] = plot.left() + xOfHz(hz[k]) * plot.width() / kGraphWidth;
     }
-    p.restore();
+    p.setBrush(Qt::NoBrush);
+    std::array<CurveDb, kBandCount> bands{};
+    CurveDb sum{};
+    for (int band = 1; band <= kBandCount; ++band) {
+        const BandShape s = bandShape(band, v);
+        if (s.flat) continue;
+        CurveDb& one = bands[static_cast<size_t>(band - 1)];
+        one = bandCurve(s);
+        for (size_t k = 0; k < sum.size(); ++k) sum[k] += one[k];
+    }
+    p.setPen(QPen(Qt::black, 1.5));
+    drawCurve(p, plot, sum);
+    const int selected = editor_.selectedBand();
+    for (int k = 0; k < kBandCount; ++k) {
+        // The selected band last, on top of the others; flat bands are in the still picture.
+        const int band = k == kBandCount - 1 ? selected : (k + 1 >= selected ? k + 2 : k + 1);
+        if (bandShape(band, v).flat) continue;
+        p.setPen(bandPen(band, false));
+        drawCurve(p, plot, bands[static_cast<size_t>(band - 1)]);
+    }
+}
+
+void EqualizerGraph::drawCurve(QPainter& p, const QRectF& plot, const CurveDb& db) const {
+    // Drawn as 200 separate segments: a wide antialiased polyline is stroked and filled as one
+    // outline, four to five times slower; the segments' square caps close the joins.
+    const double sy = plot.height() / kGraphHeight;
+    segments_.resize(kCurvePoints - 1);
+    QPointF from(xs_[0], plot.top() + yOfDb(db[0]) * sy);
+    for (size_t k = 1; k < db.size(); ++k) {
+        const QPointF to(xs_[k], plot.top() + yOfDb(db[k]) * sy);
+        segments_[static_cast<qsizetype>(k - 1)] = QLineF(from, to);
+        from = to;
+    }
+    p.drawLines(segments_);
 }
 
 void EqualizerGraph::drawHandles(QPainter& p, const QRectF& plot) const {
@@ -193,10 +244,16 @@ void EqualizerGraph::mousePressEvent(QMouseEvent* e) {
     emit edited();
 }
 
+QRect EqualizerGraph::readoutRect() const {
+    return QRect(0, 0, width(), static_cast<int>(plotRect(size()).top()));
+}
+
 void EqualizerGraph::mouseMoveEvent(QMouseEvent* e) {
     pointer_ = e->position();
+    // A drag redraws the curves (the editor's step updates the window); a bare move only the
+    // readout.
     if (dragBand_ != 0 && (e->buttons() & Qt::LeftButton)) dragTo(toDesign(e->position()));
-    update();
+    update(readoutRect());
 }
 
 void EqualizerGraph::mouseReleaseEvent(QMouseEvent*) {
@@ -205,7 +262,7 @@ void EqualizerGraph::mouseReleaseEvent(QMouseEvent*) {
 
 void EqualizerGraph::leaveEvent(QEvent*) {
     pointer_.reset();
-    update();
+    update(readoutRect());
 }
 
 void EqualizerGraph::dragTo(QPointF design) {
