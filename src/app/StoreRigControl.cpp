@@ -23,6 +23,8 @@ rigctl::RigState StoreRigControl::state() const {
     s.clarifierOn = r.ifStatus.rxClarifier.get() == 1;
     s.clarifierHz = static_cast<int>(std::lround(r.ifStatus.clarifierOffset.get()));
     s.sMeter = r.sm[kMain].get();
+    s.rfPower = r.pc.get();
+    s.refusals = store_.link.refusalsSeen.load(std::memory_order_relaxed);
     return s;
 }
 
@@ -44,6 +46,8 @@ bool StoreRigControl::send(const rigctl::RigSet& set) {
         }
         case rigctl::RigSetKind::Ptt:
             return sendText(value ? "TX1;" : "TX0;");
+        case rigctl::RigSetKind::ClearClarifier:
+            return store_.mailbox.post(Thread::Anl_Send_Thread, req::RC);
     }
     return false;
 }

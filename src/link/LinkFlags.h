@@ -27,6 +27,9 @@ struct LinkFlags {
     std::atomic<bool> sendHeld{false};
     // Menu writes (req::MENU_WRITE) the command thread has finished queueing.
     std::atomic<uint32_t> menuWritesDone{0};
+    // Refusals ("?;") the receive thread has taken off the line. The radio names no command in
+    // one, so whoever waits on a set compares this count before and after.
+    std::atomic<uint32_t> refusalsSeen{0};
 
     // Second part.
     std::atomic<bool> reEnablePending{false};  // ask for auto-information again after power-on

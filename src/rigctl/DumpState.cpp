@@ -85,16 +85,16 @@ std::string dumpStateText(bool withKeyValueTail) {
     filters(out);
     line(out, "%d", kMaxRitHz);
     line(out, "%d", kMaxXitHz);
-    line(out, "0");                       // IF shift: not offered
-    line(out, "0");                       // announces
-    line(out, "0");                       // preamps
-    line(out, "0");                       // attenuators
-    line(out, "0x0");                     // get functions
-    line(out, "0x0");                     // set functions
-    line(out, "0x%llx", kStrengthLevel);  // get levels
-    line(out, "0x0");                     // set levels
-    line(out, "0x0");                     // get parameters
-    line(out, "0x0");                     // set parameters
+    line(out, "0");                    // IF shift: not offered
+    line(out, "0");                    // announces
+    line(out, "0");                    // preamps
+    line(out, "0");                    // attenuators
+    line(out, "0x0");                  // get functions
+    line(out, "0x0");                  // set functions
+    line(out, "0x%llx", kReadLevels);  // get levels
+    line(out, "0x0");                  // set levels
+    line(out, "0x0");                  // get parameters
+    line(out, "0x0");                  // set parameters
     if (withKeyValueTail) keyValueTail(out);
     return out;
 }

@@ -10,6 +10,8 @@ namespace velmora::rigctl {
 std::string dumpStateText(bool withKeyValueTail);
 
 // The levels `l` answers, as the client library's level mask.
+inline constexpr unsigned long long kRfPowerLevel = 1ull << 12;
 inline constexpr unsigned long long kStrengthLevel = 1ull << 30;
+inline constexpr unsigned long long kReadLevels = kRfPowerLevel | kStrengthLevel;
 
 }  // namespace velmora::rigctl

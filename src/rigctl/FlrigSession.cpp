@@ -77,6 +77,9 @@ void FlrigSession::poll(Clock::time_point now) {
     if (pending_->done(s)) {
         pending_.reset();
         respond(str(""));
+    } else if (s.refusals != pending_->refusalsBefore) {
+        pending_.reset();
+        fault("rejected");
     } else if (now >= pending_->deadline) {
         pending_.reset();
         fault(s.powerOn ? "timeout" : "radio off");
@@ -132,7 +135,7 @@ void FlrigSession::set(RigSet change, std::function<bool(const RigState&)> done,
     const RigState s = rig_.state();
     if (!s.linkUp) return fault("timeout");
     if (!rig_.send(change)) return fault("rejected");
-    pending_ = Pending{std::move(done), now + kSetWait};
+    pending_ = Pending{std::move(done), s.refusals, now + kSetWait};
     poll(now);
 }
 

@@ -32,6 +32,7 @@ class FlrigSession : public ClientSession {
   private:
     struct Pending {
         std::function<bool(const RigState&)> done;
+        uint32_t refusalsBefore;  // the radio's refusals before the set went out
         Clock::time_point deadline;
     };
 

@@ -14,10 +14,13 @@ struct RigState {
     bool powerOn = true;
     bool clarifierOn = false;
     int clarifierHz = 0;
-    int sMeter = 0;  // the main receiver's S-meter reading, 0-255
+    int sMeter = 0;   // the main receiver's S-meter reading, 0-255
+    int rfPower = 0;  // the RF PWR knob, 0-255
+    // Counts the radio's refusals ("?;"); one that comes while a set waits is that set's.
+    uint32_t refusals = 0;
 };
 
-enum class RigSetKind { Frequency, Mode, Split, Ptt };
+enum class RigSetKind { Frequency, Mode, Split, Ptt, ClearClarifier };
 
 struct RigSet {
     RigSetKind kind;

@@ -1,6 +1,7 @@
 #include "rigctl/RigctlSession.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "rigctl/DumpState.h"
@@ -43,6 +44,21 @@ int strengthDb(int reading) {
     return reading * 114 / 255 - 54;
 }
 
+// The receive offset the clarifier gives; none while it is off.
+int ritHz(const RigState& s) {
+    return s.clarifierOn ? s.clarifierHz : 0;
+}
+
+// The levels the radio reports, as the client library scales them; nullopt for the rest. The
+// SWR is not among them: the radio reports only whether it is high.
+std::optional<std::string> levelValue(std::string_view name, const RigState& s) {
+    if (name == "STRENGTH") return std::to_string(strengthDb(s.sMeter));
+    if (name != "RFPOWER") return std::nullopt;
+    char text[16];
+    std::snprintf(text, sizeof text, "%f", s.rfPower / 255.0);
+    return text;
+}
+
 }  // namespace
 
 void RigctlSession::receive(std::string_view bytes, Clock::time_point now) {
@@ -61,6 +77,11 @@ void RigctlSession::poll(Clock::time_point now) {
     const RigState s = rig_.state();
     if (pending_->done(s)) {
         finishPending(rprt::OK);
+    } else if (s.refusals != pending_->refusalsBefore) {
+        // The radio answers in order and a set has no answer of its own: a refusal while the
+        // set waits is the set's (or one of the panel's commands sent meanwhile, which the radio
+        // refuses only as rarely).
+        finishPending(rprt::REJECTED);
     } else if (now >= pending_->deadline) {
         finishPending(s.powerOn ? rprt::TIMEOUT : rprt::POWER_OFF);
     } else {
@@ -107,7 +128,8 @@ void RigctlSession::runTokens(Clock::time_point now) {
         }
         Outcome outcome = execute(*call);
         if (outcome.awaited && outcome.code == rprt::OK) {
-            pending_ = Pending{*call, std::move(outcome.awaited), now + kSetWait};
+            pending_ =
+                Pending{*call, std::move(outcome.awaited), outcome.refusalsBefore, now + kSetWait};
             poll(now);
             return;
         }
@@ -232,11 +254,11 @@ RigctlSession::Outcome RigctlSession::executeGet(const Call& call, const RigStat
             out.values = {s.transmitting ? "1" : "0"};
             break;
         case Action::GetRit:
-            out.values = {std::to_string(s.clarifierOn ? s.clarifierHz : 0)};
+            out.values = {std::to_string(ritHz(s))};
             break;
         case Action::GetLevel:
-            if (call.args[0] == "STRENGTH")
-                out.values = {std::to_string(strengthDb(s.sMeter))};
+            if (auto value = levelValue(call.args[0], s))
+                out.values = {*value};
             else
                 out.code = rprt::NOT_AVAILABLE;
             break;
@@ -289,6 +311,7 @@ RigctlSession::Outcome RigctlSession::sendSet(RigSet set, std::function<bool(con
         out.code = rprt::REJECTED;
     } else {
         out.awaited = std::move(done);
+        out.refusalsBefore = s.refusals;
     }
     return out;
 }
@@ -360,9 +383,16 @@ RigctlSession::Outcome RigctlSession::executeSet(const Call& call, const RigStat
             const auto hz = parseInt(call.args[0]);
             if (!hz) return invalid;
             Outcome out;
-            // The clarifier is the operator's, on the panel; clients only read it.
-            out.code = *hz == (s.clarifierOn ? s.clarifierHz : 0) ? rprt::OK : rprt::NOT_AVAILABLE;
-            return out;
+            if (*hz == ritHz(s)) return out;
+            // The radio's clarifier moves by knob steps of its own size, or back to zero: the
+            // only offset a client can ask for is 0.
+            if (*hz != 0) {
+                out.code = rprt::NOT_AVAILABLE;
+                return out;
+            }
+            return sendSet(
+                {RigSetKind::ClearClarifier, 0, 0}, [](const RigState& r) { return ritHz(r) == 0; },
+                s);
         }
         case Action::SetLockMode:
             return parseInt(call.args[0]) ? Outcome{} : invalid;

@@ -65,11 +65,13 @@ class RigctlSession : public ClientSession {
         int code = rprt::OK;
         std::vector<std::string> values;
         std::function<bool(const RigState&)> awaited;  // a set: the radio's report it waits for
+        uint32_t refusalsBefore = 0;                   // the radio's refusals before the set
         bool raw = false;                              // values only, never RPRT
     };
     struct Pending {
         Call call;
         std::function<bool(const RigState&)> done;
+        uint32_t refusalsBefore;
         Clock::time_point deadline;
     };
 

@@ -4,6 +4,7 @@
 
 #include "link/AnswerAnalysis.h"
 #include "link/AnswerLength.h"
+#include "link/CatStrings.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "serial/SerialPort.h"
@@ -94,6 +95,9 @@ bool ReceivePoller::recognise() {
     // Noise is skipped a byte that cannot belong to an answer at a time, all in this tick: on a
     // noisy line it comes between every two answers, and the answer behind it must not wait.
     for (;;) {
+        if (takeRefusal()) continue;
+        // A refusal's "?" waits for its ";" (the line may part them).
+        if (buffer_.fill() == 1 && buffer_[0] == cat::kErrorReply) return false;
         const AnswerLength found =
             determineAnswerLength(buffer_.data(), buffer_.fill(), store_.menus);
         // A noise letter glued to the front of an answer makes a code nobody knows ("Q" before
@@ -120,6 +124,14 @@ bool ReceivePoller::recognise() {
         buffer_.skipThroughTerminator();
     }
     return false;
+}
+
+bool ReceivePoller::takeRefusal() {
+    if (buffer_.fill() < 2 || buffer_[0] != cat::kErrorReply || buffer_[1] != cat::kTerminator)
+        return false;
+    buffer_.drop(2);
+    store_.link.refusalsSeen.fetch_add(1, std::memory_order_relaxed);
+    return true;
 }
 
 size_t ReceivePoller::firstTerminator() const {

@@ -56,6 +56,8 @@ class ReceivePoller {
     // A known code starts within the front's first length bytes, after its first byte: drops
     // the bytes before it.
     bool skipToKnownCode(size_t length);
+    // The radio's refusal ("?;") at the front: counted for whoever waits on a set, and dropped.
+    bool takeRefusal();
     // The position of the first ";", or fill() when there is none.
     size_t firstTerminator() const;
     void handOn();

@@ -45,6 +45,8 @@ expect split_on_vfo_b $'1\nVFOB' S 1 VFOB s
 expect split_off $'0\nVFOA' S 0 VFOA s
 expect ptt_on_then_off $'1\n0' T 1 t T 0 t
 expect one_line_poll $'7074000\nPKTUSB\n2400\nVFOA\n0\nVFOA\n0' f m v s t
+# Advertised and answered as a fraction (the simulated RF PWR knob starts at 0).
+expect rf_power_as_a_fraction_of_the_knob "0.000000" l RFPOWER
 
 verbose=$(rigctl -vvvvv -m 2 -r "127.0.0.1:$port" f 2>&1)
 if grep -iE 'netrigctl_open.*(unknown|invalid|error|expected)' <<<"$verbose"; then

@@ -76,6 +76,35 @@ TEST_F(OptionWindows, RotatorTurnsFromTheWindowAndFromTheRadio) {
     EXPECT_GT(sent.rfind("RO0;"), sent.rfind("RO1;"));
 }
 
+// Left and Right turn while held; the window losing the focus lets go of a held arrow as the
+// key's own release does.
+TEST_F(OptionWindows, RotatorArrowKeysTurnWhileHeldAndFocusLossStopsTheTurn) {
+    linkUp();
+    auto* w = open<RotatorDialog>(menu_item::ROTATOR, PanelWindow::Rotator);
+    ASSERT_NE(w, nullptr);
+    w->activateWindow();
+    ASSERT_TRUE(pumpUntil([&] { return w->isActiveWindow(); }));
+    const struct {
+        Qt::Key key;
+        int turning;
+        bool focusLost;
+    } cases[] = {{Qt::Key_Left, -1, false}, {Qt::Key_Right, 1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &press);
+        ASSERT_TRUE(pumpUntil([&] { return radio_->snapshot().rotator.turning == c.turning; }));
+        QKeyEvent release(QEvent::KeyRelease, c.key, Qt::NoModifier);
+        if (c.focusLost)
+            window_->activateWindow();
+        else
+            QCoreApplication::sendEvent(w, &release);
+        EXPECT_TRUE(pumpUntil([&] { return radio_->snapshot().rotator.turning == 0; }));
+    }
+    const std::string sent = received();
+    EXPECT_GT(sent.rfind("RO0;"), sent.rfind("RO2;"));
+}
+
 TEST_F(OptionWindows, CwTextWrittenWithoutItsSemicolonAndEachAnswerShowsItsMemory) {
     linkUp();
     auto* w = open<CwMemoryDialog>(menu_item::CW, PanelWindow::Cw);

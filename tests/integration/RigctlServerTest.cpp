@@ -214,6 +214,23 @@ TEST_F(RigctlServerTest, FloodingOrStuckClientsNeitherBlockOthersNorTheServer) {
     EXPECT_EQ(exchange(*polite, "F 7074000\nf\n", 16), "RPRT 0\n7074000\n");
 }
 
+TEST_F(RigctlServerTest, SetTheRadioRefusesIsRejectedAndClarifierClears) {
+    auto c = client();
+    radio->frontPanel([](sim::RadioModel& m) {
+        m.set("RT", 0, 1);
+        m.setClarifier(kMain, 300);
+    });
+    ASSERT_TRUE(runUntil([&] { return store().records.ifStatus.clarifierOffset.get() == 300; }));
+    sim::FaultPlan refuseFrequency;
+    refuseFrequency.refuseCode = "FA";
+    radio->setFaults(refuseFrequency);
+    // Rejected, not timed out: -5 would come only after the whole wait.
+    EXPECT_EQ(exchange(*c, "F 7100000\n", 8), "RPRT -9\n");
+    radio->setFaults({});
+    EXPECT_EQ(exchange(*c, "j\nJ 0\nj\n", 13), "300\nRPRT 0\n0\n");
+    EXPECT_EQ(this->radio->snapshot().clarifier(kMain), 0);
+}
+
 TEST_F(RigctlServerTest, RadioSwitchedOffThenSilentAnswersWithTheirCodes) {
     auto c = client();
     radio->setPower(false);

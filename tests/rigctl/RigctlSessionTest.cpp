@@ -13,17 +13,19 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = RigctlSession::Clock;
 
-// A radio that carries out each change at once, or (silent) never reports it.
+// A radio that carries out each change at once, or (silent) never reports it, or refuses it.
 class FakeRig : public RigControl {
   public:
     RigState now;
     bool reports = true;
+    bool refuses = false;
     std::vector<RigSet> sent;
 
     RigState state() const override { return now; }
     bool send(const RigSet& set) override {
         sent.push_back(set);
-        if (!reports) return true;
+        if (refuses) ++now.refusals;
+        if (!reports || refuses) return true;
         switch (set.kind) {
             case RigSetKind::Frequency:
                 now.frequency[set.side] = set.value;
@@ -37,6 +39,9 @@ class FakeRig : public RigControl {
             case RigSetKind::Ptt:
                 now.transmitting = set.value != 0;
                 break;
+            case RigSetKind::ClearClarifier:
+                now.clarifierHz = 0;
+                break;
         }
         return true;
     }
@@ -49,6 +54,9 @@ class RigctlSessionTest : public ::testing::Test {
         rig.now.frequency[1] = 14076000;
         rig.now.mode[0] = 12;
         rig.now.mode[1] = 2;
+        rig.now.clarifierOn = true;
+        rig.now.clarifierHz = -120;
+        rig.now.rfPower = 128;
     }
     std::string say(const std::string& text) {
         session.receive(text, t0);
@@ -84,8 +92,9 @@ const Exchange kExchanges[] = {
     {"V VFOB\nv\nf\n",               "RPRT 0\nVFOB\n14076000\n"},
     {"\\get_vfo_info VFOA\n",        "14074000\nPKTUSB\n2400\n0\n0\n"},
     {"\\get_powerstat\n",            "1\n"},
-    {"j\n",                          "0\n"},
+    {"j\nJ -120\nJ 0\nj\n",           "-120\nRPRT 0\nRPRT 0\n0\n"},
     {"l STRENGTH\n",                 "-54\n"},
+    {"l RFPOWER\n",                  "0.501961\n"},
     // Extended replies, byte for byte.
     {"+f\n",                         "get_freq:\nFrequency: 14074000\nRPRT 0\n"},
     {";m\n",                         "get_mode:;Mode: PKTUSB;Passband: 2400;RPRT 0\n"},
@@ -135,6 +144,12 @@ TEST_F(RigctlSessionTest, SilentRadioTimesOutAndHoldsLaterCommandsInOrder) {
     EXPECT_EQ(session.takeReplies(), "");
     session.poll(t0 + RigctlSession::kSetWait);
     EXPECT_EQ(session.takeReplies(), "RPRT -5\n14074000\n");
+}
+
+TEST_F(RigctlSessionTest, SetTheRadioRefusesIsRejectedAtOnce) {
+    rig.refuses = true;
+    EXPECT_EQ(say("F 7074000\nf\n"), "RPRT -9\n14074000\n");
+    EXPECT_FALSE(session.waiting());
 }
 
 TEST_F(RigctlSessionTest, SilentLinkRefusesAtOnceAndRadioOffAnswersWhenTheWaitRunsOut) {

@@ -62,6 +62,19 @@ TEST_F(Receive, ASplitAnswerIsHandedOnWhenItsLastByteArrives) {
     EXPECT_FALSE(poller.inProgress());
 }
 
+// A refusal goes in one tick and is counted, also when the line parts its two bytes.
+TEST_F(Receive, AnErrorReplyIsCountedAndGoneAfterOneTick) {
+    device.queueRead("?;");
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_EQ(poller.fill(), 0u);
+    EXPECT_TRUE(analysisThread.posts().empty());
+    device.queueRead("?");
+    EXPECT_EQ(tick(3), Strings{});
+    device.queueRead(";FA14195000;");
+    EXPECT_EQ(tick(), Strings{"FA14195000"});
+    EXPECT_EQ(store->link.refusalsSeen.load(), 2u);
+}
+
 TEST_F(Receive, ASingleByteWaitsForMore) {
     device.queueRead("F");
     EXPECT_EQ(tick(5), Strings{});
