@@ -32,12 +32,15 @@ void HeadlessHost::send(uint32_t id, uintptr_t wParam, intptr_t lParam) {
 }
 
 void HeadlessHost::setTimer(int id, int ms) {
+    bool sooner = false;
     {
         std::lock_guard lock(mutex_);
         const auto period = std::chrono::milliseconds(std::max(ms, 1));
-        timers_[id] = {period, Clock::now() + period};
+        const Timer timer{period, Clock::now() + period};
+        timers_[id] = timer;
+        sooner = timer.due < waitingUntil_;
     }
-    wake_.notify_one();
+    if (sooner) wake_.notify_one();
 }
 
 void HeadlessHost::killTimer(int id) {
@@ -104,7 +107,9 @@ void HeadlessHost::run(Clock::time_point deadline) {
         if (serveOne(lock)) continue;
         auto next = deadline;
         for (const auto& [id, t] : timers_) next = std::min(next, t.due);
+        waitingUntil_ = next;
         wake_.wait_until(lock, next);
+        waitingUntil_ = Clock::time_point::min();
     }
     // Senders still waiting are released: their messages stay queued as posts.
     running_ = false;

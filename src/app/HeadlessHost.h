@@ -55,7 +55,7 @@ class HeadlessHost : public WindowHost {
     bool serveOne(std::unique_lock<std::mutex>& lock);
     bool onLoopThread() const;
 
-    // guards queue_, timers_, quit_, running_, loopThread_, nextSeq_ and servedSeq_
+    // guards queue_, timers_, quit_, running_, loopThread_, nextSeq_, servedSeq_ and waitingUntil_
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable served_;
@@ -66,6 +66,10 @@ class HeadlessHost : public WindowHost {
     bool quit_ = false;
     bool running_ = false;  // run() is serving on loopThread_
     std::thread::id loopThread_;
+    // While the loop sleeps: the time it sleeps until; otherwise min(). A timer due later needs
+    // no wake: the watchdog is set again after every answer, and waking the loop for each of
+    // them cost a thread switch per answer.
+    Clock::time_point waitingUntil_ = Clock::time_point::min();
     MessageHandler onMessage_;
     TimerHandler onTimer_;
 };

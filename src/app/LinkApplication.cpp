@@ -139,7 +139,7 @@ bool LinkApplication::start() {
     commandThread_ = StartCommandThread(store, [this] { return port_.OpenPort(); });
 
     store.windowFlags.messageBoxOpen.store(false, std::memory_order_release);
-    lastSnapshot_ = snapshotRecords(store);
+    recordWatch_.reset(store);
     return analysisThread_ && receiveThread_ && sendThread_ && commandThread_;
 }
 
@@ -186,11 +186,7 @@ void LinkApplication::notify(uint32_t id) {
         events_->autoInformationOff();
     if (id == notify::AI) aiWasOn_ = store_->records.ai.get() == 1;
     std::vector<RecordChange> changes;
-    if (events_->wantsChanges()) {
-        RecordSnapshot now = snapshotRecords(*store_);
-        changes = diffSnapshots(lastSnapshot_, now);
-        lastSnapshot_ = std::move(now);
-    }
+    if (events_->wantsChanges()) changes = recordWatch_.look(*store_);
     events_->notification(id, notificationCode(id), changes);
 }
 

@@ -16,7 +16,7 @@
 #include "app/CommFailureHandler.h"
 #include "app/ConnectWatch.h"
 #include "app/LinkProgress.h"
-#include "link/StoreDump.h"
+#include "link/RecordWatch.h"
 #include "panel/display/LinkShell.h"
 #include "platform/PosixSerialDevice.h"
 #include "serial/ObservedSerialDevice.h"
@@ -128,11 +128,11 @@ class LinkApplication : public LinkShell, private SerialTrafficObserver {
     CommFailureHandler failures_;
     LinkProgress progress_;
     LinkEvents* events_ = nullptr;
-    RecordSnapshot lastSnapshot_;  // main thread only: what the last notification showed
-    ConnectWatch connectWatch_;    // main thread only
-    bool identified_ = false;      // main thread only: ours identified since the attempt began
-    bool aiWasOn_ = false;         // main thread only: the last AI notification showed it on
-    bool recovering_ = false;      // main thread only: the link was lost and is being restored
+    RecordWatch recordWatch_;    // main thread only: what the last notification showed
+    ConnectWatch connectWatch_;  // main thread only
+    bool identified_ = false;    // main thread only: ours identified since the attempt began
+    bool aiWasOn_ = false;       // main thread only: the last AI notification showed it on
+    bool recovering_ = false;    // main thread only: the link was lost and is being restored
     uint32_t opensAtIdentification_ = 0;   // main thread only
     std::atomic<uint64_t> bytesHeard_{0};  // counted on the receive thread
 

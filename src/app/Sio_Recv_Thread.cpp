@@ -93,7 +93,9 @@ void Sio_Recv_Thread::run() {
         poller_.poll();
         ticks_.fetch_add(1, std::memory_order_relaxed);
         if (stop_.load(std::memory_order_acquire)) break;
-        if (extraTick_.load(std::memory_order_acquire)) continue;
+        // Answers that came in one read are cut one a tick, back to back: a timed wait between
+        // them would cost a wake-up each.
+        if (extraTick_.load(std::memory_order_acquire) || poller_.moreBuffered()) continue;
         device.waitReadable(poller_.wantsTick() ? kBusyTickMs : kIdleWaitMs);
         wakes_.fetch_add(1, std::memory_order_relaxed);
     }

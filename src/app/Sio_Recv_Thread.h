@@ -1,6 +1,6 @@
 #pragma once
-// The receive thread. It drives its own ticks instead of a 1 ms timer: while the poller has
-// something to do it ticks again within a millisecond (at once when bytes arrive), otherwise it
+// The receive thread. It drives its own ticks instead of a 1 ms timer: while the poller holds
+// more bytes it ticks again at once, while RTS is held low within a millisecond, otherwise it
 // blocks on the device until bytes arrive, the line goes, the port is (re)opened or the thread
 // is asked to end - so a silent line costs no wake-ups. Until the communication gate opens it
 // looks at the gate every few milliseconds and leaves the device alone.

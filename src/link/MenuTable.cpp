@@ -48,6 +48,13 @@ std::optional<double> MenuTable::value(int n) const {
     return items_[n - 1].value;
 }
 
+int MenuTable::copyValues(std::span<double> out) const {
+    std::lock_guard lock(mutex_);
+    const int n = std::min({count(), kCapacity, static_cast<int>(out.size())});
+    for (int i = 0; i < n; ++i) out[static_cast<size_t>(i)] = items_[static_cast<size_t>(i)].value;
+    return n;
+}
+
 bool MenuTable::setValue(int n, double v) {
     if (!inRange(n)) return false;
     std::lock_guard lock(mutex_);

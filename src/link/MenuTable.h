@@ -6,6 +6,7 @@
 #include <atomic>
 #include <mutex>
 #include <optional>
+#include <span>
 
 #include "link/MenuItemDef.h"
 
@@ -37,6 +38,9 @@ class MenuTable {
     int width(int n) const;
     int valueKind(int n) const;
     std::optional<double> value(int n) const;
+    // The values of items 1..count, at most out.size() of them, taken under one lock (a walk over
+    // every item would otherwise lock once an item); returns how many were written.
+    int copyValues(std::span<double> out) const;
     bool setValue(int n, double v);
     // Item n if its changed flag is set, with the flag cleared in the table in the same step;
     // nothing when it is not changed or n is outside 1..count.

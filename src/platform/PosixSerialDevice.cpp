@@ -109,6 +109,7 @@ bool PosixSerialDevice::open(const std::string& path, const SerialSettings& sett
     // RTS starts low; the receive side raises it once it is ready for bytes.
     const int rts = TIOCM_RTS;
     ::ioctl(fd, TIOCMBIC, &rts);
+    rtsLevel_.store(0, std::memory_order_relaxed);
     open_.store(true, std::memory_order_release);
     lock.unlock();
     wake();  // a receive thread waiting on the closed device looks again
@@ -251,6 +252,7 @@ std::optional<SerialStatus> PosixSerialDevice::status() {
 void PosixSerialDevice::setRts(bool on) {
     std::shared_lock lock(deviceMutex_);
     if (fd_ < 0) return;
+    if (rtsLevel_.exchange(on ? 1 : 0, std::memory_order_relaxed) == (on ? 1 : 0)) return;
     const int rts = TIOCM_RTS;
     // Pseudo-terminals have no RTS: nothing to set, nothing to report.
     ::ioctl(fd_, on ? TIOCMBIS : TIOCMBIC, &rts);

@@ -79,6 +79,9 @@ class PosixSerialDevice final : public SerialDevice {
     std::atomic<bool> lost_{false};
     std::atomic<bool> denied_{false};         // the last open failed with EACCES or EPERM
     std::atomic<uint32_t> pendingErrors_{0};  // error bits seen by reads and writes
+    // The RTS level last asked for on this open (1, 0; -1 none yet). The receive side asks on
+    // every tick; only a change reaches the device.
+    std::atomic<int> rtsLevel_{-1};
     // Cleared when the device turns out not to know the request, so it is not asked again.
     mutable std::atomic<bool> countersSupported_{true};
     mutable std::atomic<bool> modemLinesSupported_{true};

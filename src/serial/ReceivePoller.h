@@ -33,11 +33,14 @@ class ReceivePoller {
     // One tick. Does nothing while the communication gate is closed.
     ReceiveTick poll();
 
-    // True when a tick soon can do more without new bytes arriving: the last tick moved
-    // something (another answer may be complete behind it), or RTS is held low and must come up
-    // again once the buffer has drained. Otherwise only new bytes (or a line fault) can change
-    // anything, and the thread may block on the device.
-    bool wantsTick() const { return lastTickMoved_ || rtsLow_; }
+    // True when a tick at once can do more: the last tick moved something and bytes are still
+    // here (another answer may be complete behind it). Each such tick without new bytes shrinks
+    // the buffer, so ticking while this holds ends.
+    bool moreBuffered() const { return lastTickMoved_ && buffer_.fill() > 0; }
+    // True when a tick soon can do more without new bytes arriving: moreBuffered(), or RTS is
+    // held low and must come up again once the buffer has drained. Otherwise only new bytes (or
+    // a line fault) can change anything, and the thread may block on the device.
+    bool wantsTick() const { return moreBuffered() || rtsLow_; }
 
     const AssemblyBuffer& buffer() const { return buffer_; }
     size_t fill() const { return buffer_.fill(); }

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "link/GeneralSetter.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
 #include "link/RecordDefaults.h"
+#include "link/RecordWatch.h"
 #include "link/StoreDump.h"
 
 namespace velmora {
@@ -154,6 +158,45 @@ TEST(StoreDump, ListsRecordsFlagsAndMenuItemsAndFindsChanges) {
     EXPECT_EQ(changes[2].key, "link.aiOnSent");
     EXPECT_EQ(changes[3].key, "EX007");
     EXPECT_EQ(changes[3].after, "3");
+}
+
+// Each step changes the store, then the watch must report what diffing two whole snapshots
+// reports: same values set again, a double's sign of zero, texts, flags, menu items, and the
+// menu table shrinking and growing under it.
+TEST(RecordWatch, ReportsWhatTwoSnapshotsDiffer) {
+    auto s = initialisedStore();
+    RecordWatch watch;
+    watch.reset(*s);
+    auto before = snapshotRecords(*s);
+    const std::vector<std::function<void(RadioStateStore&)>> steps = {
+        [](RadioStateStore& r) { r.records.fa.set(14195000); },
+        [](RadioStateStore& r) { r.records.fa.set(14195000); },
+        [](RadioStateStore& r) { r.records.kmText[1].set("CQ TEST"); },
+        [](RadioStateStore& r) { r.records.ifStatus.clarifierOffset.set(-0.0); },
+        [](RadioStateStore& r) { r.records.ifStatus.clarifierOffset.set(1.0); },
+        [](RadioStateStore& r) { r.records.ifStatus.clarifierOffset.set(1.00000000001); },
+        [](RadioStateStore& r) { r.link.aiOnSent = true; },
+        [](RadioStateStore& r) { r.menus.setValue(7, 3); },
+        [](RadioStateStore& r) { r.menus.setCount(r.menus.count() - 3); },
+        [](RadioStateStore& r) {
+            r.menus.resetCount();
+            r.records.fa.set(7000000);
+        },
+        [](RadioStateStore& r) { r.records.kmText[1].set(""); },
+    };
+    for (size_t i = 0; i < steps.size(); ++i) {
+        steps[i](*s);
+        const auto now = snapshotRecords(*s);
+        const auto want = diffSnapshots(before, now);
+        const auto got = watch.look(*s);
+        ASSERT_EQ(got.size(), want.size()) << "step " << i;
+        for (size_t c = 0; c < got.size(); ++c) {
+            EXPECT_EQ(std::tie(got[c].key, got[c].before, got[c].after),
+                      std::tie(want[c].key, want[c].before, want[c].after))
+                << "step " << i;
+        }
+        before = now;
+    }
 }
 
 TEST(StoreDump, JsonQuotesTextsOnlyAndEscapesThem) {
