@@ -37,6 +37,14 @@ std::filesystem::path goldenFile() {
 }
 const std::filesystem::path kGolden = goldenFile();
 
+// What a run wrote to a temporary file, for the failure message.
+std::string readAll(std::FILE* f) {
+    std::rewind(f);
+    std::string text;
+    for (int c; (c = std::fgetc(f)) != EOF;) text += static_cast<char>(c);
+    return text;
+}
+
 std::vector<std::string> readLines(const std::filesystem::path& path) {
     std::ifstream in(path);
     std::vector<std::string> lines;
@@ -179,7 +187,7 @@ TEST_F(StartUp, ExitAfterReadWaitsForTheLastMenuAnswerAndDumpsWhatTheRadioHolds)
     std::FILE* err = std::tmpfile();
     const std::atomic<bool> stop{false};
     o.configDir = base.string();  // the settings in the test's own folder
-    EXPECT_EQ(runHeadless(o, out, err, stop), 0);
+    EXPECT_EQ(runHeadless(o, out, err, stop), 0) << readAll(err);
     std::fclose(out);
     std::fclose(err);
 
