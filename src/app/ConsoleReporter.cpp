@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "link/ReadLedger.h"
+#include "app/LinkEventTexts.h"
 
 namespace velmora {
 
@@ -54,30 +54,27 @@ void ConsoleReporter::write(const std::string& text) {
 }
 
 void ConsoleReporter::portOpened(std::string_view description) {
-    line("port opened: " + std::string(description));
+    line(link_text::portOpened(description));
 }
 
 void ConsoleReporter::portOpenFailed(std::string_view why) {
-    if (!why.empty()) line("port not opened: " + std::string(why));
+    if (!why.empty()) line(link_text::portNotOpened(why));
 }
 
 void ConsoleReporter::radioIdentified(int value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "radio identified: %04d%s", value,
-                  value == 362 ? "" : " (not the radio this program controls)");
-    line(text);
+    line(link_text::radioIdentified(value));
 }
 
 void ConsoleReporter::autoInformationOn() {
-    line("auto-information on");
+    line(link_text::autoInformation(true));
 }
 
 void ConsoleReporter::autoInformationOff() {
-    line("auto-information off");
+    line(link_text::autoInformation(false));
 }
 
 void ConsoleReporter::portClosed() {
-    line("port closed");
+    line(link_text::portClosed());
 }
 
 void ConsoleReporter::radioSilent(std::string_view text) {
@@ -85,32 +82,31 @@ void ConsoleReporter::radioSilent(std::string_view text) {
 }
 
 void ConsoleReporter::initialReadProgress(int steps, int total) {
-    line("initial read: " + std::to_string(steps) + " of " + std::to_string(total) + " steps");
+    line(link_text::initialReadProgress(steps, total));
 }
 
 void ConsoleReporter::menuReadStarted() {
-    line("initial read complete; menu read started");
+    line(link_text::menuReadStarted());
 }
 
 void ConsoleReporter::linkLost(std::string_view why) {
-    line("link lost: " + std::string(why) + "; connecting again when the radio is back");
+    line(link_text::linkLost(why));
 }
 
 void ConsoleReporter::linkRestored() {
-    line("link up again");
+    line(link_text::linkRestored());
 }
 
 void ConsoleReporter::menuReadComplete() {
-    line("menu read complete");
+    line(link_text::menuReadComplete());
 }
 
 void ConsoleReporter::menuReadIncomplete(const std::vector<std::string>& missing) {
-    line(incompleteReadText(missing));
+    line(link_text::menuReadIncomplete(missing));
 }
 
-std::string ConsoleReporter::incompleteReadText(const std::vector<std::string>& missing) {
-    return "menu read incomplete: " + std::to_string(missing.size()) +
-           " answers missing: " + missingList(missing);
+void ConsoleReporter::commSettingSetAside(std::string_view path, std::string_view setAside) {
+    line(link_text::commSettingSetAside(path, setAside));
 }
 
 void ConsoleReporter::notification(uint32_t id, std::string_view code,

@@ -31,6 +31,7 @@ class ConsoleReporter : public LinkEvents, public FailurePresenter {
     void linkRestored() override;
     void menuReadComplete() override;
     void menuReadIncomplete(const std::vector<std::string>& missing) override;
+    void commSettingSetAside(std::string_view path, std::string_view setAside) override;
     void notification(uint32_t id, std::string_view code,
                       const std::vector<RecordChange>& changes) override;
     bool wantsChanges() const override { return notifications_; }
@@ -39,8 +40,6 @@ class ConsoleReporter : public LinkEvents, public FailurePresenter {
 
     // "a\nb" as "a / b": a failure text on one line.
     static std::string oneLine(std::string_view text);
-    // "menu read incomplete: 3 answers missing: FA EX032 EX100".
-    static std::string incompleteReadText(const std::vector<std::string>& missing);
 
     // Writes the count of a repeat still pending (at the end of the run).
     void flush();

@@ -9,6 +9,7 @@
 #include "app/ConsoleReporter.h"
 #include "app/HeadlessHost.h"
 #include "app/LinkApplication.h"
+#include "app/LinkEventTexts.h"
 #include "app/OutputFileCheck.h"
 #include "app/RigctlService.h"
 #include "app/SettingsFolder.h"
@@ -92,7 +93,7 @@ class RunWatch : public LinkEvents, public FailurePresenter {
     }
     void menuReadIncomplete(const std::vector<std::string>& missing) override {
         if (console_) console_->menuReadIncomplete(missing);
-        if (exitAfterRead_) fail(ConsoleReporter::incompleteReadText(missing));
+        if (exitAfterRead_) fail(link_text::menuReadIncomplete(missing));
     }
     void notification(uint32_t id, std::string_view code,
                       const std::vector<RecordChange>& changes) override {

@@ -163,6 +163,10 @@ void LinkApplication::onWindowMessage(uint32_t id, uintptr_t wParam, intptr_t lP
         failures_.handle(wParam, lParam, portOpen ? port_.lastFailure() : std::string());
     } else if (id == msg::WM_READ_INCOMPLETE) {
         progress_.readIncomplete();
+    } else if (id == msg::WM_COMM_SETTING_SET_ASIDE) {
+        if (events_)
+            events_->commSettingSetAside(commSettingPath(config_.baseDirectory),
+                                         port_.commSettingSetAside());
     } else if (id == msg::WM_AI_SWITCHED_ON) {
         if (events_) events_->autoInformationOn();
     } else if (isNotification(id)) {

@@ -36,6 +36,9 @@ class LinkEvents {
     virtual void menuReadComplete() {}
     // The reads ended with answers missing after asking again; missing names the queries.
     virtual void menuReadIncomplete(const std::vector<std::string>& /*missing*/) {}
+    // CommSetting.csv could not be read at start and was kept; the operator has since chosen a
+    // port or speed, so the file was renamed to setAside and the choice saved at path.
+    virtual void commSettingSetAside(std::string_view /*path*/, std::string_view /*setAside*/) {}
     // A notification reached the main window; code is its answer code ("FA", "EX", ...; empty
     // for one that has none) and changes what the store holds differently since the last one.
     virtual void notification(uint32_t /*id*/, std::string_view /*code*/,

@@ -1,5 +1,6 @@
 #include "app/LinkProgress.h"
 
+#include "app/LinkEventTexts.h"
 #include "app/LinkEvents.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
@@ -41,6 +42,12 @@ void LinkProgress::readIncomplete() {
 bool LinkProgress::lastMenuAnswerIn() const {
     return store_.windowFlags.menuItemAnswered.load(std::memory_order_acquire) ==
            store_.menus.count();
+}
+
+std::string LinkProgress::progressText() const {
+    if (menuSteps_ > 0) return link_text::menuReadProgress(menuSteps_, store_.menus.count());
+    if (initialSteps_ > 0) return link_text::initialReadProgress(initialSteps_, kInitialReadSteps);
+    return {};
 }
 
 void LinkProgress::forget() {

@@ -5,6 +5,7 @@
 // the read has cleared read-busy; a read stopped halfway (auto-information or power off) forgets
 // it.
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -33,6 +34,8 @@ class LinkProgress {
     // The menu read ends as its last query is queued; this tells when that query's answer has
     // been analysed too (the value is then in the store).
     bool lastMenuAnswerIn() const;
+    // Where the running read is, in the console's words; empty before the first tick.
+    std::string progressText() const;
 
   private:
     void forget();

@@ -13,7 +13,6 @@
 #include "app/SettingsFolder.h"
 #include "app/SimulatedPort.h"
 #include "app/TrafficLog.h"
-#include "gui/LinkStateTitle.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"
@@ -65,8 +64,6 @@ int runWindow(const HeadlessOptions& options, const GuiOptions& gui,
     LinkApplication app(host, presenter, config);
     MainWindow window(app, host, {QString::fromStdString(gui.skinDir), gui.splash, gui.zoom});
     presenter.setParent(&window);
-    LinkStateTitle linkState(window);
-    app.setEvents(&linkState);
     presenter.setUnattended(!gui.screenshotFile.empty());
 
     // Polled from the start, so that a termination request also ends a run whose start-up box

@@ -5,10 +5,12 @@
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
 #include "app/LinkApplication.h"
+#include "app/WindowSizeSetting.h"
 #include "gui/ChoiceDialog.h"
 #include "gui/CommandSendDialog.h"
 #include "gui/ConnectionNotice.h"
@@ -67,6 +69,10 @@ MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptio
     view_ = new PanelView(canvas_->backBuffer(), this);
     setCentralWidget(view_);
     inputHost_ = std::make_unique<QtPanelInputHost>(*this, *view_, *menuBar(), app.store());
+    linkState_ = std::make_unique<LinkStateTitle>(*this, *statusBar());
+    app.setEvents(linkState_.get());
+    inputHost_->setWaitProgress(
+        [this] { return QString::fromStdString(app_.progress().progressText()); });
     DlgHooks hooks;
     hooks.closeSplash = [this] { closeSplash(); };
     hooks.closeProgram = [this] { close(); };
@@ -81,6 +87,7 @@ MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptio
     });
     inputHost_->setVersionWindow([this] { showVersion(); });
     app.port().setSleep(waitServingEvents);
+    keepMenuListSize();
     registerWindows();
     adapter_ = new PanelInputAdapter(*view_, dlg_->panelInput(), [this] { afterHandler(); });
     adapter_->setKeyHandler([this](QKeyEvent& e) { return handleKey(e); });
@@ -99,6 +106,7 @@ MainWindow::~MainWindow() {
     // Messages still queued after the window is gone find no one to draw for.
     host_.setMessageHandler({});
     host_.setTimerHandler({});
+    app_.setEvents(nullptr);
     if (splash_) delete splash_.data();
 }
 
@@ -195,6 +203,15 @@ void MainWindow::registerWindows() {
         });
         return w;
     });
+}
+
+void MainWindow::keepMenuListSize() {
+    const std::string base = app_.port().baseDirectory();
+    if (const auto kept = readWindowSize(base, kMenuListSizeName))
+        menuListMemory_.size = QSize(kept->width, kept->height);
+    menuListMemory_.keep = [base](QSize size) {
+        if (size.isValid()) writeWindowSize(base, kMenuListSizeName, {size.width(), size.height()});
+    };
 }
 
 void MainWindow::showVersion() {

@@ -8,6 +8,7 @@
 #include <QSplashScreen>
 #include <memory>
 
+#include "gui/LinkStateTitle.h"
 #include "gui/MenuListDialog.h"
 #include "gui/PanelInputAdapter.h"
 #include "gui/PanelView.h"
@@ -38,6 +39,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     static constexpr const char* kTitle = "VLM for Aldren";
+    // MENU LIST's size is kept in CommoFiles/MenuListSize.csv.
+    static constexpr const char* kMenuListSizeName = "MenuList";
 
     MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptions options);
     ~MainWindow() override;
@@ -53,6 +56,8 @@ class MainWindow : public QMainWindow {
     PanelView& view() { return *view_; }
     QtPanelInputHost& inputHost() { return *inputHost_; }
     bool splashShowing() const { return splash_ && splash_->isVisible(); }
+    // The link's state in the status line and the title; the application's link events go to it.
+    const LinkStateTitle& linkState() const { return *linkState_; }
 
     // The version window: modal, closed with OK.
     void showVersion();
@@ -65,6 +70,8 @@ class MainWindow : public QMainWindow {
   private:
     void afterHandler();
     void registerWindows();
+    // MENU LIST opens at the size it was last closed at, in this run or an earlier one.
+    void keepMenuListSize();
     // The key definitions, for the main window and the windows that pass keys on to them.
     bool handleKey(QKeyEvent& e);
     void showSplash();
@@ -79,6 +86,7 @@ class MainWindow : public QMainWindow {
     PanelView* view_ = nullptr;
     std::unique_ptr<QtPanelInputHost> inputHost_;
     std::unique_ptr<CRemoteControllerDlg> dlg_;
+    std::unique_ptr<LinkStateTitle> linkState_;
     PanelInputAdapter* adapter_ = nullptr;
     QPointer<QSplashScreen> splash_;
     // MENU LIST's selection and size, kept from one opening to the next.

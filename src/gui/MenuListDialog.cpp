@@ -275,6 +275,7 @@ void MenuListDialog::finish() {
     if (finished_) return;
     finished_ = true;
     memory_.size = size();
+    if (memory_.keep) memory_.keep(memory_.size);
     // The panel input hides the window and deletes it later, never inside this call.
     closed_();
 }

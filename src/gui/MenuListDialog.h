@@ -32,6 +32,8 @@ namespace velmora::gui {
 // What the window keeps between openings besides the model's selection.
 struct MenuListMemory {
     QSize size;
+    // Called with the size at every close, to keep it for the next run.
+    std::function<void(QSize)> keep;
 };
 
 class MenuListDialog : public PanelWindowWidget {

@@ -119,7 +119,7 @@ void QtPanelInputHost::showMessage(int stringId) {
 }
 
 void QtPanelInputHost::runWaitWindow() {
-    WaitWindow wait(&main_, store_.windowFlags);
+    WaitWindow wait(&main_, store_.windowFlags, store_.readLedger, waitProgress_);
     waitWindow_ = &wait;
     wait.run();
     waitWindow_ = nullptr;

@@ -36,6 +36,9 @@ class QtPanelInputHost : public PanelInputHost {
     // Makes window for PanelWindow from now on; without a factory, openWindow answers false.
     void setFactory(PanelWindow window, Factory factory);
     void setVersionWindow(std::function<void()> run) { runVersion_ = std::move(run); }
+    // Where the running read is, for the wait window.
+    void setWaitProgress(std::function<QString()> progress) { waitProgress_ = std::move(progress); }
+    WaitWindow* waitWindow() const { return waitWindow_; }
     // The read the wait window waits for has ended (WM_WAIT_WINDOW_CLOSE).
     void readFinished();
 
@@ -66,6 +69,7 @@ class QtPanelInputHost : public PanelInputHost {
     std::array<Factory, kPanelWindowCount> factories_;
     std::array<QPointer<PanelWindowWidget>, kPanelWindowCount> open_;
     std::function<void()> runVersion_;
+    std::function<QString()> waitProgress_;
     QPointer<WaitWindow> waitWindow_;
 };
 

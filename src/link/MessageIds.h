@@ -28,6 +28,9 @@ inline constexpr uint32_t WM_WAIT_WINDOW_CLOSE = 0x8803;  // to the wait window:
 // The reads ended with answers still missing after the last round of asking again; lParam: how
 // many (the store's read ledger names them).
 inline constexpr uint32_t WM_READ_INCOMPLETE = 0x8811;
+// CommSetting.csv, unreadable at start, was set aside for the port or speed the operator chose
+// (SerialPort::commSettingSetAside names where).
+inline constexpr uint32_t WM_COMM_SETTING_SET_ASIDE = 0x8812;
 
 }  // namespace velmora::msg
 

@@ -97,6 +97,20 @@ bool commSettingExists(const std::string& baseDirectory) {
     return std::filesystem::exists(commSettingPath(baseDirectory), ec) || ec;
 }
 
+std::optional<std::string> setCommSettingAside(const std::string& baseDirectory) {
+    constexpr int kMaxSetAside = 99;
+    const std::string path = commSettingPath(baseDirectory);
+    for (int n = 1; n <= kMaxSetAside; ++n) {
+        const std::string aside = path + ".bad" + (n == 1 ? "" : "." + std::to_string(n));
+        std::error_code ec;
+        if (std::filesystem::exists(aside, ec) || ec) continue;
+        std::filesystem::rename(path, aside, ec);
+        if (ec) return std::nullopt;
+        return aside;
+    }
+    return std::nullopt;
+}
+
 bool writeCommSetting(const std::string& baseDirectory, int32_t com, int32_t baud,
                       int32_t reserved) {
     const std::string path = commSettingPath(baseDirectory);

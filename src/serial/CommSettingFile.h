@@ -31,6 +31,10 @@ std::optional<CommSettingCells> readCommSetting(const std::string& baseDirectory
 // Whether the file is there (or cannot even be looked for), readable or not.
 bool commSettingExists(const std::string& baseDirectory);
 
+// Renames the file to CommSetting.csv.bad, or .bad.2, .bad.3 ... when that name is taken (an
+// earlier file set aside is the operator's too). The new path, or nothing when it cannot be moved.
+std::optional<std::string> setCommSettingAside(const std::string& baseDirectory);
+
 // Creates CommoFiles when missing and writes the one line. False when the path is too long or
 // the file cannot be written completely.
 bool writeCommSetting(const std::string& baseDirectory, int32_t com, int32_t baud,

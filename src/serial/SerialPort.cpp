@@ -156,6 +156,25 @@ bool SerialPort::SaveCommSetting() {
     return writeCommSetting(parts_.baseDirectory, GetComNumber(), GetBaudRate(), reservedSetting());
 }
 
+bool SerialPort::saveChosenSetting() {
+    if (keepCommSetting_.load(std::memory_order_relaxed)) {
+        const auto aside = setCommSettingAside(parts_.baseDirectory);
+        if (!aside) return false;  // still unreadable and still there: kept, nothing written
+        keepCommSetting_.store(false, std::memory_order_relaxed);
+        {
+            std::lock_guard lock(failureMutex_);
+            setAside_ = *aside;
+        }
+        store_.mailbox.postToWindow(msg::WM_COMM_SETTING_SET_ASIDE);
+    }
+    return SaveCommSetting();
+}
+
+std::string SerialPort::commSettingSetAside() const {
+    std::lock_guard lock(failureMutex_);
+    return setAside_;
+}
+
 void SerialPort::SendBaudRateToRadio(int32_t baud) {
     char command[16] = {};
     const int n = std::snprintf(command, sizeof command, "EX%03d%d;", cat::kBaudRateMenuItem,
@@ -176,7 +195,7 @@ bool SerialPort::ChangePort(int32_t n) {
             if (switchAutoInfoOff()) ClosePort();
             SetComNumber(n);
         }
-        SaveCommSetting();
+        saveChosenSetting();
     }
     sendToWindow(notice::COM_SELECT_CLOSED);
     return true;
@@ -197,7 +216,7 @@ void SerialPort::ChangeBaudRate(int32_t b, bool autoInfoWasOn) {
                 OpenPort();
             }
         }
-        SaveCommSetting();
+        saveChosenSetting();
     }
     sendToWindow(notice::BAUD_RATE_CLOSED);
 }

@@ -80,6 +80,9 @@ class SerialPort {
     // Writes CommSetting.csv (creating CommoFiles); false when it cannot be written, or when the
     // file was there at start and could not be read (it is the operator's: never replaced).
     bool SaveCommSetting();
+    // Where the file that could not be read at start went once the operator chose a port or
+    // speed (msg::WM_COMM_SETTING_SET_ASIDE); empty before.
+    std::string commSettingSetAside() const;
 
     // Queues the radio's baud-rate menu command "EX032d;" in SendRing and asks the command
     // thread to send it.
@@ -114,13 +117,17 @@ class SerialPort {
     bool switchAutoInfoOff();
     void sleepMs(int ms) const;
     void sendToWindow(uint32_t id) const;
+    // The save of a port or speed the operator chose: an unreadable file kept so far is set aside
+    // first, since the choice is worth more than the defaults it would otherwise be lost to.
+    bool saveChosenSetting();
 
     RadioStateStore& store_;
     SerialPortParts parts_;
     std::mutex portMutex_;             // guards the open and close sequences of parts_.device
     std::mutex probeMutex_;            // guards parts_.probe
-    mutable std::mutex failureMutex_;  // guards lastFailure_
+    mutable std::mutex failureMutex_;  // guards lastFailure_ and setAside_
     std::string lastFailure_;
+    std::string setAside_;
     // CommSetting.csv was there at start and could not be read: it is never written over.
     std::atomic<bool> keepCommSetting_{false};
 };

@@ -1,6 +1,7 @@
 #include "windows/WaitWindowLogic.h"
 
 #include "link/MainWindowFlags.h"
+#include "link/ReadLedger.h"
 
 namespace velmora {
 
@@ -14,7 +15,11 @@ WaitWindowLogic::Step WaitWindowLogic::open() {
 }
 
 WaitWindowLogic::Step WaitWindowLogic::readFinished() {
-    return flags_.waitWindowOpen.exchange(false) ? Step::CloseSoon : Step::Ignore;
+    if (!flags_.waitWindowOpen.exchange(false)) return Step::Ignore;
+    // The ledger keeps the queries never answered until the next read begins; a read that has
+    // begun since (busy again) is not this one.
+    if (!flags_.readBusy.load() && !ledger_.complete()) return Step::ShowIncomplete;
+    return Step::CloseSoon;
 }
 
 WaitWindowLogic::Step WaitWindowLogic::timeout() {

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "WindowFixture.h"
+#include "app/WindowSizeSetting.h"
 #include "gui/MenuListDialog.h"
 #include "link/MessageIds.h"
 #include "link/RadioStateStore.h"
@@ -28,6 +29,8 @@ class MenuListWindowTest : public WindowFixture {
   protected:
     void SetUp() override {
         ptyOptions_.checkLineRate = true;
+        // The size the list was closed at in an earlier run.
+        ASSERT_TRUE(writeWindowSize(base(), MainWindow::kMenuListSizeName, {900, 600}));
         WindowFixture::SetUp();
         // TRV50 on at the radio: it must survive an unchanged MY BAND dialog.
         radio_->frontPanel([](sim::RadioModel& m) { m.setMenu(151, m.menu(151) | kTrv50); });
@@ -41,6 +44,7 @@ class MenuListWindowTest : public WindowFixture {
             std::chrono::seconds(30)));
     }
 
+    std::string base() const { return dir_.path().toStdString(); }
     MenuListDialog* menuList() {
         return qobject_cast<MenuListDialog*>(
             window_->inputHost().openedWindow(PanelWindow::MenuList));
@@ -85,14 +89,21 @@ TEST_F(MenuListWindowTest, EveryClosePathSendsTheCloseNoticeAndFreesThePanel) {
         [](QDialog& d) { d.findChild<QPushButton*>("2")->click(); },
         [](QDialog& d) { d.findChild<QPushButton*>("1")->click(); },
     };
+    QSize kept(900, 600);
     for (const auto& close : closers) {
         open();
+        // It opens at the size it was last closed at, in this run or the one before.
+        EXPECT_EQ(menuList()->size(), kept);
+        kept += QSize(10, 10);
+        menuList()->resize(kept);
         QTreeWidget* list = menuList()->list();
         ASSERT_EQ(list->topLevelItemCount(), 177);
         EXPECT_EQ(list->topLevelItem(0)->text(3), "300msec");
         list->setCurrentItem(list->topLevelItem(40));
         close(*menuList());
         ASSERT_TRUE(pumpUntil([&] { return panelFree(); }));
+        EXPECT_EQ(readWindowSize(base(), MainWindow::kMenuListSizeName),
+                  WindowSize({kept.width(), kept.height()}));
     }
     // The selection survives the closing; nothing was changed, so nothing went to the radio.
     open();

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "SerialFixture.h"
 #include "files/CsvTable.h"
+#include "link/MessageIds.h"
 #include "serial/CommSettingFile.h"
 
 namespace velmora::test {
@@ -84,6 +87,35 @@ TEST_F(CommSetting, AFileThatCannotBeReadGivesTheDefaultsAndIsKept) {
         EXPECT_EQ(port.GetComNumber(), 1);
         EXPECT_FALSE(port.SaveCommSetting());
         EXPECT_EQ(readCommSetting(), file);
+    }
+}
+
+// Once the operator chooses a port or speed, that choice is saved: the unreadable file is kept
+// under a name of its own (an earlier one set aside too), the window is told where, and the
+// choice is read back in the next run.
+TEST_F(CommSetting, AChosenPortOrSpeedSetsTheUnreadableFileAsideAndIsSaved) {
+    const struct {
+        const char* name;
+        std::function<void(SerialPort&)> choose;
+        const char* saved;
+        const char* aside;
+    } rows[] = {
+        {"port", [](SerialPort& p) { p.ChangePort(1); }, "1,4800,0\n", ".bad"},
+        {"speed", [](SerialPort& p) { p.ChangeBaudRate(9600, false); }, "1,9600,0\n", ".bad.2"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeCommSetting("garbage\n");
+        ASSERT_FALSE(port.LoadCommSetting());
+        row.choose(port);
+        EXPECT_EQ(readCommSetting(), row.saved);
+        const std::string aside = port.commSettingSetAside();
+        EXPECT_EQ(aside, commSettingFile() + row.aside);
+        std::ifstream kept(aside);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "garbage\n");
+        EXPECT_EQ(window.posts().back().id, msg::WM_COMM_SETTING_SET_ASIDE);
+        EXPECT_TRUE(port.LoadCommSetting());
+        port.InitPort();
     }
 }
 

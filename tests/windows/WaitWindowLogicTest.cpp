@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "link/MainWindowFlags.h"
+#include "link/ReadLedger.h"
 #include "windows/WaitWindowLogic.h"
 
 namespace velmora::test {
@@ -14,7 +15,8 @@ using Step = WaitWindowLogic::Step;
 
 TEST(WaitWindowLogic, ClosesAtOnceWithoutAReadAndWaitsForTheEndOfOne) {
     MainWindowFlags flags;
-    WaitWindowLogic logic(flags);
+    ReadLedger ledger;
+    WaitWindowLogic logic(flags, ledger);
     EXPECT_EQ(logic.open(), Step::CloseSoon);
     EXPECT_FALSE(flags.waitWindowOpen);
 
@@ -32,12 +34,40 @@ TEST(WaitWindowLogic, ClosesAtOnceWithoutAReadAndWaitsForTheEndOfOne) {
     EXPECT_FALSE(flags.waitWindowOpen);
 }
 
+// A read that gave up with answers missing is reported, not passed off as done; one that has
+// started again since is waited for no longer, but not called incomplete either.
+TEST(WaitWindowLogic, AReadEndingWithAnswersMissingIsShownAsIncomplete) {
+    const struct {
+        const char* name;
+        bool answered, busyAgain;
+        Step step;
+    } rows[] = {
+        {"every answer in", true, false, Step::CloseSoon},
+        {"answers missing", false, false, Step::ShowIncomplete},
+        {"a new read begun", false, true, Step::CloseSoon},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        MainWindowFlags flags;
+        ReadLedger ledger;
+        WaitWindowLogic logic(flags, ledger);
+        flags.readBusy = true;
+        ASSERT_EQ(logic.open(), Step::Wait);
+        ledger.expect("FA");
+        if (row.answered) ledger.answered("FA00014195000");
+        flags.endRead();
+        flags.readBusy = row.busyAgain;
+        EXPECT_EQ(logic.readFinished(), row.step);
+    }
+}
+
 // The command thread ends the read while the window opens: either the window sees the read gone
 // or the command thread sees the window and tells it. Never neither (the window would wait 10 s).
 TEST(WaitWindowLogic, AReadEndingWhileTheWindowOpensAlwaysClosesIt) {
     constexpr int kRounds = 20000;
     MainWindowFlags flags;
-    WaitWindowLogic logic(flags);
+    ReadLedger ledger;
+    WaitWindowLogic logic(flags, ledger);
     std::atomic<int> round{-1};
     std::atomic<int> told{-1};
     std::atomic<int> done{-1};

@@ -92,6 +92,8 @@ void CRemoteControllerDlg::onMessage(uint32_t id, uintptr_t wParam, intptr_t lPa
         link_.onWindowMessage(id, wParam, lParam);
         onNotification(id);
         panelInput_.onWindowMessage(id, wParam, lParam);
+    } else if (id == msg::WM_READ_INCOMPLETE || id == msg::WM_COMM_SETTING_SET_ASIDE) {
+        link_.onWindowMessage(id, wParam, lParam);
     } else if (id == notice::EXIT) {
         if (hooks_.closeProgram) hooks_.closeProgram();
     } else if (id == msg::WM_WAIT_WINDOW_CLOSE) {
