@@ -1,8 +1,9 @@
 #include "gui/LinkStateTitle.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QMetaObject>
-#include <QStatusBar>
+#include <QTimer>
 
 #include "app/LinkEventTexts.h"
 #include "gui/MainWindow.h"
@@ -15,11 +16,16 @@ QString fromView(std::string_view text) {
 }
 }  // namespace
 
-LinkStateTitle::LinkStateTitle(QWidget& window, QStatusBar& statusBar)
-    : window_(window), statusBar_(statusBar), line_(new QLabel(&statusBar)) {
+LinkStateTitle::LinkStateTitle(QWidget& window, QMenuBar& menuBar)
+    : window_(window), line_(new QLabel(&menuBar)), newsTimer_(new QTimer(line_)) {
+    // In the menu bar's free right-hand end, so the panel keeps its size and place.
     line_->setObjectName("linkState");
     line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    statusBar_.addWidget(line_, 1);
+    line_->setContentsMargins(8, 0, 8, 0);
+    line_->setMaximumWidth(640);  // the menus keep their room; the whole text is the tooltip
+    menuBar.setCornerWidget(line_, Qt::TopRightCorner);
+    newsTimer_->setSingleShot(true);
+    QObject::connect(newsTimer_, &QTimer::timeout, line_, [this] { setText(state_); });
 }
 
 QString LinkStateTitle::line() const {
@@ -89,8 +95,8 @@ void LinkStateTitle::menuReadIncomplete(const std::vector<std::string>& missing)
 void LinkStateTitle::commSettingSetAside(std::string_view path, std::string_view setAside) {
     // Over the link's line for a while: the port switch that caused it brings more link lines
     // at once, which would hide it.
-    statusBar_.showMessage(QString::fromStdString(link_text::commSettingSetAside(path, setAside)),
-                           kNewsMs);
+    setText(QString::fromStdString(link_text::commSettingSetAside(path, setAside)));
+    newsTimer_->start(kNewsMs);
 }
 
 void LinkStateTitle::showTrouble(const QString& state) {
@@ -99,16 +105,24 @@ void LinkStateTitle::showTrouble(const QString& state) {
 }
 
 void LinkStateTitle::showLine(const std::string& text) {
-    line_->setText(QString::fromStdString(text));
+    showState(QString::fromStdString(text));
+}
+
+void LinkStateTitle::showState(const QString& text) {
+    state_ = text;
+    if (!newsTimer_->isActive()) setText(state_);
+}
+
+void LinkStateTitle::setText(const QString& text) {
+    line_->setText(text);
+    line_->setToolTip(text);
 }
 
 void LinkStateTitle::showLineLater(const std::string& text) {
     // The label, not this, is the context: a call still queued when the window has gone is
     // dropped with the label.
-    QLabel* label = line_;
     QMetaObject::invokeMethod(
-        label, [label, t = QString::fromStdString(text)] { label->setText(t); },
-        Qt::QueuedConnection);
+        line_, [this, t = QString::fromStdString(text)] { showState(t); }, Qt::QueuedConnection);
 }
 
 }  // namespace velmora::gui

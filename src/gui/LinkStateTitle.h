@@ -9,7 +9,8 @@
 #include "app/LinkEvents.h"
 
 class QLabel;
-class QStatusBar;
+class QMenuBar;
+class QTimer;
 
 namespace velmora::gui {
 
@@ -18,7 +19,7 @@ class LinkStateTitle : public LinkEvents {
     // How long the news that the settings file was set aside stays over the link's state.
     static constexpr int kNewsMs = 20000;
 
-    LinkStateTitle(QWidget& window, QStatusBar& statusBar);
+    LinkStateTitle(QWidget& window, QMenuBar& menuBar);
 
     // The line's text now.
     QString line() const;
@@ -42,13 +43,17 @@ class LinkStateTitle : public LinkEvents {
   private:
     void showTrouble(const QString& state);
     void showLine(const std::string& text);
+    // The link's state, shown unless news is being shown over it.
+    void showState(const QString& text);
+    void setText(const QString& text);
     // From a worker thread: the line changes on the main thread.
     void showLineLater(const std::string& text);
 
     QWidget& window_;
-    QStatusBar& statusBar_;
     // Lives as long as the window, which outlives this; read on worker threads, never changed.
     QLabel* const line_;
+    QTimer* const newsTimer_;  // runs while news is shown over the state
+    QString state_;            // main thread only
 };
 
 }  // namespace velmora::gui

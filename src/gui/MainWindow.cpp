@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QPainter>
-#include <QStatusBar>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
@@ -69,7 +68,7 @@ MainWindow::MainWindow(LinkApplication& app, QtWindowHost& host, MainWindowOptio
     view_ = new PanelView(canvas_->backBuffer(), this);
     setCentralWidget(view_);
     inputHost_ = std::make_unique<QtPanelInputHost>(*this, *view_, *menuBar(), app.store());
-    linkState_ = std::make_unique<LinkStateTitle>(*this, *statusBar());
+    linkState_ = std::make_unique<LinkStateTitle>(*this, *menuBar());
     app.setEvents(linkState_.get());
     inputHost_->setWaitProgress(
         [this] { return QString::fromStdString(app_.progress().progressText()); });
