@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/DialogButtons.h"
 #include "gui/StringText.h"
 #include "link/MessageIds.h"
 #include "link/WindowHost.h"
@@ -31,11 +32,7 @@ ChoiceDialog::ChoiceDialog(QWidget* parent, ChoiceList::Kind kind, SerialPort& p
     status_ = new QLabel(this);
     status_->setObjectName("status");
     status_->setStyleSheet("color: rgb(200, 0, 0)");
-    buttons_ = new QDialogButtonBox(this);
-    buttons_->addButton("OK", QDialogButtonBox::AcceptRole)->setObjectName("1");
-    buttons_->addButton("CANCEL", QDialogButtonBox::RejectRole)->setObjectName("2");
-    connect(buttons_, &QDialogButtonBox::accepted, this, &ChoiceDialog::accept);
-    connect(buttons_, &QDialogButtonBox::rejected, this, &ChoiceDialog::reject);
+    buttons_ = okCancelButtons(*this);
     layout->addWidget(combo_);
     layout->addWidget(status_);
     layout->addWidget(buttons_);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/DialogButtons.h"
 #include "gui/StringText.h"
 #include "link/MessageIds.h"
 #include "link/WindowHost.h"
@@ -42,11 +43,7 @@ CommandSendDialog::CommandSendDialog(QWidget* parent, WindowHost& host, RadioSta
         field_->setText(item->text());
         accept();
     });
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setObjectName("1");
-    buttons->addButton("CANCEL", QDialogButtonBox::RejectRole)->setObjectName("2");
-    connect(buttons, &QDialogButtonBox::accepted, this, &CommandSendDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CommandSendDialog::reject);
+    auto* buttons = okCancelButtons(*this);
     layout->addWidget(prompt);
     layout->addWidget(hint);
     layout->addWidget(field_);

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "gui/DialogButtons.h"
+
 namespace velmora::gui {
 
 namespace {
@@ -83,11 +85,7 @@ MenuChoiceDialog::MenuChoiceDialog(QWidget* parent, const MenuItemDef& def)
         combo_->setCurrentIndex(list_.selected);
         layout->addWidget(combo_);
     }
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setObjectName("1");
-    buttons->addButton("CANCEL", QDialogButtonBox::RejectRole)->setObjectName("2");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(*this);
     layout->addWidget(buttons);
 }
 

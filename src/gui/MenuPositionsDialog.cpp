@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/DialogButtons.h"
+
 namespace velmora::gui {
 
 namespace {
@@ -37,11 +39,7 @@ MenuPositionsDialog::MenuPositionsDialog(QWidget* parent, const MenuItemDef& def
         checks_.push_back(check);
     }
     layout->addLayout(grid);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setObjectName("1");
-    buttons->addButton("CANCEL", QDialogButtonBox::RejectRole)->setObjectName("2");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(*this);
     layout->addWidget(buttons);
 }
 

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/DialogButtons.h"
+
 namespace velmora::gui {
 
 ToneListDialog::ToneListDialog(QWidget* parent, int32_t storedTone)
@@ -44,11 +46,7 @@ ToneListDialog::ToneListDialog(QWidget* parent, int32_t storedTone)
         list_.select(column * ToneList::kRows + row);
         accept();
     });
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setObjectName("1");
-    buttons->addButton("CANCEL", QDialogButtonBox::RejectRole)->setObjectName("2");
-    connect(buttons, &QDialogButtonBox::accepted, this, &ToneListDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ToneListDialog::reject);
+    auto* buttons = okCancelButtons(*this);
     layout->addWidget(grid_);
     layout->addWidget(buttons);
 }

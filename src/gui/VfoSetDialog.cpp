@@ -7,6 +7,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "gui/DialogButtons.h"
 #include "gui/StringText.h"
 #include "link/MessageIds.h"
 #include "link/WindowHost.h"
@@ -30,11 +31,7 @@ VfoSetDialog::VfoSetDialog(QWidget* parent, WindowHost& host, uint8_t target)
     field_->setMaxLength(static_cast<int>(VfoSetEntry::kMaxDigits));
     field_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), field_));
     connect(field_, &QLineEdit::textEdited, this, &VfoSetDialog::takeTyped);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setObjectName("1");
-    buttons->addButton("CANCEL", QDialogButtonBox::RejectRole)->setObjectName("2");
-    connect(buttons, &QDialogButtonBox::accepted, this, &VfoSetDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &VfoSetDialog::reject);
+    auto* buttons = okCancelButtons(*this);
     layout->addWidget(prompt);
     layout->addWidget(range);
     layout->addWidget(targetLabel);
