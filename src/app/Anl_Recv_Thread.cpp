@@ -7,7 +7,9 @@ namespace velmora {
 
 Anl_Recv_Thread::Anl_Recv_Thread(RadioStateStore& store)
     : receiver_(store), worker_("Anl_Recv_Thread", store.threads.Anl_Recv_Thread) {
-    thread().on(msg::WM_ANSWER_QUEUED, [this](uintptr_t, intptr_t) { receiver_.onAnswerQueued(); });
+    thread().on(msg::WM_ANSWER_QUEUED, [this](uintptr_t count, intptr_t) {
+        receiver_.onAnswersQueued(count > 1 ? count : 1);
+    });
     thread().on(msg::WM_ANSWER_TIMEOUT,
                 [this](uintptr_t, intptr_t) { receiver_.onAnswerTimeout(); });
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The analysis thread: one WM_ANSWER_QUEUED per answer put into RecvRing, WM_ANSWER_TIMEOUT from
+// The analysis thread: WM_ANSWER_QUEUED for the answers put into RecvRing (one message for
+// all the answers of one read, with their count), WM_ANSWER_TIMEOUT from
 // the answer watchdog, WM_THREAD_QUIT to end. The work is AnswerReceiver's; this only gives it a
 // thread and publishes the thread in the store.
 #include <memory>

@@ -12,6 +12,7 @@ void HeadlessHost::post(uint32_t id, uintptr_t wParam, intptr_t lParam) {
     {
         std::lock_guard lock(mutex_);
         queue_.push_back({id, wParam, lParam, nextSeq_++});
+        if (gathering_) return;
     }
     wake_.notify_one();
 }
@@ -88,6 +89,13 @@ bool HeadlessHost::serveOne(std::unique_lock<std::mutex>& lock) {
     return true;
 }
 
+void HeadlessHost::decideGathering(Clock::time_point now) {
+    // Gathering goes on while each gathering wake finds posts; it ends at one that finds none.
+    gathering_ = gathering_ || now - lastPostWake_ < kGatherTime;
+    if (gathering_) gatherUntil_ = now + kGatherTime;
+    lastPostWake_ = now;
+}
+
 int HeadlessHost::runPending() {
     std::unique_lock lock(mutex_);
     loopThread_ = std::this_thread::get_id();
@@ -103,15 +111,25 @@ void HeadlessHost::run(Clock::time_point deadline) {
     loopThread_ = std::this_thread::get_id();
     quit_ = false;
     running_ = true;
+    uint64_t servedBeforeWake = servedSeq_;
     while (!quit_ && Clock::now() < deadline) {
         if (serveOne(lock)) continue;
+        const auto now = Clock::now();
+        if (servedSeq_ != servedBeforeWake) {
+            decideGathering(now);
+        } else if (now >= gatherUntil_) {
+            gathering_ = false;  // the gathering wake found nothing: posts are sparse again
+        }
+        servedBeforeWake = servedSeq_;
         auto next = deadline;
         for (const auto& [id, t] : timers_) next = std::min(next, t.due);
+        if (gathering_) next = std::min(next, gatherUntil_);
         waitingUntil_ = next;
         wake_.wait_until(lock, next);
         waitingUntil_ = Clock::time_point::min();
     }
     // Senders still waiting are released: their messages stay queued as posts.
+    gathering_ = false;
     running_ = false;
     loopThread_ = std::thread::id();  // ids of ended threads are reused
     served_.notify_all();

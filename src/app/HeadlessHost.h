@@ -24,6 +24,11 @@ class HeadlessHost : public WindowHost {
     // How long send() from another thread waits for the loop before giving up; the message is
     // then still delivered, as a post.
     static constexpr std::chrono::milliseconds kSendWait{2000};
+    // Posts that come within this of the last wake that served posts are served together at its
+    // end, not one wake each: a radio reporting hundreds of changes a second would otherwise
+    // wake the loop for every notification. Posts that come slower are served at once; sends,
+    // timers and quit() always wake the loop.
+    static constexpr std::chrono::milliseconds kGatherTime{10};
 
     void setMessageHandler(MessageHandler handler) { onMessage_ = std::move(handler); }
     void setTimerHandler(TimerHandler handler) { onTimer_ = std::move(handler); }
@@ -53,9 +58,12 @@ class HeadlessHost : public WindowHost {
     };
 
     bool serveOne(std::unique_lock<std::mutex>& lock);
+    // After a wake that served posts: whether the next posts are gathered, and until when.
+    void decideGathering(Clock::time_point now);
     bool onLoopThread() const;
 
-    // guards queue_, timers_, quit_, running_, loopThread_, nextSeq_, servedSeq_ and waitingUntil_
+    // guards queue_, timers_, quit_, running_, loopThread_, nextSeq_, servedSeq_, waitingUntil_,
+    // gathering_, gatherUntil_ and lastPostWake_
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable served_;
@@ -70,6 +78,9 @@ class HeadlessHost : public WindowHost {
     // no wake: the watchdog is set again after every answer, and waking the loop for each of
     // them cost a thread switch per answer.
     Clock::time_point waitingUntil_ = Clock::time_point::min();
+    bool gathering_ = false;  // posts do not wake the loop; it wakes at gatherUntil_
+    Clock::time_point gatherUntil_;
+    Clock::time_point lastPostWake_;  // the last wake of the loop that served posts
     MessageHandler onMessage_;
     TimerHandler onTimer_;
 };

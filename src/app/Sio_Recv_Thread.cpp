@@ -84,6 +84,7 @@ void Sio_Recv_Thread::run() {
         cpuClockKnown_.store(true, std::memory_order_release);
     }
     SerialDevice& device = port_.device();
+    poller_.setGathering(true);
     while (!stop_.load(std::memory_order_acquire)) {
         if (!store_.link.commGate.load(std::memory_order_acquire)) {
             waitForGate();
@@ -94,11 +95,13 @@ void Sio_Recv_Thread::run() {
         ticks_.fetch_add(1, std::memory_order_relaxed);
         if (stop_.load(std::memory_order_acquire)) break;
         // Answers that came in one read are cut one a tick, back to back: a timed wait between
-        // them would cost a wake-up each.
+        // them would cost a wake-up each. The analysis hears of them together.
         if (extraTick_.load(std::memory_order_acquire) || poller_.moreBuffered()) continue;
+        poller_.postGathered();
         device.waitReadable(poller_.wantsTick() ? kBusyTickMs : kIdleWaitMs);
         wakes_.fetch_add(1, std::memory_order_relaxed);
     }
+    poller_.postGathered();
     closed_.store(true, std::memory_order_release);
     running_.store(false, std::memory_order_release);
 }

@@ -8,12 +8,35 @@
 namespace velmora {
 
 AnswerAnalysis::Result AnswerReceiver::onAnswerQueued() {
+    disarmWatchdog();
+    const AnswerAnalysis::Result result = analyseOne();
+    armWatchdog();
+    return result;
+}
+
+void AnswerReceiver::onAnswersQueued(size_t count) {
+    disarmWatchdog();
+    for (size_t i = 0; i < count; ++i) analyseOne();
+    armWatchdog();
+}
+
+void AnswerReceiver::disarmWatchdog() {
+    if (WindowHost* window = store_.mainWindow.load(std::memory_order_acquire)) {
+        window->killTimer(timer::ANSWER_WATCHDOG);
+    }
+    store_.link.watchdogArmed.store(false, std::memory_order_relaxed);
+}
+
+void AnswerReceiver::armWatchdog() {
+    if (WindowHost* window = store_.mainWindow.load(std::memory_order_acquire)) {
+        window->setTimer(timer::ANSWER_WATCHDOG, kWatchdogMs);
+    }
+    store_.link.watchdogArmed.store(true, std::memory_order_relaxed);
+}
+
+AnswerAnalysis::Result AnswerReceiver::analyseOne() {
     buffer_.fill(0);
     const uint16_t length = store_.recvRing.tryGet(buffer_.data());
-    WindowHost* window = store_.mainWindow.load(std::memory_order_acquire);
-    if (window) window->killTimer(timer::ANSWER_WATCHDOG);
-    store_.link.watchdogArmed.store(false, std::memory_order_relaxed);
-
     AnswerAnalysis::Result result;
     if (length < CommRing::kSlotSize) {
         const std::string_view answer(reinterpret_cast<const char*>(buffer_.data()), length);
@@ -23,9 +46,6 @@ AnswerAnalysis::Result AnswerReceiver::onAnswerQueued() {
         // again would bring the same.
         if (result.index != AnswerAnalysis::kNoRecord) store_.readLedger.answered(answer);
     }
-
-    if (window) window->setTimer(timer::ANSWER_WATCHDOG, kWatchdogMs);
-    store_.link.watchdogArmed.store(true, std::memory_order_relaxed);
     return result;
 }
 

@@ -14,7 +14,8 @@
 namespace velmora::msg {
 
 // Thread control.
-inline constexpr uint32_t WM_ANSWER_QUEUED = 0x8102;   // to Anl_Recv_Thread: one answer in RecvRing
+// to Anl_Recv_Thread: one answer in RecvRing, or wParam answers when more than one
+inline constexpr uint32_t WM_ANSWER_QUEUED = 0x8102;
 inline constexpr uint32_t WM_SEND_NEXT = 0x8103;       // to Sio_Send_Thread: write one command
 inline constexpr uint32_t WM_RECEIVE_POLL = 0x8104;    // to Sio_Recv_Thread: one receive tick
 inline constexpr uint32_t WM_THREAD_QUIT = 0x8105;     // to any worker thread: end

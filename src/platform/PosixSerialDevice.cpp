@@ -97,6 +97,9 @@ bool PosixSerialDevice::open(const std::string& path, const SerialSettings& sett
     if (!configure(fd, settings)) return openFailed(fd, "its line settings cannot be set");
     setOpenFailureCause({});
     fd_ = fd;
+    if (const int dup = ::fcntl(fd, F_DUPFD_CLOEXEC, 0); dup >= 0) {
+        waitFd_ = std::make_shared<const WaitDescriptor>(dup);
+    }
     generation_.fetch_add(1, std::memory_order_relaxed);
     lost_.store(false, std::memory_order_release);
     pendingErrors_.store(0, std::memory_order_relaxed);
@@ -165,6 +168,7 @@ bool PosixSerialDevice::close() {
     portLock_.release();
     ::close(fd_);
     fd_ = -1;
+    waitFd_.reset();
     lost_.store(false, std::memory_order_release);
     return true;
 }
@@ -249,6 +253,17 @@ std::optional<SerialStatus> PosixSerialDevice::status() {
     return s;
 }
 
+std::optional<SerialStatus> PosixSerialDevice::receiveStatus() {
+    std::shared_lock lock(deviceMutex_);
+    if (fd_ < 0) return std::nullopt;
+    SerialStatus s;
+    s.errors = pendingErrors_.exchange(0, std::memory_order_relaxed) | takeCounterErrors(fd_);
+    if (lost_.load(std::memory_order_acquire)) {
+        s.lineFlags |= line_status::kLineLost | line_status::kRlsdHold;
+    }
+    return s;
+}
+
 void PosixSerialDevice::setRts(bool on) {
     std::shared_lock lock(deviceMutex_);
     if (fd_ < 0) return;
@@ -259,24 +274,23 @@ void PosixSerialDevice::setRts(bool on) {
 }
 
 WaitResult PosixSerialDevice::waitReadable(int timeoutMs) {
-    // The wait holds no lock: it polls its own duplicate of the descriptor, so that close()
-    // and open() never wait for it; close() wakes it instead.
-    int fd = -1;
+    // The wait holds no lock: it polls the open's duplicate descriptor, so that close() and
+    // open() never wait for it; close() wakes it instead.
+    std::shared_ptr<const WaitDescriptor> device;
     uint32_t generation = 0;
     {
         std::shared_lock lock(deviceMutex_);
         generation = generation_.load(std::memory_order_relaxed);
         if (closers_.load(std::memory_order_acquire) > 0) return WaitResult::Woken;
         if (fd_ >= 0 && lost_.load(std::memory_order_acquire)) return WaitResult::LineLost;
-        if (fd_ >= 0) fd = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+        device = waitFd_;
     }
-    pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {fd, POLLIN, 0}};
-    const nfds_t count = fd >= 0 ? 2 : 1;
+    pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {device ? device->fd : -1, POLLIN, 0}};
+    const nfds_t count = device ? 2 : 1;
     int r;
     do {
         r = ::poll(fds, count, timeoutMs < 0 ? 0 : timeoutMs);
     } while (r < 0 && errno == EINTR);
-    if (fd >= 0) ::close(fd);
     if (r <= 0) return WaitResult::TimedOut;
     if (fds[0].revents & POLLIN) {
         drainWake();
@@ -290,6 +304,10 @@ WaitResult PosixSerialDevice::waitReadable(int timeoutMs) {
         return WaitResult::LineLost;
     }
     return WaitResult::TimedOut;
+}
+
+PosixSerialDevice::WaitDescriptor::~WaitDescriptor() {
+    ::close(fd);
 }
 
 void PosixSerialDevice::wake() {

@@ -17,6 +17,7 @@
 #include <termios.h>
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <shared_mutex>
 
@@ -42,12 +43,26 @@ class PosixSerialDevice final : public SerialDevice {
     IoResult read(uint8_t* buf, size_t max) override;
     IoResult write(const uint8_t* data, size_t n) override;
     std::optional<SerialStatus> status() override;
+    // Without the queue counts and the hang-up poll: a read reports a device that has gone, and
+    // so does the receive thread's wait.
+    std::optional<SerialStatus> receiveStatus() override;
     void setRts(bool on) override;
 
     WaitResult waitReadable(int timeoutMs) override;
     void wake() override;
 
   private:
+    // A duplicate of the open descriptor for waitReadable(), made at open. The wait holds a
+    // copy of the pointer while it polls, so the last of close() and the wait to let go of it
+    // closes the duplicate: close() never waits for a wait, and a wait costs no dup of its own.
+    struct WaitDescriptor {
+        explicit WaitDescriptor(int descriptor) : fd(descriptor) {}
+        ~WaitDescriptor();
+        WaitDescriptor(const WaitDescriptor&) = delete;
+        WaitDescriptor& operator=(const WaitDescriptor&) = delete;
+        const int fd;
+    };
+
     struct Counters {
         long frame = 0, overrun = 0, parity = 0, brk = 0, bufOverrun = 0;
     };
@@ -66,13 +81,14 @@ class PosixSerialDevice final : public SerialDevice {
     IoResult writeLocked(const uint8_t* data, size_t n);
     void drainWake();
 
-    // Guards fd_ and saved_: open() and close() hold it exclusively, every other operation on the
-    // descriptor holds it shared (waitReadable only while it takes a duplicate), so the
+    // Guards fd_, waitFd_ and saved_: open() and close() hold it exclusively, every other operation
+    // on the descriptor holds it shared (waitReadable only while it copies waitFd_), so the
     // descriptor is never closed under a running call.
     mutable std::shared_mutex deviceMutex_;
     int fd_ = -1;
-    std::atomic<uint32_t> generation_{0};  // counts opens; changed only under the lock
-    termios saved_{};                      // the settings found at open, put back at close
+    std::shared_ptr<const WaitDescriptor> waitFd_;  // null while closed or when dup failed
+    std::atomic<uint32_t> generation_{0};           // counts opens; changed only under the lock
+    termios saved_{};                               // the settings found at open, put back at close
 
     std::atomic<bool> open_{false};
     std::atomic<int> closers_{0};  // close() calls waiting for the shared holders to leave

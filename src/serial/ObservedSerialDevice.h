@@ -35,6 +35,7 @@ class ObservedSerialDevice final : public SerialDevice {
     IoResult read(uint8_t* buf, size_t max) override;
     IoResult write(const uint8_t* data, size_t n) override;
     std::optional<SerialStatus> status() override { return inner_.status(); }
+    std::optional<SerialStatus> receiveStatus() override { return inner_.receiveStatus(); }
     void setRts(bool on) override { inner_.setRts(on); }
     WaitResult waitReadable(int timeoutMs) override { return inner_.waitReadable(timeoutMs); }
     void wake() override { inner_.wake(); }

@@ -1,6 +1,7 @@
 #include "serial/ReceivePoller.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "link/AnswerAnalysis.h"
 #include "link/AnswerLength.h"
@@ -16,12 +17,16 @@ ReceivePoller::ReceivePoller(RadioStateStore& store, SerialPort& port)
 
 ReceiveTick ReceivePoller::poll() {
     ReceiveTick tick;
-    lastTickMoved_ = false;
+    // The answers left from the last read are cut without asking the device again: the system
+    // calls of a status and a read would cost more than the cutting.
+    const bool fromBuffer = moreBuffered();
+    lastTickCut_ = false;
     if (!store_.link.commGate.load(std::memory_order_acquire)) return tick;
     ++ticks_;
 
     // A closed port reports nothing: no errors, no line state, nothing waiting.
-    const SerialStatus status = port_.device().status().value_or(SerialStatus{});
+    const SerialStatus status =
+        fromBuffer ? SerialStatus{} : port_.device().receiveStatus().value_or(SerialStatus{});
     const size_t fillBefore = buffer_.fill();
     driveRts(status.errors, fillBefore);
 
@@ -32,12 +37,10 @@ ReceiveTick ReceivePoller::poll() {
     if (status.lineFlags & line_status::kTxim) port_.ClosePort();
 
     size_t got = 0;
-    if (port_.IsPortOpen() && status.inQueue > 0) {
+    if (!fromBuffer && port_.IsPortOpen()) {
         // More than the free room stays in the driver until the buffer drains; RTS keeps that
-        // rare.
-        const size_t want = std::min<size_t>(status.inQueue, buffer_.freeSpace());
-        const IoResult r = port_.device().read(buffer_.tail(), want);
-        got = r.count;
+        // rare. A read with nothing waiting costs no more than asking how much waits.
+        got = port_.device().read(buffer_.tail(), buffer_.freeSpace()).count;
     }
     if (fillBefore == 0 && got == 0) return tick;
     buffer_.commit(got);
@@ -50,10 +53,7 @@ ReceiveTick ReceivePoller::poll() {
         const size_t before = buffer_.fill();
         const bool recognised = recognise();
         tick.changed |= buffer_.fill() != before;
-        if (!recognised) {
-            lastTickMoved_ = tick.changed;
-            return tick;
-        }
+        if (!recognised) return tick;
     }
     const size_t semi = firstTerminator();
     const auto length = static_cast<size_t>(expectedLength_);
@@ -61,7 +61,6 @@ ReceiveTick ReceivePoller::poll() {
         // Cut short by a ";": no answer, unless one starts behind a noise letter at the front.
         if (!skipToKnownCode(semi + 1)) buffer_.skipThroughTerminator();
     } else if (buffer_.fill() < length) {
-        lastTickMoved_ = tick.changed;
         return tick;
     } else if (semi + 1 == length) {
         handOn();
@@ -71,7 +70,7 @@ ReceiveTick ReceivePoller::poll() {
     }
     tick.changed = true;
     inProgress_ = false;
-    lastTickMoved_ = true;
+    lastTickCut_ = true;
     return tick;
 }
 
@@ -160,7 +159,15 @@ void ReceivePoller::handOn() {
     const size_t length = static_cast<size_t>(expectedLength_) - 1;
     const bool queued = store_.recvRing.Put(length, buffer_.data()) == length;
     buffer_.drop(static_cast<size_t>(expectedLength_));
-    if (queued) store_.mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_QUEUED);
+    if (!queued) return;
+    ++gathered_;
+    if (!gathering_) postGathered();
+}
+
+void ReceivePoller::postGathered() {
+    if (gathered_ == 0) return;
+    const auto count = static_cast<uintptr_t>(std::exchange(gathered_, 0));
+    store_.mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_QUEUED, count > 1 ? count : 0);
 }
 
 }  // namespace velmora

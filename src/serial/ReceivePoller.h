@@ -2,7 +2,9 @@
 // What the receive thread does on each tick, callable without the thread: read what the port
 // holds into the assembly buffer, drive RTS, close the port on a line fault, skip line noise,
 // cut the front of the buffer into an answer by the length rule and hand at most one complete
-// answer (without its ";") to the analysis through RecvRing and WM_ANSWER_QUEUED.
+// answer (without its ";") to the analysis through RecvRing and WM_ANSWER_QUEUED. A tick that
+// follows one that handed on or dropped bytes, with bytes still buffered, leaves the device
+// alone: it only cuts what the last read brought, so a line fault shows one tick later.
 //
 // Used on the receive thread only.
 #include <array>
@@ -33,10 +35,18 @@ class ReceivePoller {
     // One tick. Does nothing while the communication gate is closed.
     ReceiveTick poll();
 
-    // True when a tick at once can do more: the last tick moved something and bytes are still
-    // here (another answer may be complete behind it). Each such tick without new bytes shrinks
-    // the buffer, so ticking while this holds ends.
-    bool moreBuffered() const { return lastTickMoved_ && buffer_.fill() > 0; }
+    // While gathering, an answer handed on is put in RecvRing at once but its WM_ANSWER_QUEUED
+    // waits for postGathered(), which posts one for all of them (wParam: their count when more
+    // than one). The receive thread gathers the answers of one read, so that the analysis
+    // thread wakes once for them, not once each.
+    void setGathering(bool on) { gathering_ = on; }
+    void postGathered();
+
+    // True when a tick at once can do more: the last tick handed on or dropped an answer and
+    // bytes are still here (another answer may be complete behind it). A tick that stopped
+    // short of an answer needs new bytes. Each such tick shrinks the buffer, so ticking while
+    // this holds ends.
+    bool moreBuffered() const { return lastTickCut_ && buffer_.fill() > 0; }
     // True when a tick soon can do more without new bytes arriving: moreBuffered(), or RTS is
     // held low and must come up again once the buffer has drained. Otherwise only new bytes (or
     // a line fault) can change anything, and the thread may block on the device.
@@ -72,8 +82,10 @@ class ReceivePoller {
     int expectedLength_ = 0;
     bool inProgress_ = false;
     bool rtsLow_ = false;
-    bool lastTickMoved_ = false;
+    bool lastTickCut_ = false;
     uint64_t ticks_ = 0;
+    bool gathering_ = false;
+    int gathered_ = 0;  // answers in RecvRing whose WM_ANSWER_QUEUED is not posted yet
 };
 
 }  // namespace velmora

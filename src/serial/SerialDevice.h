@@ -114,6 +114,10 @@ class SerialDevice {
     // Clears and reads the error word and reads the line status and queue counts; nothing while
     // the device is closed.
     virtual std::optional<SerialStatus> status() = 0;
+    // The part of status() the receive side needs on each tick: the error word and the line
+    // flags. The queue counts may be left at 0 (a read finds what waits), so devices that must
+    // ask the system for each count answer with fewer calls.
+    virtual std::optional<SerialStatus> receiveStatus() { return status(); }
     virtual void setRts(bool on) = 0;
 
     // Blocks until bytes are readable, the time-out passes or wake() is called; a wake() while

@@ -30,6 +30,34 @@ TEST(HeadlessHost, PostedMessagesAreServedInOrderOnTheLoopThread) {
     EXPECT_EQ(handlerThread, std::this_thread::get_id());
 }
 
+// Posts that come faster than the gathering time are served together; none may be left behind
+// when the burst ends, and a lone post after it is served too.
+TEST(HeadlessHost, APostBurstIsServedWholeAndInOrderAndALonePostAfterItToo) {
+    HeadlessHost host;
+    constexpr uint32_t kBurst = 100, kLone = 1000;
+    std::vector<uint32_t> seen;
+    std::atomic<uint32_t> served{0};
+    host.setMessageHandler([&](uint32_t id, uintptr_t, intptr_t) {
+        seen.push_back(id);
+        served = served + 1;
+        if (id == kLone) host.quit();
+    });
+    std::thread poster([&] {
+        for (uint32_t id = 1; id <= kBurst; ++id) {
+            host.post(id, 0, 0);
+            std::this_thread::sleep_for(1ms);  // a radio reporting a change a millisecond
+        }
+        ASSERT_TRUE(test::waitFor([&] { return served.load() == kBurst; }));
+        host.post(kLone, 0, 0);
+    });
+    host.run(HeadlessHost::Clock::now() + 20s);
+    poster.join();
+    std::vector<uint32_t> expected;
+    for (uint32_t id = 1; id <= kBurst; ++id) expected.push_back(id);
+    expected.push_back(kLone);
+    EXPECT_EQ(seen, expected);
+}
+
 TEST(HeadlessHost, SendFromAnotherThreadReturnsAfterTheHandlerRan) {
     HeadlessHost host;
     std::atomic<bool> handled{false};

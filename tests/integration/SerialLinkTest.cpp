@@ -116,7 +116,8 @@ TEST_F(SerialLink, SplitAnswersReachRecvRingWhole) {
     startThreads(false);
     const std::vector<std::string> queries = {"IF;", "KM1;", "FA;", "EX001;", "MD0;", "ID;"};
     for (const auto& q : queries) send(q);
-    ASSERT_TRUE(test::waitFor([&] { return analysis.posts().size() == queries.size(); }));
+    ASSERT_TRUE(test::waitFor(
+        [&] { return analysis.answersQueued() == static_cast<int>(queries.size()); }));
     std::vector<std::string> got;
     uint8_t buf[512];
     for (uint16_t n = store->recvRing.tryGet(buf); n != CommRing::kEmpty;

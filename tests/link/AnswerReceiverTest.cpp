@@ -1,5 +1,6 @@
-// The analysis thread's message handlers, driven without the thread: one answer out of RecvRing
-// per WM_ANSWER_QUEUED, the watchdog re-armed after each; and the watchdog's decision.
+// The analysis thread's message handlers, driven without the thread: the answers a
+// WM_ANSWER_QUEUED announces taken out of RecvRing, the watchdog re-armed after them; and the
+// watchdog's decision.
 #include "LinkFixture.h"
 #include "link/AnswerReceiver.h"
 #include "link/AnswerWatchdog.h"
@@ -41,6 +42,21 @@ TEST_F(Receiver, EachMessageAnalysesOneEntryAndRearmsTheWatchdog) {
         EXPECT_TRUE(store->link.watchdogArmed.load());
     }
     EXPECT_EQ(rec.fa.get(), 14195000);
+}
+
+// The answers of one read come in one message with their count: each is analysed, in order,
+// and the watchdog is re-armed once, after the last.
+TEST_F(Receiver, OneMessageForSeveralAnswersAnalysesEachAndRearmsTheWatchdogOnce) {
+    queue("FA14195000");
+    queue("FB07000000");
+    queue("FA14200000");
+    receiver.onAnswersQueued(2);
+    EXPECT_EQ(window.postedIds(), (Ids{notify::FA, notify::FB}));
+    EXPECT_EQ(rec.fb.get(), 7000000);
+    EXPECT_EQ(store->recvRing.unreadCount(), 1);
+    EXPECT_EQ(window.killCount(timer::ANSWER_WATCHDOG), 1);
+    EXPECT_EQ(window.setCount(timer::ANSWER_WATCHDOG), 1);
+    EXPECT_TRUE(store->link.watchdogArmed.load());
 }
 
 // A pending answer times out unless bytes wait in the driver; without one only line trouble does.

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "platform/PosixSerialDevice.h"
@@ -62,6 +63,12 @@ class Pty {
     int master_ = -1;
     std::string path_;
 };
+
+size_t openDescriptors() {
+    const std::filesystem::path fds("/proc/self/fd");
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(fds),
+                                             std::filesystem::directory_iterator{}));
+}
 
 class PosixSerialDeviceTest : public ::testing::Test {
   protected:
@@ -218,21 +225,27 @@ TEST_F(PosixSerialDeviceTest, PseudoTerminalsLackingIoctlsReportNothingRatherTha
     EXPECT_TRUE(device_.isOpen());
 }
 
-// The hang-up is found whichever call meets it first: status() or read().
+// The hang-up is found whichever call meets it first: status() or read() (the receive thread
+// reads when its wait says the device is readable); receiveStatus() then reports it too.
 TEST_F(PosixSerialDeviceTest, TheOtherEndClosingIsALostLineUntilClose) {
-    for (const bool byRead : {false, true}) {
-        SCOPED_TRACE(byRead ? "read" : "status");
+    for (const char* firstCall : {"status", "read"}) {
+        SCOPED_TRACE(firstCall);
         Pty pty;
         ASSERT_TRUE(device_.open(pty.path(), SerialSettings{9600}));
         pty.send("AI1;");
         EXPECT_EQ(readAll(4), "AI1;");
         pty.closeMaster();
         uint8_t buf[8];
+        const std::string_view call = firstCall;
         ASSERT_TRUE(waitFor([&] {
-            if (byRead) return device_.read(buf, sizeof buf).status == IoStatus::LineLost;
+            if (call == "read") return device_.read(buf, sizeof buf).status == IoStatus::LineLost;
             const auto s = device_.status();
             return s && (s->lineFlags & line_status::kLineLost);
         }));
+        const auto r = device_.receiveStatus();
+        ASSERT_TRUE(r.has_value());
+        EXPECT_TRUE(r->lineFlags & line_status::kLineLost);
+        EXPECT_TRUE(r->lineFlags & line_status::kRlsdHold);
         const auto s = device_.status();
         ASSERT_TRUE(s.has_value());
         EXPECT_TRUE(s->lineFlags & line_status::kLineLost);
@@ -297,6 +310,7 @@ TEST_F(PosixSerialDeviceTest, ConcurrentUseWithCloseAndReopenIsSafe) {
         uint8_t buf[64];
         while (!stop) {
             if (device_.waitReadable(20) == WaitResult::Readable) device_.read(buf, sizeof buf);
+            device_.receiveStatus();
             device_.status();
             device_.setRts(true);
         }
@@ -313,6 +327,7 @@ TEST_F(PosixSerialDeviceTest, ConcurrentUseWithCloseAndReopenIsSafe) {
                 auto n = ::read(pty_.master(), buf, 256);
         }
     });
+    const size_t descriptorsOpen = openDescriptors();
     for (int i = 0; i < 50; ++i) {
         pty_.send("AI1;");
         device_.close();
@@ -324,6 +339,8 @@ TEST_F(PosixSerialDeviceTest, ConcurrentUseWithCloseAndReopenIsSafe) {
     sender.join();
     drain.join();
     EXPECT_TRUE(device_.isOpen());
+    // Every open's descriptors, the wait's duplicate among them, went with its close.
+    EXPECT_EQ(openDescriptors(), descriptorsOpen);
 }
 
 }  // namespace

@@ -49,6 +49,21 @@ TEST_F(Receive, TwoAnswersInOneReadAreHandedOnInTwoTicks) {
     EXPECT_FALSE(poller.wantsTick());
 }
 
+// The receive thread gathers: the answers of one read are in the ring at once, and one message
+// announces them all.
+TEST_F(Receive, GatheredAnswersAreAnnouncedByOneMessageWithTheirCount) {
+    poller.setGathering(true);
+    device.queueRead("FA14195000;FB07000000;AI1;");
+    EXPECT_EQ(tick(3), (Strings{"FA14195000", "FB07000000", "AI1"}));
+    EXPECT_TRUE(analysisThread.posts().empty());
+    poller.postGathered();
+    ASSERT_EQ(analysisThread.posts().size(), 1u);
+    EXPECT_EQ(analysisThread.posts()[0].id, msg::WM_ANSWER_QUEUED);
+    EXPECT_EQ(analysisThread.posts()[0].wParam, 3u);
+    poller.postGathered();
+    EXPECT_EQ(analysisThread.posts().size(), 1u) << "nothing more to announce";
+}
+
 TEST_F(Receive, ASplitAnswerIsHandedOnWhenItsLastByteArrives) {
     device.queueRead("FA14");
     EXPECT_EQ(tick(), Strings{});
@@ -180,6 +195,9 @@ TEST_F(Receive, ALostCarrierClosesThePortAndKeepsWhatWasBuffered) {
     tick();
     device.queueRead("000000;");
     device.setLineFlags(line_status::kRlsdHold);
+    // The first tick only cuts what the last read brought; the next one asks the device.
+    EXPECT_EQ(tick(), Strings{});
+    EXPECT_TRUE(port.IsPortOpen());
     EXPECT_EQ(tick(), Strings{});
     EXPECT_FALSE(port.IsPortOpen());
     EXPECT_EQ(buffered(), "FB07");

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <vector>
 
+#include "link/MessageIds.h"
 #include "link/ThreadHandle.h"
 #include "support/FakeWindowHost.h"
 
@@ -25,6 +26,14 @@ class FakeThreadHandle : public ThreadHandle {
         return posts_;
     }
     std::vector<uint32_t> postedIds() const { return idsOf(posts()); }
+    // The answers announced by WM_ANSWER_QUEUED posts: wParam each when more than one.
+    int answersQueued() const {
+        int n = 0;
+        for (const auto& m : posts()) {
+            if (m.id == msg::WM_ANSWER_QUEUED) n += m.wParam > 1 ? static_cast<int>(m.wParam) : 1;
+        }
+        return n;
+    }
     void clear() {
         std::lock_guard lock(mutex_);
         posts_.clear();
