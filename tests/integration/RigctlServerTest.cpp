@@ -58,7 +58,6 @@ class TcpClient {
         out.swap(received);
         return out;
     }
-    size_t unsent() const { return pendingOut_.size(); }
 
     bool connected = false;
     bool closedByServer = false;
