@@ -22,24 +22,22 @@ class LinkSequencesTest : public test::CommandFixture {
     }
 };
 
-TEST_F(LinkSequencesTest, SwitchingOnSendsAi1AndAsks) {
-    store->records.ai.set(0);
-    request(req::COMM_SWITCH);
-    EXPECT_EQ(portOpens, 1);
-    EXPECT_EQ(log(), (Strings{"AI1;", "~20", "AI;"}));
-    EXPECT_TRUE(selfThread.postedIds().empty());
-    EXPECT_TRUE(recvThread.postedIds().empty());
-}
-
 // A radio that reports "AI1;" while the thread pauses has switched on as asked: the switch must
 // not take that for a radio that failed to switch off.
-TEST_F(LinkSequencesTest, SwitchingOnStaysOnWhenTheRadioReportsAtOnce) {
-    store->records.ai.set(0);
-    duringPause = [this] { store->records.ai.set(1); };
-    request(req::COMM_SWITCH);
-    EXPECT_EQ(log(), (Strings{"AI1;", "~20", "AI;"}));
-    EXPECT_TRUE(selfThread.postedIds().empty());
-    EXPECT_TRUE(takeAnswer().empty());
+TEST_F(LinkSequencesTest, SwitchingOnSendsAi1AndAsksAndStaysOnWhenTheRadioReportsAtOnce) {
+    for (const bool reportsAtOnce : {false, true}) {
+        SCOPED_TRACE(reportsAtOnce);
+        store->records.ai.set(0);
+        duringPause = [this, reportsAtOnce] {
+            if (reportsAtOnce) store->records.ai.set(1);
+        };
+        request(req::COMM_SWITCH);
+        EXPECT_EQ(log(), (Strings{"AI1;", "~20", "AI;"}));
+        EXPECT_TRUE(selfThread.postedIds().empty());
+        EXPECT_TRUE(recvThread.postedIds().empty());
+        EXPECT_TRUE(takeAnswer().empty());
+    }
+    EXPECT_EQ(portOpens, 2);
 }
 
 TEST_F(LinkSequencesTest, SwitchingOffEndsTheLinkOnThisSideAtOnce) {

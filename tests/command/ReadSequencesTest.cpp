@@ -6,7 +6,6 @@
 #include <string>
 
 #include "command/CommandFixture.h"
-#include "command/InitialReadQueries.h"
 #include "command/MemoryTextRead.h"
 #include "link/MessageIds.h"
 #include "support/TestSupport.h"
@@ -191,16 +190,6 @@ TEST_F(ReadSequencesTest, StoppingTheMenuReadClosesAnOpenWaitWindowAfterAPause) 
     request(req::STOP_READS);
     EXPECT_TRUE(window.postedIds().empty());
     EXPECT_TRUE(log().empty());
-}
-
-TEST_F(ReadSequencesTest, EveryEnumeratedSelectorFillsItsQueryExactly) {
-    for (const EnumeratedRead& e : enumeratedReads()) {
-        const CatCommandRecord& r = kCatTables.read[static_cast<size_t>(e.position)];
-        EXPECT_EQ(r.second, kReadEnumerated) << r.code;
-        for (std::string_view s : e.selectors) {
-            EXPECT_EQ(static_cast<int>(s.size()), r.length - 3) << r.code << s;
-        }
-    }
 }
 
 class MemoryTextTest : public test::CommandFixture {};
