@@ -119,17 +119,6 @@ TEST_F(CommSetting, AChosenPortOrSpeedSetsTheUnreadableFileAsideAndIsSaved) {
     }
 }
 
-TEST_F(CommSetting, SavingCreatesTheFolderAndWritesOneLine) {
-    port.SetComNumber(3);
-    port.SetBaudRate(9600);
-    ASSERT_TRUE(port.SaveCommSetting());
-    EXPECT_EQ(readCommSetting(), "3,9600,0\n");
-    port.InitPort();
-    EXPECT_TRUE(port.LoadCommSetting());
-    EXPECT_EQ(port.GetComNumber(), 3);
-    EXPECT_EQ(port.GetBaudRate(), 9600);
-}
-
 TEST_F(CommSetting, SavingIntoAPlaceThatCannotHoldTheFileFails) {
     // CommoFiles exists as a plain file: no folder, no CommSetting.csv.
     std::ofstream(base / "CommoFiles") << "x";
@@ -137,7 +126,6 @@ TEST_F(CommSetting, SavingIntoAPlaceThatCannotHoldTheFileFails) {
     EXPECT_FALSE(port.LoadCommSetting());
 }
 
-// Paths of 260 characters or more are refused both ways; 259 is still fine.
 TEST_F(CommSetting, PathsOf260CharactersOrMoreAreRefused) {
     const std::string tail = "/CommoFiles/CommSetting.csv";
     auto baseOfLength = [&](size_t total) {
