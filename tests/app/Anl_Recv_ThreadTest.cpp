@@ -1,5 +1,5 @@
-// The analysis thread end to end: answers posted from another thread are analysed on it, the
-// time-out is handled, and the thread ends on WM_THREAD_QUIT and leaves the store.
+// The analysis thread end to end: answers posted from another thread are analysed on it, and the
+// thread ends on WM_THREAD_QUIT and leaves the store.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -33,17 +33,6 @@ TEST_F(AnalysisThread, AnalysesPostedAnswersInOrderAndRearmsTheWatchdog) {
     EXPECT_EQ(store->records.fa.get(), 14195010);
     EXPECT_EQ(window.postedIds(), (std::vector<uint32_t>{notify::FA, notify::FA}));
     EXPECT_TRUE(store->link.watchdogArmed.load());
-}
-
-TEST_F(AnalysisThread, TimeOutSwitchesAutoInformationOff) {
-    auto thread = startAnalysisThread(*store);
-    ASSERT_NE(thread, nullptr);
-    queue("AI1");
-    ASSERT_TRUE(test::waitFor([&] { return store->records.ai.get() == 1; }));
-    store->mailbox.post(Thread::Anl_Recv_Thread, msg::WM_ANSWER_TIMEOUT);
-    ASSERT_TRUE(test::waitFor([&] { return store->records.ai.get() == 0; }));
-    ASSERT_TRUE(test::waitFor([&] { return window.postedIds().size() == 4; }));
-    EXPECT_EQ(window.postedIds().back(), notify::AI);
 }
 
 TEST_F(AnalysisThread, EndsOnQuitAndLeavesTheStoreWhenDestroyed) {

@@ -23,19 +23,6 @@ struct MenuLoaderThread : ::testing::Test {
     }
 };
 
-TEST_F(MenuLoaderThread, InstallsTheTableOpensTheGateAndEnds) {
-    table.resetCount();
-    auto loader = startMenuListDefFile(table, hooks());
-    ASSERT_NE(loader, nullptr);
-    ASSERT_TRUE(test::waitFor([&] { return !loader->thread().isRunning(); }));
-    EXPECT_EQ(gate.load(std::memory_order_acquire), 1);
-    EXPECT_EQ(table.count(), 177);
-    EXPECT_STREQ(table.item(177)->name, "EMERGENCY FREQ TX");
-    EXPECT_EQ(failuresShown.load(), 0);
-    // An ended thread takes no more requests.
-    EXPECT_FALSE(loader->thread().post(msg::WM_MENU_LOAD, 0, 0));
-}
-
 TEST_F(MenuLoaderThread, TheGateStaysClosedUntilTheLoadRequestArrives) {
     table.resetCount();
     File_MenuListDefFile loader(table, hooks());

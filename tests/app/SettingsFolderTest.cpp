@@ -117,7 +117,6 @@ TEST(SettingsFolder, AFolderThatCannotBeWrittenIsNamedInFullAndNothingIsLost) {
     fs::remove_all(dir);
 }
 
-// A save that cannot complete leaves the settings file as it was.
 TEST(SettingsFolder, AFailedSaveKeepsTheOldSettings) {
     const fs::path dir = freshFolder("velmora-settings-keep");
     ASSERT_TRUE(writeCommSetting(dir.string(), 3, 9600, 0));
