@@ -85,7 +85,6 @@ TEST_F(WindowFixture, MenuBarHoldsEveryCommandOfResource130) {
     EXPECT_FALSE(window_->isVisible());
 }
 
-// A window larger than the panel shows it scaled; positions map back to panel pixels.
 TEST_F(WindowFixture, LargerWindowMapsPositionsBackToThePanel) {
     window_->view().resize(2048, 644);
     EXPECT_EQ(window_->view().panelRect(), QRect(0, 0, 2048, 644));

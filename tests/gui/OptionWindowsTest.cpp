@@ -185,7 +185,6 @@ TEST_F(OptionWindows, EveryClosePathClosesTheWindow) {
     }
 }
 
-// The grid opens on the stored tone; a double click takes the tone under it, Esc takes none.
 TEST(ToneListDialog, OpensOnTheStoredToneAndDoubleClickOrEscEndsIt) {
     application();
     ToneListDialog list(nullptr, 12);

@@ -181,7 +181,6 @@ TEST_F(KeyDefinitionsTest, PathOf260CharactersIsNotRead) {
     EXPECT_EQ(sent(), Strings{});
 }
 
-// Each of the 46 lines belongs to exactly one key of one table.
 TEST(KeySlotTable, EveryLineBelongsToOneKey) {
     std::vector<int> uses(kKeySlotCount);
     for (KeyTable t : {KeyTable::Plain, KeyTable::Shift, KeyTable::Ctrl, KeyTable::Alt}) {
