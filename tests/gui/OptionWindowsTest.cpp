@@ -170,16 +170,13 @@ TEST_F(OptionWindows, EveryClosePathClosesTheWindow) {
                    {menu_item::CW, PanelWindow::Cw},
                    {menu_item::REPEATER, PanelWindow::Repeater}};
     for (const auto& win : windows) {
-        for (int path = 0; path < 2; ++path) {
-            SCOPED_TRACE(win.command * 10 + path);
+        for (const ClosePath& path : {kClosePaths[2], kClosePaths[3]}) {  // Esc and the X
+            SCOPED_TRACE(::testing::Message() << win.command << " " << path.name);
             QDialog* w = open<QDialog>(win.command, win.window);
             ASSERT_NE(w, nullptr);
             // The menu bar is greyed while the window is open.
             EXPECT_FALSE(menuAction(win.command)->isEnabled());
-            if (path == 0)
-                pressKey(*w, Qt::Key_Escape);
-            else
-                w->close();  // the title bar's X
+            path.close(*w);
             EXPECT_TRUE(pumpUntil([&] { return panelFree(win.window); }));
         }
     }
