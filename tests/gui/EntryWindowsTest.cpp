@@ -4,11 +4,9 @@
 // window does with what is typed or picked.
 #include <QComboBox>
 #include <QDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 
@@ -29,10 +27,6 @@ QString text(int stringId) {
 
 class EntryWindowsTest : public WindowFixture {
   protected:
-    QAction* menuAction(int command) {
-        return window_->menuBar()->findChild<QAction*>(QString::number(command));
-    }
-    PanelWindowWidget* opened(PanelWindow w) { return window_->inputHost().openedWindow(w); }
     // Opens w the operator's way and waits until it shows.
     PanelWindowWidget* open(PanelWindow w) {
         if (w == PanelWindow::VfoSet) {
@@ -48,27 +42,6 @@ class EntryWindowsTest : public WindowFixture {
         pumpUntil([&] { return opened(w) && opened(w)->isVisible(); });
         return opened(w);
     }
-    bool panelFree(PanelWindow w) {
-        return !dlg().panelInput().anyWindowOpen() && !opened(w) &&
-               menuAction(menu_item::VERSION)->isEnabled() &&
-               menuAction(menu_item::COMMAND_SEND)->isEnabled();
-    }
-};
-
-struct ClosePath {
-    const char* name;
-    std::function<void(QDialog&)> close;
-};
-
-const ClosePath kClosePaths[] = {
-    {"OK", [](QDialog& d) { d.findChild<QPushButton*>("1")->click(); }},
-    {"CANCEL", [](QDialog& d) { d.findChild<QPushButton*>("2")->click(); }},
-    {"Esc",
-     [](QDialog& d) {
-         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-         QApplication::sendEvent(&d, &esc);
-     }},
-    {"TitleBarX", [](QDialog& d) { d.close(); }},
 };
 
 // OK on an untouched window changes nothing: an empty frequency or command, no port or speed

@@ -2,7 +2,6 @@
 // offline edits that survive repaints and files, and online against the simulated radio, which
 // refuses levels below -10 dB.
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,14 +23,10 @@ class EqualizerWindowTest : public WindowFixture {
         // The menu definitions must be in before the window looks its items up.
         EXPECT_TRUE(pumpUntil([&] { return app_->store().link.commGate.load(); }));
         dlg().panelInput().OnMenuCommand(menuItem);
-        return qobject_cast<EqualizerWindow*>(
-            window_->inputHost().openedWindow(PanelWindow::Equalizer));
+        return qobject_cast<EqualizerWindow*>(opened(PanelWindow::Equalizer));
     }
     bool closed() {
-        return pumpUntil([&] {
-            return !dlg().panelInput().windowOpen(PanelWindow::Equalizer) &&
-                   !window_->inputHost().openedWindow(PanelWindow::Equalizer);
-        });
+        return pumpUntil([&] { return panelFree(PanelWindow::Equalizer); });
     }
     static QString text(EqualizerWindow* w, int p) {
         return w->findChild<QLabel*>(QString("value%1").arg(p))->text();
@@ -59,10 +54,7 @@ class EqualizerWindowTest : public WindowFixture {
 TEST_F(EqualizerWindowTest, EveryClosePathSendsTheCloseNotice) {
     const std::function<void(EqualizerWindow*)> paths[] = {
         [](EqualizerWindow* w) { button(w, "EXIT")->click(); },
-        [](EqualizerWindow* w) {
-            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(w, &esc);
-        },
+        [](EqualizerWindow* w) { pressKey(*w, Qt::Key_Escape); },
         [](EqualizerWindow* w) { w->close(); },
     };
     for (const auto& path : paths) {

@@ -31,14 +31,6 @@ TEST_F(WindowFixture, RadioChangeReachesTheDigitsOfTheBackBuffer) {
     EXPECT_EQ(dlg().display().frequencyText(kMain), " 7010000");
 }
 
-// The CA answer draws nothing; the window keeps the panel's copy of it in step with the radio.
-TEST_F(WindowFixture, CaAnswerKeepsThePanelCopy) {
-    radio_->frontPanel([](sim::RadioModel& m) { m.set("CA", 0, 1); });
-    connect();
-    EXPECT_TRUE(pumpUntil([&] { return app_->store().panel.ca.get() == 1; }));
-    EXPECT_EQ(app_->store().records.ca.get(), 1);
-}
-
 // The one-box rule: failures posted while a box opened without wParam is showing add no box; with
 // wParam set each shows its own.
 TEST_F(WindowFixture, BurstOfFailuresShowsOneBox) {
@@ -79,7 +71,7 @@ TEST_F(WindowFixture, ExposureRunsOneFullRepaint) {
 TEST_F(WindowFixture, MenuBarHoldsEveryCommandOfResource130) {
     int found = 0;
     for (const MainMenuItem& item : mainMenuItems()) {
-        auto* a = window_->menuBar()->findChild<QAction*>(QString::number(item.command));
+        QAction* a = menuAction(item.command);
         ASSERT_NE(a, nullptr) << item.text;
         EXPECT_EQ(a->text(), QString::fromLatin1(item.text));
         // Every item's window exists, so all are enabled while no window is open.
@@ -89,11 +81,10 @@ TEST_F(WindowFixture, MenuBarHoldsEveryCommandOfResource130) {
     EXPECT_EQ(found, 11);
     EXPECT_EQ(window_->menuBar()->actions().size(), 5);
 
-    window_->menuBar()->findChild<QAction*>(QString::number(menu_item::EXIT))->trigger();
+    menuAction(menu_item::EXIT)->trigger();
     EXPECT_FALSE(window_->isVisible());
 }
 
-// A window larger than the panel shows it scaled; positions map back to panel pixels.
 TEST_F(WindowFixture, LargerWindowMapsPositionsBackToThePanel) {
     window_->view().resize(2048, 644);
     EXPECT_EQ(window_->view().panelRect(), QRect(0, 0, 2048, 644));

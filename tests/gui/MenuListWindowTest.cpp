@@ -5,10 +5,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -34,14 +32,7 @@ class MenuListWindowTest : public WindowFixture {
         WindowFixture::SetUp();
         // TRV50 on at the radio: it must survive an unchanged MY BAND dialog.
         radio_->frontPanel([](sim::RadioModel& m) { m.setMenu(151, m.menu(151) | kTrv50); });
-        connect();
-        ASSERT_TRUE(pumpUntil(
-            [&] {
-                const RadioStateStore& s = app_->store();
-                return s.records.ai.get() == 1 && s.windowFlags.initialReadDone.load() &&
-                       !s.windowFlags.readBusy.load();
-            },
-            std::chrono::seconds(30)));
+        connectAndRead();
     }
 
     std::string base() const { return dir_.path().toStdString(); }
@@ -49,11 +40,7 @@ class MenuListWindowTest : public WindowFixture {
         return qobject_cast<MenuListDialog*>(
             window_->inputHost().openedWindow(PanelWindow::MenuList));
     }
-    bool panelFree() {
-        QAction* version =
-            window_->menuBar()->findChild<QAction*>(QString::number(menu_item::VERSION));
-        return !dlg().panelInput().anyWindowOpen() && version->isEnabled() && !menuList();
-    }
+    bool panelFree() { return WindowFixture::panelFree(PanelWindow::MenuList); }
     void open() {
         dlg().panelInput().PressPanelCode(panel_code::MENU);
         ASSERT_TRUE(pumpUntil([&] { return menuList() && menuList()->isVisible(); }));
@@ -80,17 +67,9 @@ class MenuListWindowTest : public WindowFixture {
 };
 
 TEST_F(MenuListWindowTest, EveryClosePathSendsTheCloseNoticeAndFreesThePanel) {
-    const std::vector<std::function<void(QDialog&)>> closers = {
-        [](QDialog& d) {
-            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(&d, &esc);
-        },
-        [](QDialog& d) { d.close(); },
-        [](QDialog& d) { d.findChild<QPushButton*>("2")->click(); },
-        [](QDialog& d) { d.findChild<QPushButton*>("1")->click(); },
-    };
     QSize kept(900, 600);
-    for (const auto& close : closers) {
+    for (const ClosePath& path : kClosePaths) {
+        SCOPED_TRACE(path.name);
         open();
         // It opens at the size it was last closed at, in this run or the one before.
         EXPECT_EQ(menuList()->size(), kept);
@@ -100,7 +79,7 @@ TEST_F(MenuListWindowTest, EveryClosePathSendsTheCloseNoticeAndFreesThePanel) {
         ASSERT_EQ(list->topLevelItemCount(), 177);
         EXPECT_EQ(list->topLevelItem(0)->text(3), "300msec");
         list->setCurrentItem(list->topLevelItem(40));
-        close(*menuList());
+        path.close(*menuList());
         ASSERT_TRUE(pumpUntil([&] { return panelFree(); }));
         EXPECT_EQ(readWindowSize(base(), MainWindow::kMenuListSizeName),
                   WindowSize({kept.width(), kept.height()}));
@@ -115,8 +94,7 @@ TEST_F(MenuListWindowTest, EveryClosePathSendsTheCloseNoticeAndFreesThePanel) {
         ASSERT_TRUE(keys.open(QIODevice::WriteOnly));
         keys.write("FA014195000;\n");
     }
-    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
-    QApplication::sendEvent(menuList()->list(), &f2);
+    pressKey(*menuList()->list(), Qt::Key_F2);
     EXPECT_TRUE(pumpUntil([&] { return radio_->snapshot().frequency(sim::kMain) == 14195000; }));
     menuList()->findChild<QPushButton*>("2")->click();
     ASSERT_TRUE(pumpUntil([&] { return panelFree(); }));

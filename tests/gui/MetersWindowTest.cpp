@@ -11,7 +11,6 @@ using namespace std::chrono_literals;
 const QRect kMeterFace(58, 34, 161, 66);
 const QRect kBarSegments(261, 73, 4 * 33, 2);
 
-// The radio drifting its meters moves the needle on the face and the lit segments of the bar.
 TEST_F(WindowFixture, DriftingMetersMoveTheNeedleAndTheBarOfTheBackBuffer) {
     auto area = [&](const QRect& r) { return window_->canvas().backBuffer().copy(r); };
     connect();

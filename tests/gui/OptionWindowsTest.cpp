@@ -1,10 +1,8 @@
 // The Option menu's windows against the simulated radio: what the operator does in them reaches
 // the radio, what changes on the radio's side reaches them, and every close path closes them.
-#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include "WindowFixture.h"
@@ -33,7 +31,7 @@ class OptionWindows : public WindowFixture {
     template <typename W>
     W* open(int menuCommand, PanelWindow window) {
         dlg().panelInput().OnMenuCommand(menuCommand);
-        return qobject_cast<W*>(window_->inputHost().openedWindow(window));
+        return qobject_cast<W*>(opened(window));
     }
     void console(const char* line) { ASSERT_EQ(console_->execute(line).text, "ok") << line; }
     // The commands the radio received, in order.
@@ -91,8 +89,7 @@ TEST_F(OptionWindows, RotatorArrowKeysTurnWhileHeldAndFocusLossStopsTheTurn) {
     } cases[] = {{Qt::Key_Left, -1, false}, {Qt::Key_Right, 1, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
-        QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &press);
+        pressKey(*w, c.key);
         ASSERT_TRUE(pumpUntil([&] { return radio_->snapshot().rotator.turning == c.turning; }));
         QKeyEvent release(QEvent::KeyRelease, c.key, Qt::NoModifier);
         if (c.focusLost)
@@ -114,8 +111,7 @@ TEST_F(OptionWindows, CwTextWrittenWithoutItsSemicolonAndEachAnswerShowsItsMemor
     field->selectAll();
     field->insert("test;ps0");
     EXPECT_EQ(field->text(), "TESTPS0");
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(field, &enter);
+    pressKey(*field, Qt::Key_Return);
     ASSERT_TRUE(pumpUntil([&] { return radio_->snapshot().keyerText[2] == "TESTPS0"; }));
     EXPECT_EQ(received().find(";PS0;"), std::string::npos);
     EXPECT_EQ(radio_->snapshot().get("PS"), 1);
@@ -174,27 +170,18 @@ TEST_F(OptionWindows, EveryClosePathClosesTheWindow) {
                    {menu_item::CW, PanelWindow::Cw},
                    {menu_item::REPEATER, PanelWindow::Repeater}};
     for (const auto& win : windows) {
-        for (int path = 0; path < 2; ++path) {
-            SCOPED_TRACE(win.command * 10 + path);
+        for (const ClosePath& path : {kClosePaths[2], kClosePaths[3]}) {  // Esc and the X
+            SCOPED_TRACE(::testing::Message() << win.command << " " << path.name);
             QDialog* w = open<QDialog>(win.command, win.window);
             ASSERT_NE(w, nullptr);
             // The menu bar is greyed while the window is open.
-            EXPECT_FALSE(
-                window_->menuBar()->findChild<QAction*>(QString::number(win.command))->isEnabled());
-            if (path == 0) {
-                QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                QCoreApplication::sendEvent(w, &esc);
-            } else {
-                w->close();  // the title bar's X
-            }
-            EXPECT_TRUE(pumpUntil([&] { return !dlg().panelInput().windowOpen(win.window); }));
-            EXPECT_TRUE(pumpUntil(
-                [&] { return window_->inputHost().openedWindow(win.window) == nullptr; }));
+            EXPECT_FALSE(menuAction(win.command)->isEnabled());
+            path.close(*w);
+            EXPECT_TRUE(pumpUntil([&] { return panelFree(win.window); }));
         }
     }
 }
 
-// The grid opens on the stored tone; a double click takes the tone under it, Esc takes none.
 TEST(ToneListDialog, OpensOnTheStoredToneAndDoubleClickOrEscEndsIt) {
     application();
     ToneListDialog list(nullptr, 12);
@@ -208,8 +195,7 @@ TEST(ToneListDialog, OpensOnTheStoredToneAndDoubleClickOrEscEndsIt) {
 
     ToneListDialog cancelled(nullptr, 12);
     cancelled.show();
-    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(&cancelled, &esc);
+    pressKey(cancelled, Qt::Key_Escape);
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
     EXPECT_EQ(cancelled.chosenTone(), std::nullopt);
 }

@@ -2,10 +2,8 @@
 // window scaled beyond 1:1 and letterboxed, against the simulated radio on a pseudo-terminal.
 // What the clicks send must arrive on the line in order, and the radio's reports must come back
 // into the store the panel draws from.
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -23,18 +21,11 @@ class PanelInputTest : public WindowFixture {
         // 1.5 times wider than the panel and taller still: the panel is scaled and letterboxed.
         window_->resize(1536, 700);
         ASSERT_TRUE(pumpUntil([&] { return view().panelRect().width() == 1536; }));
-        connect();
-        ASSERT_TRUE(pumpUntil([&] { return linkReady(); }, std::chrono::seconds(30)));
+        connectAndRead();
     }
 
     PanelView& view() { return window_->view(); }
     RadioStateStore& store() { return app_->store(); }
-
-    bool linkReady() {
-        const RadioStateStore& s = app_->store();
-        return s.records.ai.get() == 1 && s.windowFlags.initialReadDone.load() &&
-               !s.windowFlags.readBusy.load();
-    }
 
     // The centre of panel pixel p in the view's coordinates.
     QPointF widgetPoint(PanelPoint p) {
@@ -101,8 +92,7 @@ TEST_F(PanelInputTest, OptionKeyMenuShowsTheCurrentChoiceAndSendsThePickedOne) {
                 if (a->isChecked()) ticked = a->text();
                 if (a->text() == item) menu->setActiveAction(a);
             }
-            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-            QApplication::sendEvent(menu, &enter);
+            pressKey(*menu, Qt::Key_Return);
         });
         click({340, 160});
     };
@@ -122,12 +112,7 @@ TEST_F(PanelInputTest, OptionKeyMenuShowsTheCurrentChoiceAndSendsThePickedOne) {
 
 TEST_F(PanelInputTest, VfoSetTakesTheKeypadsDigitsAndEntSendsTheFrequency) {
     const PanelPoint enter{754, 104}, seven{677, 81}, zero{716, 104}, four{677, 57};
-    QAction* version = window_->menuBar()->findChild<QAction*>(QString::number(menu_item::VERSION));
-    ASSERT_NE(version, nullptr);
-    auto vfoSet = [&] { return window_->inputHost().openedWindow(PanelWindow::VfoSet); };
-    auto panelFree = [&] {
-        return !window_->dlg().panelInput().anyWindowOpen() && version->isEnabled() && !vfoSet();
-    };
+    auto vfoSet = [&] { return opened(PanelWindow::VfoSet); };
 
     // The keypad types; ENT sends the frequency and closes the window.
     click(enter);
@@ -136,7 +121,8 @@ TEST_F(PanelInputTest, VfoSetTakesTheKeypadsDigitsAndEntSendsTheFrequency) {
     EXPECT_EQ(vfoSet()->findChild<QLineEdit*>("1000")->text(), "7074000");
     click(enter);
     ASSERT_TRUE(pumpUntil([&] {
-        return panelFree() && radio_->snapshot().frequency(sim::kMain) == 7074000 &&
+        return panelFree(PanelWindow::VfoSet) &&
+               radio_->snapshot().frequency(sim::kMain) == 7074000 &&
                store().records.fa.get() == 7074000;
     }));
 }

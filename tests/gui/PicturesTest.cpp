@@ -6,7 +6,6 @@
 
 #include "gui/QtCanvas.h"
 #include "gui/QtPictureSource.h"
-#include "panel/display/DrawKnob.h"
 #include "panel/display/DrawSprite.h"
 #include "panel/display/PanelPictures.h"
 #include "panel/display/PictureCatalogue.h"
@@ -72,16 +71,6 @@ TEST_F(PicturesTest, LampStatesCoverTheSameRectangleAndLookDifferent) {
     drawElement(redrawn, pictures, PanelElement::DialRxLamp, 0);
     EXPECT_NE(lit, region(fresh, lamp));
     EXPECT_EQ(redrawn.backBuffer(), fresh.backBuffer());
-}
-
-TEST_F(PicturesTest, KnobAtRestShowsNoDimple) {
-    QtCanvas knobOnly(builtIn()), atRest(builtIn()), turned(builtIn());
-    for (QtCanvas* c : {&knobOnly, &atRest, &turned}) c->drawBackground();
-    knobOnly.drawPicture(picture::kClarKnob, {0, 0, 69, 68}, {677, 231, 69, 68});
-    DrawKnob(atRest, Knob::Clar, kKnobAtRest);
-    DrawKnob(turned, Knob::Clar, 0);
-    EXPECT_EQ(atRest.backBuffer(), knobOnly.backBuffer());
-    EXPECT_NE(region(turned, {706, 246, 20, 20}), region(atRest, {706, 246, 20, 20}));
 }
 
 }  // namespace

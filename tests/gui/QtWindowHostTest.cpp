@@ -42,7 +42,6 @@ TEST_F(QtWindowHostTest, MessagesFromWorkersArriveInOrderOnTheGuiThread) {
     EXPECT_EQ(ids.back(), 4u);
 }
 
-// Once the GUI thread stops serving for shutdown, a worker's send does not wait for it.
 TEST_F(QtWindowHostTest, SendDuringShutdownDoesNotWait) {
     host.stopWaiting();
     std::atomic<bool> sent{false};

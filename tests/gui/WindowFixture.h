@@ -3,8 +3,12 @@
 // on the Qt window host and the main window, offscreen. Waits pump the GUI thread's events.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
@@ -15,7 +19,9 @@
 #include "gui/MainWindow.h"
 #include "gui/QtFailurePresenter.h"
 #include "gui/QtWindowHost.h"
+#include "link/MessageIds.h"
 #include "link/PanelActionTable.h"
+#include "link/RadioStateStore.h"
 #include "sim/PtyTransport.h"
 #include "sim/SimulatedRadio.h"
 
@@ -40,6 +46,24 @@ inline bool pumpUntil(const std::function<bool()>& cond,
     }
     return true;
 }
+
+// A key pressed (not released) on w.
+inline void pressKey(QWidget& w, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&w, &press);
+}
+
+// The four ways to close a dialog: OK, CANCEL, Esc and the title bar's X.
+struct ClosePath {
+    const char* name;
+    std::function<void(QDialog&)> close;
+};
+inline const ClosePath kClosePaths[] = {
+    {"OK", [](QDialog& d) { d.findChild<QPushButton*>("1")->click(); }},
+    {"CANCEL", [](QDialog& d) { d.findChild<QPushButton*>("2")->click(); }},
+    {"Esc", [](QDialog& d) { pressKey(d, Qt::Key_Escape); }},
+    {"TitleBarX", [](QDialog& d) { d.close(); }},
+};
 
 // Closes every modal message box as soon as it is on screen, counting them.
 class BoxCloser {
@@ -94,7 +118,28 @@ class WindowFixture : public ::testing::Test {
         if (transport_) transport_->stop();
     }
     void connect() { PostPanelAction(app_->store().mailbox, 1, false, false, false, 0); }
+    // Connects and waits until auto-information is on and the initial read is through.
+    void connectAndRead() {
+        connect();
+        ASSERT_TRUE(pumpUntil(
+            [&] {
+                const RadioStateStore& s = app_->store();
+                return s.records.ai.get() == 1 && s.windowFlags.initialReadDone.load() &&
+                       !s.windowFlags.readBusy.load();
+            },
+            std::chrono::seconds(30)));
+    }
     CRemoteControllerDlg& dlg() { return window_->dlg(); }
+    QAction* menuAction(int command) {
+        return window_->menuBar()->findChild<QAction*>(QString::number(command));
+    }
+    PanelWindowWidget* opened(PanelWindow w) { return window_->inputHost().openedWindow(w); }
+    // No window open, w gone, and the menu bar usable again.
+    bool panelFree(PanelWindow w) {
+        return !dlg().panelInput().anyWindowOpen() && !opened(w) &&
+               menuAction(menu_item::VERSION)->isEnabled() &&
+               menuAction(menu_item::COMMAND_SEND)->isEnabled();
+    }
 
     QTemporaryDir dir_;
     sim::Transcript transcript_;  // what crossed the line, both ways

@@ -46,7 +46,7 @@ const auto d = [](const std::string& a, size_t pos, int lo, int hi) {
 using Check = std::function<bool(const std::string&)>;
 
 // Field checks by code: positions of the answer analysis, ranges of the store's records.
-const std::map<std::string, Check>& fieldChecks() {
+std::map<std::string, Check> makeFieldChecks() {
     auto digit = [](int lo, int hi) {
         return Check([=](const std::string& a) { return d(a, 2, lo, hi); });
     };
@@ -64,10 +64,8 @@ const std::map<std::string, Check>& fieldChecks() {
                    d(a, 25, 0, 2);
         });
     };
-    static const std::map<std::string, Check> checks = {
+    std::map<std::string, Check> checks = {
         {"ID", number(4, 362, 362)},
-        {"RT", digit(0, 1)},
-        {"XT", digit(0, 1)},
         {"SF", number(2, 0, 8)},
         {"BP",
          [](const std::string& a) {
@@ -75,36 +73,20 @@ const std::map<std::string, Check>& fieldChecks() {
              if (a[3] == '0') return d(a, 6, 0, 1);
              return in(num(a, 4, 3), 0, 400);
          }},
-        {"BC", perRx(1, 0, 1)},
-        {"NR", perRx(1, 0, 1)},
-        {"NA", perRx(1, 0, 1)},
         {"CO",
          [](const std::string& a) {
              static const int kMax[] = {1, 40, 50};
              return selOk(a) && d(a, 3, 0, 2) && in(num(a, 4, 2), 0, kMax[a[3] - '0']);
          }},
         {"MS", digit(0, 5)},
-        {"FT", digit(0, 1)},
         {"FR", digit(0, 3)},
-        {"LK", digit(4, 7)},
-        {"FS", digit(4, 7)},
-        {"VS", digit(0, 1)},
-        {"NB", perRx(1, 0, 2)},
         {"RF",
          [](const std::string& a) { return selOk(a) && in(hex(a, 3), 0, sel(a) == 0 ? 10 : 6); }},
         {"GT", perRx(1, 0, 6)},
         {"RA", perRx(1, 0, 3)},
         {"PA", [](const std::string& a) { return selOk(a) && d(a, 3, 0, sel(a) == 0 ? 3 : 2); }},
-        {"KR", digit(0, 1)},
-        {"TS", digit(0, 1)},
         {"AN", [](const std::string& a) { return selOk(a) && d(a, 3, 1, 4) && d(a, 4, 0, 1); }},
         {"AC", [](const std::string& a) { return d(a, 4, 0, 2); }},
-        {"DS", digit(0, 1)},
-        {"MX", digit(0, 1)},
-        {"VX", digit(0, 1)},
-        {"BI", digit(0, 1)},
-        {"PR", digit(0, 2)},
-        {"CS", digit(0, 1)},
         {"DP", digit(0, 6)},
         {"ML",
          [](const std::string& a) {
@@ -113,15 +95,6 @@ const std::map<std::string, Check>& fieldChecks() {
         {"RM", [](const std::string& a) { return d(a, 2, 0, 9) && in(num(a, 3, 3), 0, 255); }},
         {"KP", number(2, 0, 75)},
         {"KS", number(3, 4, 60)},
-        {"SD", number(4, 20, 5000)},
-        {"NL", perRx(3, 0, 255)},
-        {"MG", number(3, 0, 255)},
-        {"PL", number(3, 0, 255)},
-        {"VG", number(3, 0, 255)},
-        {"VD", number(4, 20, 5000)},
-        {"SQ", perRx(3, 0, 255)},
-        {"AG", perRx(3, 0, 255)},
-        {"RG", perRx(3, 0, 255)},
         {"IF", status(4)},
         {"OI", status(3)},
         {"VF",
@@ -136,17 +109,8 @@ const std::map<std::string, Check>& fieldChecks() {
         {"RL", perRx(2, 1, 15)},
         {"CN", perRx(2, 0, 49)},
         {"BY", [](const std::string& a) { return d(a, 2, 0, 1) && d(a, 3, 0, 1); }},
-        {"FA", number(8, 30000, 60000000)},
-        {"FB", number(8, 30000, 60000000)},
         {"RO",
          [](const std::string& a) { return in(num(a, 3, 3), 0, 450) && in(num(a, 6, 3), 0, 100); }},
-        {"SC", digit(0, 2)},
-        {"SM", perRx(3, 0, 255)},
-        {"TX", digit(0, 2)},
-        {"UL", digit(0, 1)},
-        {"AI", digit(0, 1)},
-        {"CT", perRx(1, 0, 2)},
-        {"OS", perRx(1, 0, 2)},
         {"KM",
          [](const std::string& a) {
              if (!d(a, 2, 1, 5)) return false;
@@ -155,14 +119,8 @@ const std::map<std::string, Check>& fieldChecks() {
              return true;
          }},
         {"MC", number(3, 0, 117)},
-        {"PC", number(3, 0, 255)},
-        {"RS", digit(0, 2)},
-        {"PB", perRx(1, 0, 9)},
-        {"LM", perRx(1, 0, 9)},
         {"MD", [](const std::string& a) { return selOk(a) && in(hex(a, 3), 0, 13); }},
-        {"PS", digit(0, 1)},
         {"RI", [](const std::string& a) { return d(a, 2, 0, 8) && in(hex(a, 3), 0, 1); }},
-        {"CW", digit(0, 1)},
         {"BG",
          [](const std::string& a) {
              static const int kMax[] = {5, 21, 11};
@@ -182,6 +140,26 @@ const std::map<std::string, Check>& fieldChecks() {
          }},
         {"CA", [](const std::string& a) { return a[2] == '0' && in(num(a, 3, 3), 0, 1); }},
     };
+    // Codes that share one check.
+    const std::pair<std::vector<const char*>, Check> shared[] = {
+        {{"RT", "XT", "FT", "VS", "KR", "TS", "DS", "MX", "VX", "BI", "CS", "UL", "AI", "PS", "CW"},
+         digit(0, 1)},
+        {{"BC", "NR", "NA"}, perRx(1, 0, 1)},
+        {{"LK", "FS"}, digit(4, 7)},
+        {{"NB", "CT", "OS"}, perRx(1, 0, 2)},
+        {{"PR", "SC", "TX", "RS"}, digit(0, 2)},
+        {{"SD", "VD"}, number(4, 20, 5000)},
+        {{"NL", "SQ", "AG", "RG", "SM"}, perRx(3, 0, 255)},
+        {{"MG", "PL", "VG", "PC"}, number(3, 0, 255)},
+        {{"FA", "FB"}, number(8, 30000, 60000000)},
+        {{"PB", "LM"}, perRx(1, 0, 9)},
+    };
+    for (const auto& [codes, check] : shared)
+        for (const char* code : codes) checks[code] = check;
+    return checks;
+}
+const std::map<std::string, Check>& fieldChecks() {
+    static const std::map<std::string, Check> checks = makeFieldChecks();
     return checks;
 }
 

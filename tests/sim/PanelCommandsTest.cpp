@@ -33,69 +33,46 @@ using Strings = std::vector<std::string>;
 struct Post {
     bool sub = false;
     intptr_t value = 1;
-    std::string before;   // commands sent to the radio first; r stands for the target digit
-    int64_t waitMs = 0;   // the change shows only after the radio's timers ran this long
-    bool silent = false;  // changes only what no answer carries (memory contents)
+    std::string before{};  // commands sent to the radio first; r stands for the target digit
+    int64_t waitMs = 0;    // the change shows only after the radio's timers ran this long
+    bool silent = false;   // changes only what no answer carries (memory contents)
 };
-
-Post value(intptr_t v) {
-    Post p;
-    p.value = v;
-    return p;
-}
-Post after(std::string before, bool silent = false) {
-    Post p;
-    p.before = std::move(before);
-    p.silent = silent;
-    return p;
-}
-Post waiting(int64_t ms) {
-    Post p;
-    p.waitMs = ms;
-    return p;
-}
-
-// Counter-clockwise needs room to turn: the rotator first turns clockwise for a while.
-Post turnedFirst() {
-    Post p = waiting(1000);
-    p.before = "RO2;";
-    return p;
-}
 
 // The requests whose value or starting state differs from the plain press with value 1.
 const std::map<uint32_t, Post>& exceptions() {
     static const std::map<uint32_t, Post> posts = {
-        {req::AC_00_VALUE, value(2)},
-        {req::AN_CHOICE, value(2)},
-        {req::GT_CHOICE, value(2)},
-        {req::VS_0, after("VS1;")},
-        {req::MK_1, after("MD01;")},
-        {req::FT_OR_QS, value(2)},
-        {req::FT_0, after("FT1;")},
-        {req::MA, after("FA07000000;")},
-        {req::AM, after("FA07000000;", true)},
-        {req::QI, after("FA07000000;", true)},
-        {req::QR, after("QI;FA07000000;")},
-        {req::BS_05, after("FA07074000;")},
-        {req::RC, after("RU0100;")},
-        {req::SF_08, after("SF00;")},
-        {req::FREQUENCY_A, value(7000000)},
-        {req::FREQUENCY_B, value(14000000)},
-        {req::KS_VALUE, value(30)},
-        {req::VD_THEN_SD, value(300)},
-        {req::CO_01_VALUE, value(2)},
-        {req::CO_01_VALUE_2, value(2)},
-        {req::CO_11_VALUE, value(2)},
-        {req::KC_50_FIRST, value(5)},
-        {req::KC_51_FIRST, value(5)},
-        {req::LM_00, after("LM01;")},
-        {req::LM_10, after("LM11;")},
-        {req::PB_00, after("PB01;")},
-        {req::PB_10, after("PB11;")},
-        {req::RO_1_PRESS, turnedFirst()},
-        {req::RO_2_PRESS, waiting(1000)},
-        {req::CT_0, after("CTr1;")},
-        {req::OS_0, after("OSr1;")},
+        {req::AC_00_VALUE, {.value = 2}},
+        {req::AN_CHOICE, {.value = 2}},
+        {req::GT_CHOICE, {.value = 2}},
+        {req::VS_0, {.before = "VS1;"}},
+        {req::MK_1, {.before = "MD01;"}},
+        {req::FT_OR_QS, {.value = 2}},
+        {req::FT_0, {.before = "FT1;"}},
+        {req::MA, {.before = "FA07000000;"}},
+        {req::AM, {.before = "FA07000000;", .silent = true}},
+        {req::QI, {.before = "FA07000000;", .silent = true}},
+        {req::QR, {.before = "QI;FA07000000;"}},
+        {req::BS_05, {.before = "FA07074000;"}},
+        {req::RC, {.before = "RU0100;"}},
+        {req::SF_08, {.before = "SF00;"}},
+        {req::FREQUENCY_A, {.value = 7000000}},
+        {req::FREQUENCY_B, {.value = 14000000}},
+        {req::KS_VALUE, {.value = 30}},
+        {req::VD_THEN_SD, {.value = 300}},
+        {req::CO_01_VALUE, {.value = 2}},
+        {req::CO_01_VALUE_2, {.value = 2}},
+        {req::CO_11_VALUE, {.value = 2}},
+        {req::KC_50_FIRST, {.value = 5}},
+        {req::KC_51_FIRST, {.value = 5}},
+        {req::LM_00, {.before = "LM01;"}},
+        {req::LM_10, {.before = "LM11;"}},
+        {req::PB_00, {.before = "PB01;"}},
+        {req::PB_10, {.before = "PB11;"}},
+        // Counter-clockwise needs room to turn: the rotator first turns clockwise for a while.
+        {req::RO_1_PRESS, {.before = "RO2;", .waitMs = 1000}},
+        {req::RO_2_PRESS, {.waitMs = 1000}},
+        {req::CT_0, {.before = "CTr1;"}},
+        {req::OS_0, {.before = "OSr1;"}},
     };
     return posts;
 }

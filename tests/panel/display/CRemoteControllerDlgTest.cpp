@@ -71,6 +71,10 @@ TEST_F(DlgTest, EachMessageReachesTheShellTheCanvasOrNeither) {
         EXPECT_EQ(draws(r.id, r.wParam), r.draws) << std::hex << r.id;
         EXPECT_EQ(shell.messages == std::vector<uint32_t>{r.id}, r.toShell) << std::hex << r.id;
     }
+    // The CA answer draws nothing, but the panel's copy follows the radio's record.
+    store->records.ca.set(1);
+    dlg.onMessage(notify::CA, 0, 0);
+    EXPECT_EQ(store->panel.ca.get(), 1);
 }
 
 TEST_F(DlgTest, DisplayTimersStayHereAndTheLinksGoToTheShell) {

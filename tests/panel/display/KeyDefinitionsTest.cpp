@@ -20,25 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 
-KeyPress plain(Key k) {
-    return {k};
-}
-KeyPress shift(Key k) {
-    return {k, true};
-}
-KeyPress ctrl(Key k) {
-    return {k, false, true};
-}
-KeyPress alt(Key k) {
-    return {k, false, false, true};
-}
-KeyPress ctrlShift(Key k) {
-    return {k, true, true};
-}
-KeyPress repeated(Key k) {
-    return {k, false, false, false, true};
-}
-
 // The file's text with line n of lines as line n; a slot without an entry is an empty line.
 std::string fileOf(std::initializer_list<std::pair<int, std::string>> lines,
                    const char* eol = "\n") {
@@ -126,50 +107,55 @@ const std::string kTwoSlots = fileOf({{0, "AB;"}, {1, "SV;"}}, "\r\n");
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyPressTable,
     ::testing::Values(
-        PressCase{"F2TwoCommands", fileOf({{0, "FA00007000000;MD01;"}}), plain(Key::F2), true,
+        PressCase{"F2TwoCommands", fileOf({{0, "FA00007000000;MD01;"}}), {Key::F2}, true,
                   {"FA00007000000;", "MD01;"}, {28, 10}},
-        PressCase{"ShiftF1UsesLine10", kShiftCtrl, shift(Key::F1), true, {"AB;"}, {6}},
-        PressCase{"CtrlShiftF1UsesLine10", kShiftCtrl, ctrlShift(Key::F1), true, {"AB;"}, {6}},
-        PressCase{"CtrlF1UsesLine21", kShiftCtrl, ctrl(Key::F1), true, {"SV;"}, {6}},
-        PressCase{"AltF10UsesLine39", fileOf({{39, "VM;"}}), alt(Key::F10), true, {"VM;"}, {6}},
-        PressCase{"EndUsesLine45", fileOf({{45, "QI;"}}), plain(Key::End), true, {"QI;"}, {6}},
-        PressCase{"CrlfLinesLoseTheirCr", kTwoSlots, plain(Key::F3), true, {"SV;"}, {6}},
-        PressCase{"TextAfterTheLastSemicolonIsDropped", fileOf({{0, "AB;MD0"}}), plain(Key::F2),
-                  true, {"AB;"}, {6}},
-        PressCase{"LineWithoutSemicolonIsNotConsumed", fileOf({{0, "FA00007000000"}}),
-                  plain(Key::F2), false, {}, {}},
-        PressCase{"LongLineKeepsItsFirst255", fileOf({{0, k300}, {1, "VM;"}}), plain(Key::F2),
-                  true, {"AB;"}, {6}},
-        PressCase{"LongLineDoesNotSpillIntoTheNextSlot", fileOf({{0, k300}, {1, "VM;"}}),
-                  plain(Key::F3), true, {"VM;"}, {6}},
-        PressCase{"AltF4IsNotConsumed", fileOf({{0, "AB;"}, {35, "SV;"}}), alt(Key::F4), false,
-                  {}, {}},
-        PressCase{"UnboundF5IsNotConsumed", fileOf({{0, "AB;"}}), plain(Key::F5), false, {}, {}},
-        PressCase{"NoFileConsumesNothing", std::nullopt, plain(Key::F2), false, {}, {}},
-        PressCase{"OtherKeysPass", fileOf({{0, "AB;"}}), plain(Key::Other), false, {}, {}}),
+        PressCase{"ShiftF1UsesLine10", kShiftCtrl, {.key = Key::F1, .shift = true}, true, {"AB;"},
+                  {6}},
+        PressCase{"CtrlShiftF1UsesLine10", kShiftCtrl,
+                  {.key = Key::F1, .shift = true, .ctrl = true}, true, {"AB;"}, {6}},
+        PressCase{"CtrlF1UsesLine21", kShiftCtrl, {.key = Key::F1, .ctrl = true}, true, {"SV;"},
+                  {6}},
+        PressCase{"AltF10UsesLine39", fileOf({{39, "VM;"}}), {.key = Key::F10, .alt = true}, true,
+                  {"VM;"}, {6}},
+        PressCase{"EndUsesLine45", fileOf({{45, "QI;"}}), {Key::End}, true, {"QI;"}, {6}},
+        PressCase{"CrlfLinesLoseTheirCr", kTwoSlots, {Key::F3}, true, {"SV;"}, {6}},
+        PressCase{"TextAfterTheLastSemicolonIsDropped", fileOf({{0, "AB;MD0"}}), {Key::F2}, true,
+                  {"AB;"}, {6}},
+        PressCase{"LineWithoutSemicolonIsNotConsumed", fileOf({{0, "FA00007000000"}}), {Key::F2},
+                  false, {}, {}},
+        PressCase{"LongLineKeepsItsFirst255", fileOf({{0, k300}, {1, "VM;"}}), {Key::F2}, true,
+                  {"AB;"}, {6}},
+        PressCase{"LongLineDoesNotSpillIntoTheNextSlot", fileOf({{0, k300}, {1, "VM;"}}), {Key::F3},
+                  true, {"VM;"}, {6}},
+        PressCase{"AltF4IsNotConsumed", fileOf({{0, "AB;"}, {35, "SV;"}}),
+                  {.key = Key::F4, .alt = true}, false, {}, {}},
+        PressCase{"UnboundF5IsNotConsumed", fileOf({{0, "AB;"}}), {Key::F5}, false, {}, {}},
+        PressCase{"NoFileConsumesNothing", std::nullopt, {Key::F2}, false, {}, {}},
+        PressCase{"OtherKeysPass", fileOf({{0, "AB;"}}), {Key::Other}, false, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
 TEST_F(KeyDefinitionsTest, FileEditedBetweenPressesSendsTheNewLine) {
     writeFile("AB;\n");
-    ASSERT_TRUE(keys().onKey(plain(Key::F2), true));
+    ASSERT_TRUE(keys().onKey(KeyPress{Key::F2}, true));
     runSequence();
     writeFile("SV;VM;\n");
-    ASSERT_TRUE(keys().onKey(plain(Key::F2), true));
+    ASSERT_TRUE(keys().onKey(KeyPress{Key::F2}, true));
     runSequence();
     EXPECT_EQ(sent(), (Strings{"AB;", "SV;", "VM;"}));
 }
 
 TEST_F(KeyDefinitionsTest, PressWhileALineRunsIsSwallowedAndRepeatsStartNothing) {
     writeFile("AB;SV;\nVM;\n");
-    ASSERT_TRUE(keys().onKey(plain(Key::F2), true));
-    EXPECT_TRUE(keys().onKey(plain(Key::F3), true));   // bound: swallowed, not queued
-    EXPECT_FALSE(keys().onKey(plain(Key::F5), true));  // unbound: still reaches the window
-    EXPECT_TRUE(keys().onKey(repeated(Key::F2), true));
+    const KeyPress heldF2{.key = Key::F2, .autoRepeat = true};
+    ASSERT_TRUE(keys().onKey(KeyPress{Key::F2}, true));
+    EXPECT_TRUE(keys().onKey(KeyPress{Key::F3}, true));   // bound: swallowed, not queued
+    EXPECT_FALSE(keys().onKey(KeyPress{Key::F5}, true));  // unbound: still reaches the window
+    EXPECT_TRUE(keys().onKey(heldF2, true));
     runSequence();
-    EXPECT_TRUE(keys().onKey(repeated(Key::F2), true));  // a held key after its line ran
+    EXPECT_TRUE(keys().onKey(heldF2, true));  // a held key after its line ran
     EXPECT_EQ(sent(), (Strings{"AB;", "SV;"}));
-    ASSERT_TRUE(keys().onKey(plain(Key::F3), true));
+    ASSERT_TRUE(keys().onKey(KeyPress{Key::F3}, true));
     EXPECT_EQ(sent(), (Strings{"VM;"}));
 }
 
@@ -179,8 +165,8 @@ TEST_F(KeyDefinitionsTest, F1OpensTheVersionWindowOnlyWhenThePanelIsIdle) {
         KeyPress press;
         int opened;
     };
-    for (const Row& r : {Row{true, plain(Key::F1), 1}, Row{false, plain(Key::F1), 0},
-                         Row{true, repeated(Key::F1), 0}}) {
+    for (const Row& r : {Row{true, KeyPress{Key::F1}, 1}, Row{false, KeyPress{Key::F1}, 0},
+                         Row{true, KeyPress{.key = Key::F1, .autoRepeat = true}, 0}}) {
         versionOpened = 0;
         EXPECT_TRUE(keys().onKey(r.press, r.panelIdle));
         EXPECT_EQ(versionOpened, r.opened) << "idle " << r.panelIdle;
@@ -191,11 +177,10 @@ TEST_F(KeyDefinitionsTest, PathOf260CharactersIsNotRead) {
     std::string dir = base.string();
     while (keyDefinitionPath(dir).size() < kKeyPathMax) dir += "/d";
     writeFile("AB;\n", dir);
-    EXPECT_FALSE(keys(dir).onKey(plain(Key::F2), true));
+    EXPECT_FALSE(keys(dir).onKey(KeyPress{Key::F2}, true));
     EXPECT_EQ(sent(), Strings{});
 }
 
-// Each of the 46 lines belongs to exactly one key of one table.
 TEST(KeySlotTable, EveryLineBelongsToOneKey) {
     std::vector<int> uses(kKeySlotCount);
     for (KeyTable t : {KeyTable::Plain, KeyTable::Shift, KeyTable::Ctrl, KeyTable::Alt}) {

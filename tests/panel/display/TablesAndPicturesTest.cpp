@@ -81,6 +81,9 @@ TEST(DrawKnobTest, AtRestTheClarKnobHasNoDimpleButTheDialAlways) {
     ASSERT_EQ(c.pictures.size(), 1u);
     EXPECT_EQ(c.pictures[0].picture, 467);
     c.clear();
+    DrawKnob(c, Knob::Clar, 0);
+    EXPECT_EQ(c.pictures.size(), 2u);  // turned: the dimple too
+    c.clear();
     DrawKnob(c, Knob::ClarLarge, 0);
     ASSERT_EQ(c.pictures.size(), 2u);
     EXPECT_EQ(c.pictures[0].dest, (PanelRect{677, 231, 78, 78}));
