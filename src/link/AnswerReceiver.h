@@ -1,6 +1,6 @@
 #pragma once
-// What the analysis thread does with its two messages, callable without the thread: one answer
-// out of RecvRing into the analysis, and the watchdog's time-out.
+// What the analysis thread does with its two messages, callable without the thread: the answers
+// a message announces out of RecvRing into the analysis, and the watchdog's time-out.
 #include <array>
 #include <cstddef>
 #include <cstdint>
